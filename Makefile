@@ -1,0 +1,46 @@
+# The two commands: `make run` and `make test`. Both install what is missing first.
+PRESET ?= dev
+BUILD  := build/$(PRESET)
+
+.PHONY: all setup configure build run test screenshot fuzz bench memcheck package clean format
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+$(BUILD)/build.ninja:
+	cmake --preset $(PRESET)
+
+configure: setup $(BUILD)/build.ninja
+
+build: configure
+	cmake --build --preset $(PRESET)
+
+run: build
+	@if [ -z "$${DISPLAY:-}" ] && [ -z "$${WAYLAND_DISPLAY:-}" ] && [ "$$(uname)" != "Darwin" ]; then \
+	    echo "No display here: the window cannot be shown."; \
+	    echo "To see it anyway: xvfb-run -s '-screen 0 1024x768x24' $(BUILD)/app/tarivane"; \
+	    echo "or render pictures of it with: make screenshot"; \
+	    exit 1; \
+	fi
+	$(BUILD)/app/tarivane
+
+test: build
+	ctest --preset $(PRESET)
+
+FUZZ_SECONDS ?= 60
+fuzz:
+	@command -v clang++ >/dev/null || { echo "clang++ is not installed: apt-get install clang"; exit 1; }
+	@scripts/setup.sh clang libclang-rt-14-dev
+	@[ -f build/fuzz/build.ninja ] || cmake --preset fuzz
+	cmake --build --preset fuzz
+	mkdir -p build/fuzz/corpus
+	build/fuzz/fuzz/fuzz_settings -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
+	    -rss_limit_mb=2048 build/fuzz/corpus fuzz/corpus
+
+format:
+	find framework fees ui app tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

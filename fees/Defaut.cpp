@@ -1,0 +1,110 @@
+#include "fees/Defaut.h"
+
+#include "framework/Number.h"
+#include "framework/TextInputStream.h"
+#include "framework/TextOutputStream.h"
+
+#include <cmath>
+
+namespace Defaut {
+
+double AMI = Tarifs{}.AMI;
+double Deplacements = Tarifs{}.Deplacements;
+double Dimanches = Tarifs{}.Dimanches;
+double Nuits = Tarifs{}.Nuits;
+double Poches = Tarifs{}.Poches;
+
+namespace {
+
+std::array<double*, Tarifs::Nombre> valeurs() {
+    return {&AMI, &Deplacements, &Dimanches, &Nuits, &Poches};
+}
+
+} // namespace
+
+void Initialiser() {
+    const Tarifs d;
+    AMI = d.AMI;
+    Deplacements = d.Deplacements;
+    Dimanches = d.Dimanches;
+    Nuits = d.Nuits;
+    Poches = d.Poches;
+}
+
+Tarifs Courants() {
+    return Tarifs{AMI, Deplacements, Dimanches, Nuits, Poches};
+}
+
+std::optional<double> ValeurAdmise(const QString& texte) {
+    bool ok = false;
+    const double v = framework::CDbl(texte, &ok);
+    if (!ok || !std::isfinite(v) || v < 0)
+        return std::nullopt;
+    return v;
+}
+
+QList<int> LireFlux(framework::TextInputStream& flux) {
+    QList<int> ignorees;
+    const auto cibles = valeurs();
+    for (int i = 0; i < Tarifs::Nombre; ++i) {
+        const bool manquante = flux.EndOfFile();
+        const QString ligne = flux.ReadLine();
+        const auto v = (manquante || flux.LineTooLong()) ? std::nullopt : ValeurAdmise(ligne);
+        if (v)
+            *cibles[static_cast<std::size_t>(i)] = *v;
+        else
+            ignorees.append(i + 1);
+    }
+    return ignorees;
+}
+
+framework::FolderItem FichierLecture() {
+    return framework::FolderItem::GetFolderItem(QString::fromLatin1(NomFichier));
+}
+
+framework::FolderItem FichierEcriture() {
+    return framework::FolderItem::GetFolderItem(QString::fromLatin1(NomFichier));
+}
+
+RapportLecture Lecture() {
+    RapportLecture rapport;
+    const framework::FolderItem item = FichierLecture();
+    if (item.isNil() || !item.Exists())
+        return rapport;
+    rapport.chemin = item.path();
+    auto flux = item.OpenAsTextFile();
+    if (!flux)
+        return rapport;
+    rapport.lignesIgnorees = LireFlux(*flux);
+    rapport.lu = true;
+    flux->Close();
+    return rapport;
+}
+
+ResultatEcriture Ecriture(const std::array<QString, Tarifs::Nombre>& textes) {
+    ResultatEcriture resultat;
+    const framework::FolderItem item = FichierEcriture();
+    resultat.chemin = item.path();
+    bool ligneSimple = true;
+    for (const QString& t : textes)
+        ligneSimple = ligneSimple && !t.contains(u'\n') && !t.contains(u'\r');
+
+    if (item.isNil()) {
+        resultat.erreur = QStringLiteral("aucun emplacement pour le fichier de paramètres");
+    } else if (!ligneSimple) {
+        // A line break inside a value would shift every later line of the file.
+        resultat.erreur = QStringLiteral("une valeur contient un saut de ligne");
+    } else if (auto flux = item.CreateTextFile(&resultat.erreur)) {
+        for (const QString& t : textes)
+            flux->WriteLine(t);
+        resultat.ecrit = flux->Close();
+        if (!resultat.ecrit)
+            resultat.erreur = flux->errorString();
+        else
+            item.SetVisible(true);
+    }
+    resultat.lecture = Lecture();
+    return resultat;
+}
+
+} // namespace Defaut

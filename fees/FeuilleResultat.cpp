@@ -1,0 +1,47 @@
+#include "fees/FeuilleResultat.h"
+
+#include "fees/Motifs.h"
+#include "framework/Graphics.h"
+#include "framework/Number.h"
+
+namespace FeuilleResultat {
+
+void Dessiner(framework::Graphics& g, QColor fond, const QString& titre, double hebdomadaire,
+              double mensuelle) {
+    g.SetForeColor(fond);
+    g.FillRect(0, 0, g.Width(), g.Height());
+
+    const int x = Marge;
+    int y = 20;
+    g.SetBold(true);
+    g.SetUnderline(true);
+    g.SetForeColor(Rouge);
+    g.DrawString(titre, static_cast<int>((static_cast<double>(g.Width()) - g.StringWidth(titre)) / 2),
+                 y);
+    y += 8;
+    g.DrawLine(0, y, g.Width(), y);
+    g.SetBold(false);
+    g.SetUnderline(false);
+    y += g.TextSize() + 2;
+
+    g.SetBold(true);
+    g.SetForeColor(Rouge);
+    g.DrawString(QStringLiteral("Facturation hebdomadaire"), x, y);
+    MiseEnForme(g, hebdomadaire, y);
+    y += 8;
+    g.DrawLine(0, y, g.Width(), y);
+    y += g.TextSize();
+    g.DrawString(QStringLiteral("Facturation mensuelle moyenne"), x, y);
+    MiseEnForme(g, mensuelle, y);
+    y += 8;
+    g.DrawLine(0, y, g.Width(), y);
+    g.SetBold(false);
+}
+
+void MiseEnForme(framework::Graphics& g, double montant, int y) {
+    const QString texte = framework::Format(montant, Motifs::Feuille);
+    const int x = static_cast<int>((static_cast<double>(g.Width()) - g.StringWidth(texte)) - Marge);
+    g.DrawString(texte, x, y);
+}
+
+} // namespace FeuilleResultat

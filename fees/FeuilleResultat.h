@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+namespace framework {
+class Graphics;
+}
+
+// The result sheet: the modality as an underlined title, the weekly and the monthly billing
+// with their captions, between red lines. Rows are spaced by the context's text size.
+namespace FeuilleResultat {
+
+inline constexpr QColor Rouge{255, 0, 0};
+inline constexpr int Marge = 10;
+
+void Dessiner(framework::Graphics& g, QColor fond, const QString& titre, double hebdomadaire,
+              double mensuelle);
+
+// Draws an amount on the row whose baseline is y, ending Marge pixels short of the right edge,
+// in the colour and style in force.
+void MiseEnForme(framework::Graphics& g, double montant, int y);
+
+} // namespace FeuilleResultat

@@ -1,0 +1,72 @@
+#include "framework/Graphics.h"
+
+#include "framework/Picture.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace framework {
+
+Graphics::Graphics(QPaintDevice* device, QSize logicalSize) : device_(device), size_(logicalSize) {}
+
+void Graphics::SetBold(bool bold) {
+    bold_ = bold;
+    font_.reset();
+}
+
+void Graphics::SetUnderline(bool underline) {
+    underline_ = underline;
+    font_.reset();
+}
+
+void Graphics::SetTextFont(const QString& family) {
+    textFont_ = family;
+    font_.reset();
+}
+
+void Graphics::SetTextSize(int pixels) {
+    textSize_ = pixels;
+    font_.reset();
+}
+
+const QFont& Graphics::font() const {
+    if (!font_) {
+        QFont f(textFont_);
+        f.setStyleHint(QFont::Serif);
+        f.setPixelSize(textSize_ > 0 ? textSize_ : 12);
+        f.setBold(bold_);
+        f.setUnderline(underline_);
+        font_ = f;
+    }
+    return *font_;
+}
+
+void Graphics::FillRect(int x, int y, int width, int height) {
+    QPainter p(device_);
+    p.fillRect(QRect(x, y, width, height), foreColor_);
+}
+
+void Graphics::DrawLine(int x1, int y1, int x2, int y2) {
+    QPainter p(device_);
+    p.setPen(QPen(foreColor_, 1.0, Qt::SolidLine, Qt::SquareCap));
+    // Through the pixel centres, so a line covers exactly its row or column at any pixel ratio.
+    p.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
+}
+
+void Graphics::DrawString(const QString& text, int x, int y) {
+    QPainter p(device_);
+    p.setPen(foreColor_);
+    p.setFont(font());
+    p.drawText(QPoint(x, y), text);
+}
+
+double Graphics::StringWidth(const QString& text) const {
+    return QFontMetricsF(font()).horizontalAdvance(text);
+}
+
+void Graphics::DrawPicture(const Picture& picture, int x, int y) {
+    QPainter p(device_);
+    p.drawImage(QPoint(x, y), picture.image());
+}
+
+} // namespace framework

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "framework/Graphics.h"
+
+#include <QImage>
+
+#include <memory>
+
+namespace framework {
+
+// An off-screen picture of a logical size. Its pixels are pixelRatio times denser, so what is
+// drawn stays sharp on high-density screens while every coordinate stays logical.
+class Picture {
+public:
+    Picture(int width, int height, int depth, qreal pixelRatio = 1.0);
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int Depth() const { return image_.depth(); }
+    Graphics& graphics() { return graphics_; }
+    const QImage& image() const { return image_; }
+
+private:
+    int width_;
+    int height_;
+    QImage image_;
+    Graphics graphics_;
+};
+
+std::unique_ptr<Picture> NewPicture(int width, int height, int depth, qreal pixelRatio = 1.0);
+
+} // namespace framework

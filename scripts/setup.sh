@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what the build needs on Debian or Ubuntu, only when something is missing.
+set -euo pipefail
+
+packages=(qt6-base-dev cmake ninja-build g++ make fonts-urw-base35 "$@")
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if ! command -v apt-get >/dev/null 2>&1; then
+    echo "Missing packages: ${missing[*]}. This set-up knows Debian and Ubuntu only;" >&2
+    echo "install the equivalents with your system's package manager." >&2
+    exit 1
+fi
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Install them with:" >&2
+    echo "    sudo apt-get update && sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    echo "then run make again." >&2
+    exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${missing[@]}"
