@@ -1,10 +1,10 @@
-#include <QApplication>
-#include <QLabel>
+#include "app/App.h"
+#include "fees/Defaut.h"
+#include "ui/main/Window1.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Le calculateur n'est pas encore assemblé."));
-    label.resize(520, 308);
-    label.show();
+    Defaut::Initialiser();
+    App app(argc, argv);
+    Window1::instance()->show();
     return app.exec();
 }

@@ -1,0 +1,15 @@
+#include "app/App.h"
+
+#include "app/MenuBar1.h"
+
+App::App(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Tarivane"));
+    setApplicationDisplayName(QStringLiteral("Tarivane"));
+    setApplicationVersion(QStringLiteral(TARIVANE_VERSION));
+    setDesktopFileName(QStringLiteral("tarivane"));
+    MenuBar1::instance();
+}
+
+MenuBar1* App::MenuBar() const {
+    return MenuBar1::instance();
+}

@@ -1,0 +1,105 @@
+#include "app/MenuBar1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+
+MenuBar1* MenuBar1::instance() {
+    static QPointer<MenuBar1> shared;
+    if (!shared)
+        shared = new MenuBar1;
+    return shared;
+}
+
+MenuBar1::MenuBar1() {
+    setObjectName(QStringLiteral("MenuBar1"));
+    Untitled0();
+    Untitled1();
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { suivreFocus(now); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MenuBar1::majEdition);
+    suivreFocus(QApplication::focusWidget());
+}
+
+QAction* MenuBar1::ajouter(QMenu* menu, const char* name, const QString& text,
+                           QKeySequence::StandardKey shortcut) {
+    auto* action = new QAction(text, menu);
+    action->setObjectName(QLatin1String(name));
+    if (text == QLatin1String("-"))
+        action->setSeparator(true);
+    if (shortcut != QKeySequence::UnknownKey)
+        action->setShortcut(shortcut);
+    menu->addAction(action);
+    return action;
+}
+
+void MenuBar1::Untitled0() {
+    QMenu* file = addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("FileMenu"));
+    file->menuAction()->setObjectName(QStringLiteral("FileMenu"));
+    QAction* quit = ajouter(file, "FileQuit", QStringLiteral("&Quit"), QKeySequence::Quit);
+    // Some platforms have no standard Quit key; Ctrl+Q (Cmd+Q on macOS) is the convention.
+    if (quit->shortcut().isEmpty())
+        quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setMenuRole(QAction::QuitRole);
+    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MenuBar1::Untitled1() {
+    QMenu* edit = addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("EditMenu"));
+    edit->menuAction()->setObjectName(QStringLiteral("EditMenu"));
+    const auto surChamp = [this](auto op) {
+        return [this, op] {
+            if (champ_)
+                (champ_->*op)();
+            majEdition();
+        };
+    };
+    connect(ajouter(edit, "EditUndo", QStringLiteral("&Undo"), QKeySequence::Undo),
+            &QAction::triggered, this, surChamp(&QLineEdit::undo));
+    ajouter(edit, "UntitledMenu1", QStringLiteral("-"));
+    connect(ajouter(edit, "EditCut", QStringLiteral("Cu&t"), QKeySequence::Cut),
+            &QAction::triggered, this, surChamp(&QLineEdit::cut));
+    connect(ajouter(edit, "EditCopy", QStringLiteral("&Copy"), QKeySequence::Copy),
+            &QAction::triggered, this, surChamp(&QLineEdit::copy));
+    connect(ajouter(edit, "EditPaste", QStringLiteral("&Paste"), QKeySequence::Paste),
+            &QAction::triggered, this, surChamp(&QLineEdit::paste));
+    connect(ajouter(edit, "EditClear", QStringLiteral("&Delete")), &QAction::triggered, this,
+            surChamp(&QLineEdit::del));
+    ajouter(edit, "UntitledMenu0", QStringLiteral("-"));
+    connect(ajouter(edit, "EditSelectAll", QStringLiteral("Select &All"), QKeySequence::SelectAll),
+            &QAction::triggered, this, surChamp(&QLineEdit::selectAll));
+}
+
+QAction* MenuBar1::item(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+void MenuBar1::suivreFocus(QWidget* now) {
+    for (const auto& lien : std::as_const(liens_))
+        disconnect(lien);
+    liens_.clear();
+    champ_ = qobject_cast<QLineEdit*>(now);
+    if (champ_) {
+        liens_ << connect(champ_, &QLineEdit::textChanged, this, &MenuBar1::majEdition)
+               << connect(champ_, &QLineEdit::selectionChanged, this, &MenuBar1::majEdition);
+    }
+    majEdition();
+}
+
+void MenuBar1::majEdition() {
+    const QLineEdit* e = champ_;
+    const bool modifiable = e && !e->isReadOnly() && e->isEnabled();
+    const bool selection = e && e->hasSelectedText();
+    const bool visible = e && e->echoMode() == QLineEdit::Normal;
+    item(QStringLiteral("EditUndo"))->setEnabled(modifiable && e->isUndoAvailable());
+    item(QStringLiteral("EditCut"))->setEnabled(modifiable && selection && visible);
+    item(QStringLiteral("EditCopy"))->setEnabled(selection && visible);
+    item(QStringLiteral("EditPaste"))
+        ->setEnabled(modifiable && !QGuiApplication::clipboard()->text().isEmpty());
+    item(QStringLiteral("EditClear"))->setEnabled(modifiable && selection);
+    item(QStringLiteral("EditSelectAll"))->setEnabled(e && !e->text().isEmpty());
+}
