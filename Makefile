@@ -29,6 +29,9 @@ run: build
 test: build
 	ctest --preset $(PRESET)
 
+screenshot: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/app/tarivane_screenshot screenshots
+
 FUZZ_SECONDS ?= 60
 fuzz:
 	@command -v clang++ >/dev/null || { echo "clang++ is not installed: apt-get install clang"; exit 1; }
