@@ -4,6 +4,8 @@
 #include "framework/TextInputStream.h"
 #include "framework/TextOutputStream.h"
 
+#include <QFileInfo>
+
 #include <cmath>
 
 namespace Defaut {
@@ -58,12 +60,23 @@ QList<int> LireFlux(framework::TextInputStream& flux) {
     return ignorees;
 }
 
+// A portable copy keeps its file beside the program. An installed copy cannot write there: it
+// keeps the file in the user's configuration folder, and reads one left beside the program only
+// until it has saved its own (else its saves would never be read back).
 framework::FolderItem FichierLecture() {
-    return framework::FolderItem::GetFolderItem(QString::fromLatin1(NomFichier));
+    const QString nom = QString::fromLatin1(NomFichier);
+    const framework::FolderItem aCote = framework::FolderItem::GetFolderItem(nom);
+    if (framework::FolderItem::ApplicationFolderWritable())
+        return aCote;
+    const framework::FolderItem config = framework::FolderItem::GetConfigItem(nom);
+    return !config.Exists() && QFileInfo(aCote.path()).isReadable() ? aCote : config;
 }
 
 framework::FolderItem FichierEcriture() {
-    return framework::FolderItem::GetFolderItem(QString::fromLatin1(NomFichier));
+    const QString nom = QString::fromLatin1(NomFichier);
+    return framework::FolderItem::ApplicationFolderWritable()
+               ? framework::FolderItem::GetFolderItem(nom)
+               : framework::FolderItem::GetConfigItem(nom);
 }
 
 RapportLecture Lecture() {

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <filesystem>
 #include <system_error>
@@ -23,6 +24,11 @@ namespace {
 QString& applicationFolderOverride() {
     static QString folder;
     return folder;
+}
+
+std::optional<bool>& writableOverride() {
+    static std::optional<bool> writable;
+    return writable;
 }
 
 bool isRunningProgram(const QString& path) {
@@ -53,6 +59,21 @@ QString FolderItem::ApplicationFolder() {
 
 void FolderItem::SetApplicationFolder(const QString& folder) {
     applicationFolderOverride() = folder;
+}
+
+bool FolderItem::ApplicationFolderWritable() {
+    if (writableOverride())
+        return *writableOverride();
+    const QFileInfo folder(ApplicationFolder());
+    return folder.isDir() && folder.isWritable();
+}
+
+void FolderItem::SetApplicationFolderWritable(std::optional<bool> writable) {
+    writableOverride() = writable;
+}
+
+FolderItem FolderItem::GetConfigItem(const QString& name) {
+    return GetFolderItem(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), name);
 }
 
 FolderItem FolderItem::GetFolderItem(const QString& name) {
@@ -93,6 +114,8 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile(QString* error) con
             *error = QStringLiteral("no file");
         return nullptr;
     }
+    // The configuration folder may not exist yet; the application's folder always does.
+    QDir().mkpath(QFileInfo(path_).absolutePath());
     auto file = std::make_unique<QSaveFile>(path_);
     // Never write in place: a failed save must leave the old file whole.
     file->setDirectWriteFallback(false);

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace framework {
 
@@ -25,6 +26,13 @@ public:
     static QString ApplicationFolder();
     // Points the application's folder elsewhere; an empty path restores the real one.
     static void SetApplicationFolder(const QString& folder);
+    // True when files can be made in the application's folder (not so for an installed copy).
+    static bool ApplicationFolderWritable();
+    // Overrides that answer; nullopt restores the real one.
+    static void SetApplicationFolderWritable(std::optional<bool> writable);
+
+    // The item of that bare name in the user's configuration folder for this application.
+    static FolderItem GetConfigItem(const QString& name);
 
     bool isNil() const { return path_.isEmpty(); }
     const QString& path() const { return path_; }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,6 +63,9 @@ private slots:
     void failedWriteKeepsOldFileAndReports();
     void folderThatIsAFileIsReported();
     void lineBreakInsideAValueIsRefused();
+    void installedCopySavesInTheConfigFolder();
+    void installedCopyReadsTheFileBesideItUntilItSaves();
+    void portableCopyIgnoresTheConfigFolder();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -76,6 +80,8 @@ void TestDefaut::init() {
 
 void TestDefaut::cleanup() {
     FolderItem::SetApplicationFolder({});
+    FolderItem::SetApplicationFolderWritable(std::nullopt);
+    QFile::remove(FolderItem::GetConfigItem("Tarivane").path());
     dir_.reset();
 }
 
@@ -202,6 +208,7 @@ void TestDefaut::folderThatIsAFileIsReported() {
     const QString plain = dir_->filePath("plain");
     put(plain, "x");
     FolderItem::SetApplicationFolder(plain);
+    FolderItem::SetApplicationFolderWritable(true);
     const auto r = Defaut::Ecriture(Affiches);
     QVERIFY(!r.ecrit);
     QVERIFY(!r.erreur.isEmpty());
@@ -215,5 +222,47 @@ void TestDefaut::lineBreakInsideAValueIsRefused() {
     QCOMPARE(contents(fichier()), QByteArray("1\n2\n3\n4\n5\n"));
 }
 
-QTEST_GUILESS_MAIN(TestDefaut)
+void TestDefaut::installedCopySavesInTheConfigFolder() {
+    FolderItem::SetApplicationFolderWritable(false);
+    const QString config = FolderItem::GetConfigItem("Tarivane").path();
+    QVERIFY(!QFile::exists(config));
+    const auto r = Defaut::Ecriture({"3.5", "2.2", "7.8", "9.15", "4"});
+    QVERIFY2(r.ecrit, qPrintable(r.erreur));
+    QCOMPARE(r.chemin, config);
+    QCOMPARE(contents(config), QByteArray("3.5\n2.2\n7.8\n9.15\n4\n"));
+    QVERIFY(!QFile::exists(fichier()));
+    Defaut::Initialiser();
+    QCOMPARE(Defaut::Lecture().chemin, config);
+    QCOMPARE(Defaut::AMI, 3.5);
+}
+
+void TestDefaut::installedCopyReadsTheFileBesideItUntilItSaves() {
+    put(fichier(), "1\n2\n3\n4\n5\n");
+    FolderItem::SetApplicationFolderWritable(false);
+    QCOMPARE(Defaut::Lecture().chemin, fichier());
+    QCOMPARE(Defaut::AMI, 1.0);
+    QVERIFY(Defaut::Ecriture(Affiches).ecrit);
+    QCOMPARE(Defaut::AMI, 3.0);
+    QCOMPARE(contents(fichier()), QByteArray("1\n2\n3\n4\n5\n"));
+}
+
+void TestDefaut::portableCopyIgnoresTheConfigFolder() {
+    FolderItem::SetApplicationFolderWritable(false);
+    QVERIFY(Defaut::Ecriture({"8", "8", "8", "8", "8"}).ecrit);
+    FolderItem::SetApplicationFolderWritable(true);
+    Defaut::Initialiser();
+    QVERIFY(!Defaut::Lecture().lu);
+    QCOMPARE(Defaut::AMI, 3.0);
+    const auto r = Defaut::Ecriture(Affiches);
+    QCOMPARE(r.chemin, fichier());
+    QCOMPARE(contents(fichier()), QByteArray("3.00\n2.20\n7.80\n9.15\n4.00\n"));
+}
+
+int main(int argc, char* argv[]) {
+    // Keeps the configuration folder of these tests apart from the user's own.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication app(argc, argv);
+    TestDefaut test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_defaut.moc"

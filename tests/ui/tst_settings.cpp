@@ -66,6 +66,7 @@ void TestSettings::init() {
 void TestSettings::cleanup() {
     delete window_;
     framework::FolderItem::SetApplicationFolder({});
+    framework::FolderItem::SetApplicationFolderWritable(std::nullopt);
 }
 
 void TestSettings::ouvrir(const QByteArray& fichier) {
@@ -271,6 +272,7 @@ void TestSettings::failedSaveIsReportedAndChangesNothing() {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.close();
     framework::FolderItem::SetApplicationFolder(plain);
+    framework::FolderItem::SetApplicationFolderWritable(true);
     EF(0)->setText("5");
     enregistrer();
     QVERIFY(message()->isVisible());
