@@ -32,6 +32,11 @@ test: build
 screenshot: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/app/tarivane_screenshot screenshots
 
+package: build
+	scripts/setup.sh dpkg-dev
+	cd $(BUILD) && cpack -B $(CURDIR)/build/package
+	@ls build/package/*.deb
+
 FUZZ_SECONDS ?= 60
 fuzz:
 	@command -v clang++ >/dev/null || { echo "clang++ is not installed: apt-get install clang"; exit 1; }

@@ -6,7 +6,7 @@ App::App(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Tarivane"));
     setApplicationDisplayName(QStringLiteral("Tarivane"));
     setApplicationVersion(QStringLiteral(TARIVANE_VERSION));
-    setDesktopFileName(QStringLiteral("tarivane"));
+    setDesktopFileName(QStringLiteral("fr.tarivane.Tarivane"));
     MenuBar1::instance();
 }
 
