@@ -9,6 +9,20 @@ namespace framework {
 
 Graphics::Graphics(QPaintDevice* device, QSize logicalSize) : device_(device), size_(logicalSize) {}
 
+Graphics::~Graphics() {
+    End();
+}
+
+QPainter& Graphics::painter() {
+    if (!painter_)
+        painter_ = std::make_unique<QPainter>(device_);
+    return *painter_;
+}
+
+void Graphics::End() {
+    painter_.reset();
+}
+
 void Graphics::SetBold(bool bold) {
     bold_ = bold;
     font_.reset();
@@ -42,21 +56,21 @@ const QFont& Graphics::font() const {
 }
 
 void Graphics::FillRect(int x, int y, int width, int height) {
-    QPainter p(device_);
-    p.fillRect(QRect(x, y, width, height), foreColor_);
+    painter().fillRect(QRect(x, y, width, height), foreColor_);
 }
 
 void Graphics::DrawLine(int x1, int y1, int x2, int y2) {
-    QPainter p(device_);
+    QPainter& p = painter();
     p.setPen(QPen(foreColor_, 1.0, Qt::SolidLine, Qt::SquareCap));
     // Through the pixel centres, so a line covers exactly its row or column at any pixel ratio.
     p.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
 }
 
 void Graphics::DrawString(const QString& text, int x, int y) {
-    QPainter p(device_);
+    QPainter& p = painter();
     p.setPen(foreColor_);
-    p.setFont(font());
+    if (p.font() != font())
+        p.setFont(font());
     p.drawText(QPoint(x, y), text);
 }
 
@@ -65,8 +79,7 @@ double Graphics::StringWidth(const QString& text) const {
 }
 
 void Graphics::DrawPicture(const Picture& picture, int x, int y) {
-    QPainter p(device_);
-    p.drawImage(QPoint(x, y), picture.image());
+    painter().drawImage(QPoint(x, y), picture.image());
 }
 
 } // namespace framework

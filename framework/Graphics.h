@@ -2,10 +2,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPainter>
 #include <QPaintDevice>
 #include <QSize>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace framework {
@@ -17,6 +19,9 @@ class Picture;
 class Graphics {
 public:
     Graphics(QPaintDevice* device, QSize logicalSize);
+    ~Graphics();
+    Graphics(const Graphics&) = delete;
+    Graphics& operator=(const Graphics&) = delete;
 
     QColor ForeColor() const { return foreColor_; }
     void SetForeColor(QColor color) { foreColor_ = color; }
@@ -41,8 +46,14 @@ public:
 
     // The font that the current style gives.
     const QFont& font() const;
+    // Completes what has been drawn, so the device can be read or copied.
+    void End();
 
 private:
+    // One painter for a run of drawing calls: opening one per call would cost more than the
+    // drawing itself.
+    QPainter& painter();
+
     QPaintDevice* device_;
     QSize size_;
     QColor foreColor_{Qt::black};
@@ -51,6 +62,7 @@ private:
     QString textFont_{QStringLiteral("Times")};
     int textSize_ = 12;
     mutable std::optional<QFont> font_;
+    std::unique_ptr<QPainter> painter_;
 };
 
 } // namespace framework

@@ -20,13 +20,18 @@ public:
     int Height() const { return height_; }
     int Depth() const { return image_.depth(); }
     Graphics& graphics() { return graphics_; }
-    const QImage& image() const { return image_; }
+    // The pixels, with every drawing call made so far completed.
+    const QImage& image() const {
+        graphics_.End();
+        return image_;
+    }
 
 private:
     int width_;
     int height_;
     QImage image_;
-    Graphics graphics_;
+    // Reading the picture completes pending drawing, which changes no visible state.
+    mutable Graphics graphics_;
 };
 
 std::unique_ptr<Picture> NewPicture(int width, int height, int depth, qreal pixelRatio = 1.0);

@@ -89,7 +89,8 @@ QLabel* Window1::label(const char* name, const QRect& geometry, const QString& t
     l->setObjectName(QLatin1String(name));
     l->setGeometry(geometry);
     l->setAlignment(alignement(align));
-    l->setFont(policeTimes(12, bold, underline));
+    if (bold || underline)
+        l->setFont(policeTimes(12, bold, underline));
     QPalette palette = l->palette();
     palette.setColor(QPalette::WindowText, color);
     l->setPalette(palette);
@@ -103,7 +104,6 @@ QComboBox* Window1::popup(const char* name, const QRect& geometry, int first, in
     auto* p = new QComboBox(centralWidget());
     p->setObjectName(QLatin1String(name));
     p->setGeometry(geometry);
-    p->setFont(policeTimes(12));
     for (int n = first; n <= last; ++n)
         p->addItem(QString::number(n));
     p->setCurrentIndex(index);
@@ -145,7 +145,6 @@ void Window1::CreateControls() {
         rb->setObjectName(QStringLiteral("RB(%1)").arg(i));
         rb->setProperty("Index", i);
         rb->setGeometry(placesRB[i]);
-        rb->setFont(policeTimes(12));
         rb->setChecked(i == 0);
         RB[i] = rb;
     }
