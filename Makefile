@@ -37,6 +37,23 @@ package: build
 	cd $(BUILD) && cpack -B $(CURDIR)/build/package
 	@ls build/package/*.deb
 
+# Benchmarks: each figure beside its baseline. BENCH_TIME and STARTUP_RUNS shorten them.
+BENCH_TIME ?= 1
+STARTUP_RUNS ?= 15
+bench: setup
+	scripts/setup.sh libbenchmark-dev
+	@[ -f build/bench/build.ninja ] || cmake --preset bench
+	cmake --build --preset bench
+	build/bench/bench/bench_fees --benchmark_min_time=$(BENCH_TIME)
+	QT_QPA_PLATFORM=offscreen build/bench/bench/bench_window --benchmark_min_time=$(BENCH_TIME)
+	build/bench/bench/bench_startup build/bench/bench/startup_probe build/bench/bench/bare_window $(STARTUP_RUNS)
+
+# Valgrind over the suite: no definite leak, no invalid access. MEMCHECK_TESTS narrows it.
+MEMCHECK_TESTS ?= tst_
+memcheck: build
+	scripts/setup.sh valgrind
+	scripts/memcheck.sh $(BUILD) '$(MEMCHECK_TESTS)'
+
 FUZZ_SECONDS ?= 60
 fuzz:
 	@command -v clang++ >/dev/null || { echo "clang++ is not installed: apt-get install clang"; exit 1; }
