@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QPainter>
 #include <QTemporaryDir>
-
 #include <cstdio>
 
 int main(int argc, char* argv[]) {

@@ -7,7 +7,8 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     for (const Run& run : runs)
         if (run.run_type == Run::RT_Iteration && !run.error_occurred)
             nanoseconds_[run.benchmark_name()] =
-                run.GetAdjustedRealTime() * benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
+                run.GetAdjustedRealTime() *
+                benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
                 benchmark::GetTimeUnitMultiplier(run.time_unit);
 }
 

@@ -1,24 +1,9 @@
 // The floor for start-up: an empty window of the calculator's size, with a menu bar.
+#include "QuitAfterPaint.h"
+
 #include <QApplication>
-#include <QEvent>
 #include <QMainWindow>
 #include <QMenuBar>
-
-namespace {
-
-class FinApresPeinture : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        return false;
-    }
-};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -30,7 +15,7 @@ int main(int argc, char* argv[]) {
     auto* content = new QWidget;
     content->setFixedSize(520, 308);
     window.setCentralWidget(content);
-    FinApresPeinture fin;
+    QuitAfterPaint fin;
     content->installEventFilter(&fin);
     window.show();
     return app.exec();

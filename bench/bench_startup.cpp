@@ -1,15 +1,14 @@
 // Cold start to the first painted main window, and peak memory, of the program's start-up
 // against a bare Qt window; runs interleaved, medians compared.
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <fcntl.h>
-#include <spawn.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <vector>
 
 extern char** environ;
@@ -39,8 +38,8 @@ Mesure lancer(const std::string& programme) {
     rusage usage{};
     if (wait4(pid, &status, 0, &usage) != pid)
         return m;
-    m.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut)
-               .count();
+    m.ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count();
     m.rssKiB = usage.ru_maxrss;
     m.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return m;
@@ -83,8 +82,8 @@ int main(int argc, char** argv) {
     const std::string titre = "figure (median of " + std::to_string(runs) + " runs)";
     std::printf("%-44s %12s %12s %8s %8s\n", titre.c_str(), "program", "baseline", "ratio",
                 "target");
-    std::printf("%-44s %10.1f ms %9.1f ms %8.2f %8s%s\n", "4a. start to first painted window", t, tb,
-                t / tb, "<= 1.15", t / tb <= 1.15 ? "" : "  MISSED");
+    std::printf("%-44s %10.1f ms %9.1f ms %8.2f %8s%s\n", "4a. start to first painted window", t,
+                tb, t / tb, "<= 1.15", t / tb <= 1.15 ? "" : "  MISSED");
     std::printf("%-44s %9.0f KiB %8.0f KiB %8.2f %8s%s\n", "4b. peak memory (RSS)", r, rb, r / rb,
                 "<= 1.15", r / rb <= 1.15 ? "" : "  MISSED");
     return 0;

@@ -61,10 +61,9 @@ int main(int argc, char** argv) {
     framework::FolderItem::SetApplicationFolder(vide.path());
     Window1::instance()->show();
     QCoreApplication::processEvents();
-    const int status =
-        runWithRatios(argc, argv,
-                      {{"2. recompute through a pop-up change", "BM_RecalculParMenu",
-                        "BM_FeuilleQPainter", 1.5}});
+    const int status = runWithRatios(argc, argv,
+                                     {{"2. recompute through a pop-up change", "BM_RecalculParMenu",
+                                       "BM_FeuilleQPainter", 1.5}});
     delete Window1::instance();
     return status;
 }

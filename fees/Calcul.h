@@ -21,9 +21,9 @@ struct Montants {
     double pansements = 0;
     double dimanches = 0;
     double nuits = 0;
-    double surveillance = 0;  // computed in DPA only
-    double hebdomadaire = 0;  // the weekly total, summed from unrounded terms
-    double mensuelle = 0;     // the monthly average: weekly total x 52 / 12
+    double surveillance = 0; // computed in DPA only
+    double hebdomadaire = 0; // the weekly total, summed from unrounded terms
+    double mensuelle = 0;    // the monthly average: weekly total x 52 / 12
 };
 
 // Groupings and order of the sums are those of the tariff rules, so each amount is the exact

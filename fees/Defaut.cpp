@@ -5,7 +5,6 @@
 #include "framework/TextOutputStream.h"
 
 #include <QFileInfo>
-
 #include <cmath>
 
 namespace Defaut {

@@ -5,7 +5,6 @@
 
 #include <QList>
 #include <QString>
-
 #include <array>
 #include <optional>
 
@@ -33,8 +32,8 @@ Tarifs Courants();
 std::optional<double> ValeurAdmise(const QString& texte);
 
 struct RapportLecture {
-    QString chemin;           // the file read, empty when there was none
-    bool lu = false;          // true when the file was opened and read
+    QString chemin;            // the file read, empty when there was none
+    bool lu = false;           // true when the file was opened and read
     QList<int> lignesIgnorees; // 1-based lines that left their value as it was
 };
 

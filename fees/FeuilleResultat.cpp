@@ -16,8 +16,8 @@ void Dessiner(framework::Graphics& g, QColor fond, const QString& titre, double 
     g.SetBold(true);
     g.SetUnderline(true);
     g.SetForeColor(Rouge);
-    g.DrawString(titre, static_cast<int>((static_cast<double>(g.Width()) - g.StringWidth(titre)) / 2),
-                 y);
+    g.DrawString(titre,
+                 static_cast<int>((static_cast<double>(g.Width()) - g.StringWidth(titre)) / 2), y);
     y += 8;
     g.DrawLine(0, y, g.Width(), y);
     g.SetBold(false);

@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-
 #include <filesystem>
 #include <system_error>
 

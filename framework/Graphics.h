@@ -2,11 +2,10 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPainter>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QSize>
 #include <QString>
-
 #include <memory>
 #include <optional>
 

@@ -73,9 +73,8 @@ QString Format(double value, QStringView pattern, const QLocale& locale) {
     const Pattern p = parsePattern(pattern);
 
     std::array<char, 400> buffer{};
-    const auto res =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                      std::chars_format::fixed);
+    const auto res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                   std::chars_format::fixed);
     const std::string shortest(buffer.data(), res.ptr);
     const auto point = shortest.find('.');
     std::string integer = shortest.substr(0, point);
@@ -151,8 +150,8 @@ double CDbl(QStringView text, bool* ok) {
     if (!sawDigit)
         return 0.0;
     double value = 0.0;
-    const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value,
-                                     std::chars_format::fixed);
+    const auto res =
+        std::from_chars(ascii.data(), ascii.data() + ascii.size(), value, std::chars_format::fixed);
     if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size() || !std::isfinite(value))
         return 0.0;
     if (ok)

@@ -3,7 +3,6 @@
 #include "framework/Graphics.h"
 
 #include <QImage>
-
 #include <memory>
 
 namespace framework {

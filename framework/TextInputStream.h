@@ -2,7 +2,6 @@
 
 #include <QIODevice>
 #include <QString>
-
 #include <memory>
 
 namespace framework {

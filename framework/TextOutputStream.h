@@ -2,7 +2,6 @@
 
 #include <QSaveFile>
 #include <QString>
-
 #include <memory>
 
 namespace framework {

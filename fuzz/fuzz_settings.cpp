@@ -3,7 +3,6 @@
 #include "framework/TextInputStream.h"
 
 #include <QBuffer>
-
 #include <cmath>
 #include <cstdlib>
 

@@ -58,20 +58,25 @@ void TestMenuBar::items_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QKeySequence>("shortcut");
     QTest::addColumn<bool>("separator");
-    QTest::newRow("FileQuit") << "FileQuit" << "&Quit" << QKeySequence(QKeySequence::Quit)
-                              << false;
-    QTest::newRow("EditUndo") << "EditUndo" << "&Undo" << QKeySequence(QKeySequence::Undo)
-                              << false;
-    QTest::newRow("UntitledMenu1") << "UntitledMenu1" << "-" << QKeySequence() << true;
-    QTest::newRow("EditCut") << "EditCut" << "Cu&t" << QKeySequence(QKeySequence::Cut) << false;
-    QTest::newRow("EditCopy") << "EditCopy" << "&Copy" << QKeySequence(QKeySequence::Copy)
-                              << false;
-    QTest::newRow("EditPaste") << "EditPaste" << "&Paste" << QKeySequence(QKeySequence::Paste)
-                               << false;
-    QTest::newRow("EditClear") << "EditClear" << "&Delete" << QKeySequence() << false;
-    QTest::newRow("UntitledMenu0") << "UntitledMenu0" << "-" << QKeySequence() << true;
-    QTest::newRow("EditSelectAll") << "EditSelectAll" << "Select &All"
-                                   << QKeySequence(QKeySequence::SelectAll) << false;
+    QTest::newRow("FileQuit") << "FileQuit"
+                              << "&Quit" << QKeySequence(QKeySequence::Quit) << false;
+    QTest::newRow("EditUndo") << "EditUndo"
+                              << "&Undo" << QKeySequence(QKeySequence::Undo) << false;
+    QTest::newRow("UntitledMenu1") << "UntitledMenu1"
+                                   << "-" << QKeySequence() << true;
+    QTest::newRow("EditCut") << "EditCut"
+                             << "Cu&t" << QKeySequence(QKeySequence::Cut) << false;
+    QTest::newRow("EditCopy") << "EditCopy"
+                              << "&Copy" << QKeySequence(QKeySequence::Copy) << false;
+    QTest::newRow("EditPaste") << "EditPaste"
+                               << "&Paste" << QKeySequence(QKeySequence::Paste) << false;
+    QTest::newRow("EditClear") << "EditClear"
+                               << "&Delete" << QKeySequence() << false;
+    QTest::newRow("UntitledMenu0") << "UntitledMenu0"
+                                   << "-" << QKeySequence() << true;
+    QTest::newRow("EditSelectAll")
+        << "EditSelectAll"
+        << "Select &All" << QKeySequence(QKeySequence::SelectAll) << false;
 }
 
 void TestMenuBar::items() {
@@ -145,8 +150,8 @@ void TestMenuBar::editItemsDisabledWithoutAField() {
     Window1::instance()->activateWindow();
     Window1::instance()->findChild<QWidget*>("PopupMenu1")->setFocus();
     QTRY_VERIFY(!qobject_cast<QLineEdit*>(QApplication::focusWidget()));
-    for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear",
-                             "EditSelectAll"})
+    for (const char* name :
+         {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"})
         QVERIFY2(!item(name)->isEnabled(), name);
 }
 

@@ -3,7 +3,6 @@
 #include "framework/Number.h"
 
 #include <QTest>
-
 #include <cmath>
 
 Q_DECLARE_METATYPE(Choix)
@@ -42,29 +41,35 @@ void TestCalcul::montants_data() {
     QTest::newRow("opening choices, default tariffs")
         << Ouverture << Tarifs{}
         << QStringList{"56.80 €", "397.60 €", "36.00 €", "31.20 €", "64.05 €"} << "0.00 €"
-        << "528.85 €" << "2,291.68 €";
+        << "528.85 €"
+        << "2,291.68 €";
     QTest::newRow("after switching to DPA")
         << OuvertureDpa << Tarifs{}
         << QStringList{"28.40 €", "198.80 €", "84.00 €", "15.60 €", "64.05 €"} << "84.00 €"
-        << "446.45 €" << "1,934.62 €";
+        << "446.45 €"
+        << "1,934.62 €";
     Tarifs cinq;
     cinq.Poches = 5;
     QTest::newRow("five AMI per bag; dressings stay four AMI")
-        << Ouverture << cinq
-        << QStringList{"68.80 €", "481.60 €", "36.00 €", "31.20 €", "64.05 €"} << "0.00 €"
-        << "612.85 €" << "2,655.68 €";
+        << Ouverture << cinq << QStringList{"68.80 €", "481.60 €", "36.00 €", "31.20 €", "64.05 €"}
+        << "0.00 €"
+        << "612.85 €"
+        << "2,655.68 €";
     QTest::newRow("every count zero")
         << Choix{0, 1, 0, 0, 0, 0, true, false} << Tarifs{}
         << QStringList{"0.00 €", "0.00 €", "0.00 €", "0.00 €", "0.00 €"} << "0.00 €"
-        << "0.00 €" << "0.00 €";
+        << "0.00 €"
+        << "0.00 €";
     QTest::newRow("weekly twelve gives monthly fifty-two")
         << Choix{1, 1, 0, 0, 0, 0, true, false} << Tarifs{3, 0, 0, 0, 4}
         << QStringList{"12.00 €", "12.00 €", "0.00 €", "0.00 €", "0.00 €"} << "0.00 €"
-        << "12.00 €" << "52.00 €";
+        << "12.00 €"
+        << "52.00 €";
     QTest::newRow("negative tariff gives negative amounts")
         << Choix{0, 1, 0, 0, 2, 0, true, false} << Tarifs{3, 2.2, 7.8, -1.5, 4}
         << QStringList{"0.00 €", "0.00 €", "0.00 €", "0.00 €", "-3.00 €"} << "0.00 €"
-        << "-3.00 €" << "-13.00 €";
+        << "-3.00 €"
+        << "-13.00 €";
 }
 
 void TestCalcul::montants() {

@@ -1,32 +1,20 @@
 #include "fees/Defaut.h"
+#include "support/Fichiers.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/resource.h>
-
 #include <cmath>
 #include <csignal>
+#include <sys/resource.h>
 
 Q_DECLARE_METATYPE(Tarifs)
 
 using framework::FolderItem;
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 // Lowers the largest file this process may write, so that a save fails even for root.
 class FileSizeLimit {
@@ -103,23 +91,24 @@ void TestDefaut::lecture_data() {
 
     QTest::newRow("five lines") << QByteArray("3.10\n2.50\n8.00\n9.40\n5\n")
                                 << Tarifs{3.1, 2.5, 8, 9.4, 5} << QList<int>{};
-    QTest::newRow("seven lines: the first five") << QByteArray("1\n2\n3\n4\n5\n6\n7\n")
-                                                 << Tarifs{1, 2, 3, 4, 5} << QList<int>{};
+    QTest::newRow("seven lines: the first five")
+        << QByteArray("1\n2\n3\n4\n5\n6\n7\n") << Tarifs{1, 2, 3, 4, 5} << QList<int>{};
     QTest::newRow("three lines: the rest as it was")
         << QByteArray("1\n2\n3\n") << Tarifs{1, 2, 3, 9.15, 4} << QList<int>{4, 5};
-    QTest::newRow("a word") << QByteArray("3\nabc\n7.8\n9.15\n4\n")
-                            << Tarifs{3, 2.2, 7.8, 9.15, 4} << QList<int>{2};
-    QTest::newRow("an empty line") << QByteArray("3.5\n\n7.8\n9.15\n4\n")
-                                   << Tarifs{3.5, 2.2, 7.8, 9.15, 4} << QList<int>{2};
+    QTest::newRow("a word") << QByteArray("3\nabc\n7.8\n9.15\n4\n") << Tarifs{3, 2.2, 7.8, 9.15, 4}
+                            << QList<int>{2};
+    QTest::newRow("an empty line")
+        << QByteArray("3.5\n\n7.8\n9.15\n4\n") << Tarifs{3.5, 2.2, 7.8, 9.15, 4} << QList<int>{2};
     QTest::newRow("negative") << QByteArray("3\n2.2\n-7.8\n9.15\n4\n")
                               << Tarifs{3, 2.2, 7.8, 9.15, 4} << QList<int>{3};
-    QTest::newRow("zero is a value") << QByteArray("0\n0\n0\n0\n0\n")
-                                     << Tarifs{0, 0, 0, 0, 0} << QList<int>{};
+    QTest::newRow("zero is a value")
+        << QByteArray("0\n0\n0\n0\n0\n") << Tarifs{0, 0, 0, 0, 0} << QList<int>{};
     QTest::newRow("comma decimals") << QByteArray("3,15\n2,2\n7,8\n9,15\n4,5\n")
                                     << Tarifs{3.15, 2.2, 7.8, 9.15, 4.5} << QList<int>{};
     QTest::newRow("all decimals kept") << QByteArray("3.14159\n2.2\n7.8\n9.15\n4\n")
                                        << Tarifs{3.14159, 2.2, 7.8, 9.15, 4} << QList<int>{};
-    QTest::newRow("CRLF and BOM") << QByteArray("\xEF\xBB\xBF" "3.1\r\n2.3\r\n7.9\r\n9.2\r\n5\r\n")
+    QTest::newRow("CRLF and BOM") << QByteArray("\xEF\xBB\xBF"
+                                                "3.1\r\n2.3\r\n7.9\r\n9.2\r\n5\r\n")
                                   << Tarifs{3.1, 2.3, 7.9, 9.2, 5} << QList<int>{};
     QTest::newRow("a line of one mebibyte")
         << QByteArray("3.2\n") + QByteArray(1 << 20, '1') + QByteArray("\n7\n8\n5\n")
@@ -133,7 +122,7 @@ void TestDefaut::lecture() {
     QFETCH(QByteArray, bytes);
     QFETCH(Tarifs, attendus);
     QFETCH(QList<int>, ignorees);
-    put(fichier(), bytes);
+    QVERIFY(put(fichier(), bytes));
     const auto rapport = Defaut::Lecture();
     QVERIFY(rapport.lu);
     QCOMPARE(rapport.chemin, fichier());
@@ -151,10 +140,10 @@ void TestDefaut::randomBytesNeverGiveUnusableValues() {
         QByteArray bytes(static_cast<int>(rng.bounded(1, 20000)), '\0');
         for (char& b : bytes)
             b = static_cast<char>(rng.bounded(256));
-        put(fichier(), bytes);
+        QVERIFY(put(fichier(), bytes));
         Defaut::Lecture();
-        for (double v : {Defaut::AMI, Defaut::Deplacements, Defaut::Dimanches, Defaut::Nuits,
-                         Defaut::Poches})
+        for (double v :
+             {Defaut::AMI, Defaut::Deplacements, Defaut::Dimanches, Defaut::Nuits, Defaut::Poches})
             QVERIFY(std::isfinite(v) && v >= 0);
     }
 }
@@ -182,14 +171,14 @@ void TestDefaut::saveWritesTextsAsGiven() {
 }
 
 void TestDefaut::sevenLinesBecomeFiveOnSave() {
-    put(fichier(), "1\n2\n3\n4\n5\n6\n7\n");
+    QVERIFY(put(fichier(), "1\n2\n3\n4\n5\n6\n7\n"));
     Defaut::Lecture();
     QVERIFY(Defaut::Ecriture(Affiches).ecrit);
     QCOMPARE(contents(fichier()), QByteArray("3.00\n2.20\n7.80\n9.15\n4.00\n"));
 }
 
 void TestDefaut::failedWriteKeepsOldFileAndReports() {
-    put(fichier(), "1\n2\n3\n4\n5\n");
+    QVERIFY(put(fichier(), "1\n2\n3\n4\n5\n"));
     Defaut::ResultatEcriture r;
     {
         const FileSizeLimit limit(4);
@@ -206,7 +195,7 @@ void TestDefaut::failedWriteKeepsOldFileAndReports() {
 
 void TestDefaut::folderThatIsAFileIsReported() {
     const QString plain = dir_->filePath("plain");
-    put(plain, "x");
+    QVERIFY(put(plain, "x"));
     FolderItem::SetApplicationFolder(plain);
     FolderItem::SetApplicationFolderWritable(true);
     const auto r = Defaut::Ecriture(Affiches);
@@ -216,7 +205,7 @@ void TestDefaut::folderThatIsAFileIsReported() {
 }
 
 void TestDefaut::lineBreakInsideAValueIsRefused() {
-    put(fichier(), "1\n2\n3\n4\n5\n");
+    QVERIFY(put(fichier(), "1\n2\n3\n4\n5\n"));
     const auto r = Defaut::Ecriture({"3\n4", "2", "3", "4", "5"});
     QVERIFY(!r.ecrit);
     QCOMPARE(contents(fichier()), QByteArray("1\n2\n3\n4\n5\n"));
@@ -237,7 +226,7 @@ void TestDefaut::installedCopySavesInTheConfigFolder() {
 }
 
 void TestDefaut::installedCopyReadsTheFileBesideItUntilItSaves() {
-    put(fichier(), "1\n2\n3\n4\n5\n");
+    QVERIFY(put(fichier(), "1\n2\n3\n4\n5\n"));
     FolderItem::SetApplicationFolderWritable(false);
     QCOMPARE(Defaut::Lecture().chemin, fichier());
     QCOMPARE(Defaut::AMI, 1.0);

@@ -1,7 +1,6 @@
 #include "framework/Number.h"
 
 #include <QTest>
-
 #include <cmath>
 #include <limits>
 
@@ -41,23 +40,34 @@ void TestNumber::format_data() {
     const QString nb = QString(QChar(0x202F));
     QTest::newRow("monthly average grouped") << 528.85 * 52.0 / 12.0 << Feuille << "2,291.68 €"
                                              << "2" + nb + "291,68 €";
-    QTest::newRow("row label, no group needed") << 64.05 << Libelle << "64.05 €" << "64,05 €";
+    QTest::newRow("row label, no group needed") << 64.05 << Libelle << "64.05 €"
+                                                << "64,05 €";
     QTest::newRow("millions") << 1234567.891 << Libelle << "1,234,567.89 €"
                               << "1" + nb + "234" + nb + "567,89 €";
-    QTest::newRow("zero") << 0.0 << Libelle << "0.00 €" << "0,00 €";
-    QTest::newRow("zero before separator below one") << 0.5 << Libelle << "0.50 €" << "0,50 €";
-    QTest::newRow("negative") << -3.5 << Libelle << "-3.50 €" << "-3,50 €";
+    QTest::newRow("zero") << 0.0 << Libelle << "0.00 €"
+                          << "0,00 €";
+    QTest::newRow("zero before separator below one") << 0.5 << Libelle << "0.50 €"
+                                                     << "0,50 €";
+    QTest::newRow("negative") << -3.5 << Libelle << "-3.50 €"
+                              << "-3,50 €";
     QTest::newRow("negative rounding to zero has no sign") << -0.001 << Libelle << "0.00 €"
                                                            << "0,00 €";
-    QTest::newRow("half away from zero") << 0.125 << Champ << "0.13" << "0,13";
-    QTest::newRow("negative half away from zero") << -0.125 << Champ << "-0.13" << "-0,13";
-    QTest::newRow("decimal half of a binary-inexact value") << 2.675 << Champ << "2.68" << "2,68";
+    QTest::newRow("half away from zero") << 0.125 << Champ << "0.13"
+                                         << "0,13";
+    QTest::newRow("negative half away from zero") << -0.125 << Champ << "-0.13"
+                                                  << "-0,13";
+    QTest::newRow("decimal half of a binary-inexact value") << 2.675 << Champ << "2.68"
+                                                            << "2,68";
     QTest::newRow("carry into a new group") << 999.995 << Libelle << "1,000.00 €"
                                             << "1" + nb + "000,00 €";
-    QTest::newRow("field pattern never groups") << 1234.5 << Champ << "1234.50" << "1234,50";
-    QTest::newRow("field default AMI") << 3.0 << Champ << "3.00" << "3,00";
-    QTest::newRow("field default nights") << 9.15 << Champ << "9.15" << "9,15";
-    QTest::newRow("field rounds to two places") << 3.14159 << Champ << "3.14" << "3,14";
+    QTest::newRow("field pattern never groups") << 1234.5 << Champ << "1234.50"
+                                                << "1234,50";
+    QTest::newRow("field default AMI") << 3.0 << Champ << "3.00"
+                                       << "3,00";
+    QTest::newRow("field default nights") << 9.15 << Champ << "9.15"
+                                          << "9,15";
+    QTest::newRow("field rounds to two places") << 3.14159 << Champ << "3.14"
+                                                << "3,14";
 }
 
 void TestNumber::format() {
@@ -132,10 +142,14 @@ void TestNumber::str_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("inC");
     QTest::addColumn<QString>("inFrench");
-    QTest::newRow("whole") << 4.0 << "4" << "4";
-    QTest::newRow("half") << 4.5 << "4.5" << "4,5";
-    QTest::newRow("tariff") << 9.15 << "9.15" << "9,15";
-    QTest::newRow("negative") << -1.5 << "-1.5" << "-1,5";
+    QTest::newRow("whole") << 4.0 << "4"
+                           << "4";
+    QTest::newRow("half") << 4.5 << "4.5"
+                          << "4,5";
+    QTest::newRow("tariff") << 9.15 << "9.15"
+                            << "9,15";
+    QTest::newRow("negative") << -1.5 << "-1.5"
+                              << "-1,5";
     QTest::newRow("shortest round trip") << 0.1 + 0.2 << "0.30000000000000004"
                                          << "0,30000000000000004";
 }

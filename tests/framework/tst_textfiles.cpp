@@ -1,6 +1,7 @@
 #include "framework/FolderItem.h"
 #include "framework/TextInputStream.h"
 #include "framework/TextOutputStream.h"
+#include "support/Fichiers.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -23,11 +24,6 @@ QStringList readAll(const QByteArray& bytes, int count) {
     for (int i = 0; i < count; ++i)
         lines << in.ReadLine();
     return lines;
-}
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 } // namespace
@@ -55,7 +51,9 @@ void TestTextFiles::readLine_data() {
     QTest::newRow("LF") << QByteArray("3.00\n2,20\n7.80\n") << three;
     QTest::newRow("CRLF") << QByteArray("3.00\r\n2,20\r\n7.80\r\n") << three;
     QTest::newRow("lone CR of older files") << QByteArray("3.00\r2,20\r7.80\r") << three;
-    QTest::newRow("BOM") << QByteArray("\xEF\xBB\xBF" "3.00\n2,20\n7.80") << three;
+    QTest::newRow("BOM") << QByteArray("\xEF\xBB\xBF"
+                                       "3.00\n2,20\n7.80")
+                         << three;
     QTest::newRow("no final end") << QByteArray("3.00\n2,20\n7.80") << three;
     QTest::newRow("short file reads empty past the end")
         << QByteArray("3.00\n") << QStringList{"3.00", "", ""};

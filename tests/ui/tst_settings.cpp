@@ -1,5 +1,6 @@
 #include "fees/Defaut.h"
 #include "framework/FolderItem.h"
+#include "support/Fichiers.h"
 #include "ui/main/Window1.h"
 #include "ui/settings/WPref.h"
 
@@ -9,15 +10,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
 
 class TestSettings : public QObject {
     Q_OBJECT
@@ -41,7 +33,9 @@ private slots:
 
 private:
     void ouvrir(const QByteArray& fichier = {});
-    void basculer() { QTest::mouseClick(window_->findChild<QLabel*>("StaticText7"), Qt::LeftButton); }
+    void basculer() {
+        QTest::mouseClick(window_->findChild<QLabel*>("StaticText7"), Qt::LeftButton);
+    }
     WPref* panneau() const { return WPref::existant(); }
     QLineEdit* EF(int i) const {
         return panneau()->findChild<QLineEdit*>(QStringLiteral("EF(%1)").arg(i));
@@ -71,9 +65,7 @@ void TestSettings::cleanup() {
 
 void TestSettings::ouvrir(const QByteArray& fichier) {
     if (!fichier.isNull()) {
-        QFile f(dir_->filePath("Tarivane"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(fichier);
+        QVERIFY(put(dir_->filePath("Tarivane"), fichier));
     }
     window_ = Window1::instance();
     window_->show();
@@ -147,9 +139,9 @@ void TestSettings::fieldsShowValuesInUse() {
     QFETCH(QByteArray, fichier);
     QFETCH(QStringList, champs);
     ouvrir(fichier);
-    QCOMPARE((QStringList{EF(0)->text(), EF(1)->text(), EF(2)->text(), EF(3)->text(),
-                          EF(4)->text()}),
-             champs);
+    QCOMPARE(
+        (QStringList{EF(0)->text(), EF(1)->text(), EF(2)->text(), EF(3)->text(), EF(4)->text()}),
+        champs);
 }
 
 void TestSettings::panelSitsAgainstTheMainWindow() {

@@ -117,8 +117,8 @@ void TestWindow1::layout_data() {
                             << color << bold << underline;
     };
     // Texts are those shown once the window has opened and computed with the defaults.
-    row("StaticText1", "QLabel", {20, 39, 270, 20}, "Nombre de poches par jour de traitement",
-        true, 0);
+    row("StaticText1", "QLabel", {20, 39, 270, 20}, "Nombre de poches par jour de traitement", true,
+        0);
     row("PopupMenu1", "QComboBox", {395, 40, 45, 20}, "4", true);
     row("StaticText2", "QLabel", {20, 59, 285, 20}, "Nombre de jours de traitement par semaine",
         true, 0);
@@ -128,8 +128,7 @@ void TestWindow1::layout_data() {
     row("PopupMenu3", "QComboBox", {395, 99, 45, 20}, "1", true);
     row("StaticText4", "QLabel", {20, 79, 285, 20}, "Nombre de pansements par semaine", true, 0);
     row("PopupMenu4", "QComboBox", {395, 79, 45, 20}, "3", true);
-    row("StaticText5", "QLabel", {20, 119, 195, 20}, "Nombre d'actes de nuit par semaine", true,
-        0);
+    row("StaticText5", "QLabel", {20, 119, 195, 20}, "Nombre d'actes de nuit par semaine", true, 0);
     row("PopupMenu5", "QComboBox", {395, 119, 45, 20}, "7", true);
     row("Canvas1", "Canvas", {67, 171, 386, 85}, "", true);
     row("RB(0)", "QRadioButton", {20, 7, 70, 20}, "DPCA", true);
@@ -207,15 +206,14 @@ void TestWindow1::initialAmounts_data() {
     QTest::addColumn<QByteArray>("fichier");
     QTest::addColumn<QStringList>("lignes"); // StaticText8..12 then StaticText15
     QTest::newRow("no settings file")
-        << QByteArray() << QStringList{"56.80 €", "397.60 €", "36.00 €", "31.20 €", "64.05 €",
-                                       "AMI 4 + IFD"};
+        << QByteArray()
+        << QStringList{"56.80 €", "397.60 €", "36.00 €", "31.20 €", "64.05 €", "AMI 4 + IFD"};
     QTest::newRow("settings file with five AMI per bag")
         << QByteArray("3.00\n2.20\n7.80\n9.15\n5\n")
         << QStringList{"68.80 €", "481.60 €", "36.00 €", "31.20 €", "64.05 €", "AMI 5 + IFD"};
     QTest::newRow("settings file with a fractional count of AMI")
         << QByteArray("3.00\n2.20\n7.80\n9.15\n4,5\n")
-        << QStringList{"62.80 €", "439.60 €", "36.00 €", "31.20 €", "64.05 €",
-                       "AMI 4.5 + IFD"};
+        << QStringList{"62.80 €", "439.60 €", "36.00 €", "31.20 €", "64.05 €", "AMI 4.5 + IFD"};
 }
 
 void TestWindow1::initialAmounts() {
@@ -232,11 +230,16 @@ void TestWindow1::eachPopupRecomputes_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("text");
-    QTest::newRow("bags per day") << "PopupMenu1" << 6 << "StaticText8" << "85.20 €";
-    QTest::newRow("days per week") << "PopupMenu2" << 0 << "StaticText9" << "56.80 €";
-    QTest::newRow("Sundays") << "PopupMenu3" << 2 << "StaticText11" << "62.40 €";
-    QTest::newRow("dressings") << "PopupMenu4" << 7 << "StaticText10" << "84.00 €";
-    QTest::newRow("nights") << "PopupMenu5" << 14 << "StaticText12" << "128.10 €";
+    QTest::newRow("bags per day") << "PopupMenu1" << 6 << "StaticText8"
+                                  << "85.20 €";
+    QTest::newRow("days per week") << "PopupMenu2" << 0 << "StaticText9"
+                                   << "56.80 €";
+    QTest::newRow("Sundays") << "PopupMenu3" << 2 << "StaticText11"
+                             << "62.40 €";
+    QTest::newRow("dressings") << "PopupMenu4" << 7 << "StaticText10"
+                               << "84.00 €";
+    QTest::newRow("nights") << "PopupMenu5" << 14 << "StaticText12"
+                            << "128.10 €";
 }
 
 void TestWindow1::eachPopupRecomputes() {
@@ -359,8 +362,7 @@ void TestWindow1::linkHoverAndToggle() {
     QVERIFY(!WPref::existant());
     QTest::mouseClick(lien, Qt::LeftButton, {}, QPoint(95, 18));
     QVERIFY(WPref::existant() && WPref::existant()->isVisible());
-    QTRY_COMPARE(QApplication::focusWidget(),
-                 WPref::existant()->findChild<QWidget*>("EditField1"));
+    QTRY_COMPARE(QApplication::focusWidget(), WPref::existant()->findChild<QWidget*>("EditField1"));
     // The main window stays usable while the panel is shown.
     w<QComboBox>("PopupMenu5")->setCurrentIndex(0);
     QCOMPARE(label("StaticText12"), QStringLiteral("0.00 €"));

@@ -99,8 +99,7 @@ QLabel* Window1::label(const char* name, const QRect& geometry, const QString& t
     return l;
 }
 
-QComboBox* Window1::popup(const char* name, const QRect& geometry, int first, int last,
-                          int index) {
+QComboBox* Window1::popup(const char* name, const QRect& geometry, int first, int last, int index) {
     auto* p = new QComboBox(centralWidget());
     p->setObjectName(QLatin1String(name));
     p->setGeometry(geometry);
@@ -114,9 +113,9 @@ void Window1::CreateControls() {
     // In the order the controls are made; the row numbers of the names do not follow the rows.
     StaticText1 = label("StaticText1", {20, 39, 270, 20}, TextePochesDpca, 0, Noir, false, false);
     PopupMenu1 = popup("PopupMenu1", {395, 40, 45, 20}, 0, 6, 4);
-    StaticText2 = label("StaticText2", {20, 59, 285, 20},
-                        QStringLiteral("Nombre de jours de traitement par semaine"), 0, Noir,
-                        false, false);
+    StaticText2 =
+        label("StaticText2", {20, 59, 285, 20},
+              QStringLiteral("Nombre de jours de traitement par semaine"), 0, Noir, false, false);
     PopupMenu2 = popup("PopupMenu2", {395, 59, 45, 20}, 1, 7, 6);
     StaticText3 = label("StaticText3", {20, 99, 241, 20},
                         QStringLiteral("Nombre de dimanches et jour fériés par semaine"), 0, Noir,
@@ -125,9 +124,9 @@ void Window1::CreateControls() {
     StaticText4 = label("StaticText4", {20, 79, 285, 20},
                         QStringLiteral("Nombre de pansements par semaine"), 0, Noir, false, false);
     PopupMenu4 = popup("PopupMenu4", {395, 79, 45, 20}, 0, 7, 3);
-    StaticText5 = label("StaticText5", {20, 119, 195, 20},
-                        QStringLiteral("Nombre d'actes de nuit par semaine"), 0, Noir, false,
-                        false);
+    StaticText5 =
+        label("StaticText5", {20, 119, 195, 20},
+              QStringLiteral("Nombre d'actes de nuit par semaine"), 0, Noir, false, false);
     PopupMenu5 = popup("PopupMenu5", {395, 119, 45, 20}, 0, 14, 7);
 
     Canvas1 = new Canvas(centralWidget());
@@ -167,8 +166,8 @@ void Window1::CreateControls() {
                                             &StaticText11, &StaticText12, &StaticText13};
     for (int i = 0; i < 6; ++i) {
         const QByteArray name = "StaticText" + QByteArray::number(8 + i);
-        *resultats[i] = label(name.constData(), {453, 39 + 20 * i, 55, 20}, QStringLiteral("Na"),
-                              2, Bleu, true, false);
+        *resultats[i] = label(name.constData(), {453, 39 + 20 * i, 55, 20}, QStringLiteral("Na"), 2,
+                              Bleu, true, false);
     }
     StaticText13->setVisible(false);
 
@@ -204,8 +203,7 @@ void Window1::CreateControls() {
     setTabOrder(PopupMenu5, PopupMenu6);
 
     // Handlers only once every initial value is in place.
-    for (QComboBox* p :
-         {PopupMenu1, PopupMenu2, PopupMenu3, PopupMenu4, PopupMenu5, PopupMenu6})
+    for (QComboBox* p : {PopupMenu1, PopupMenu2, PopupMenu3, PopupMenu4, PopupMenu5, PopupMenu6})
         connect(p, &QComboBox::currentIndexChanged, this, &Window1::calcul);
     for (int i = 0; i < 2; ++i)
         connect(RB[i], &QRadioButton::toggled, this, [this, i](bool on) {
@@ -221,8 +219,8 @@ void Window1::Event_Open() {
 
 void Window1::Canvas1_Open() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    Image = framework::NewPicture(Canvas1->width(), Canvas1->height(), screen ? screen->depth() : 32,
-                                  Canvas1->devicePixelRatioF());
+    Image = framework::NewPicture(Canvas1->width(), Canvas1->height(),
+                                  screen ? screen->depth() : 32, Canvas1->devicePixelRatioF());
     Image->graphics().SetTextFont(QStringLiteral("Times"));
     Image->graphics().SetTextSize(16);
 }
@@ -258,7 +256,7 @@ void Window1::calcul() {
         return;
     const Choix choix{valeur(PopupMenu1), valeur(PopupMenu2), valeur(PopupMenu3),
                       valeur(PopupMenu4), valeur(PopupMenu5), valeur(PopupMenu6),
-                      RB[0]->isChecked(),  RB[1]->isChecked()};
+                      RB[0]->isChecked(), RB[1]->isChecked()};
     const Montants m = Calcul(choix, Defaut::Courants());
 
     StaticText8->setText(framework::Format(m.journee, Motifs::Libelle));
@@ -356,8 +354,8 @@ void Window1::avertirLignesIgnorees() {
                  une ? QStringLiteral("elle garde") : QStringLiteral("elles gardent")),
         QMessageBox::Ok, this);
     avis->setObjectName(QStringLiteral("AvisLecture"));
-    avis->setInformativeText(
-        QStringLiteral("Corrigez les valeurs dans « Paramétrage » puis cliquez sur « Enregistrer »."));
+    avis->setInformativeText(QStringLiteral(
+        "Corrigez les valeurs dans « Paramétrage » puis cliquez sur « Enregistrer »."));
     avis->setAttribute(Qt::WA_DeleteOnClose);
     avis->setWindowModality(Qt::NonModal);
     avis->show();
