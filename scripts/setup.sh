@@ -2,7 +2,7 @@
 # Installs what the build needs on Debian or Ubuntu, only when something is missing.
 set -euo pipefail
 
-packages=(qt6-base-dev cmake ninja-build g++ make dpkg-dev fonts-urw-base35 "$@")
+packages=(qt6-base-dev cmake ninja-build g++ make dpkg-dev libbenchmark-dev fonts-urw-base35 "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -51,7 +51,6 @@ private:
 };
 
 void TestSettings::init() {
-    delete Window1::instance();
     Defaut::Initialiser();
     dir_ = std::make_unique<QTemporaryDir>();
     framework::FolderItem::SetApplicationFolder(dir_->path());

@@ -65,7 +65,6 @@ private:
 };
 
 void TestWindow1::init() {
-    delete Window1::instance();
     Defaut::Initialiser();
     dir_ = std::make_unique<QTemporaryDir>();
     framework::FolderItem::SetApplicationFolder(dir_->path());
