@@ -2,14 +2,18 @@
 #include "framework/FolderItem.h"
 #include "ui/main/Window1.h"
 
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
-// Run with a scale factor of 2: the sheet is drawn at twice the pixels, in the same layout.
+// The sheet at twice the pixels, in the same layout: run once with a scale factor of 2, and once
+// on two screens of density 1 and 2.
 class TestHiDpi : public QObject {
     Q_OBJECT
 private slots:
     void sheetIsDrawnAtTheScreensDensity();
+    void sheetFollowsTheWindowToAnotherScreen();
 };
 
 void TestHiDpi::sheetIsDrawnAtTheScreensDensity() {
@@ -37,6 +41,33 @@ void TestHiDpi::sheetIsDrawnAtTheScreensDensity() {
     QCOMPARE(shown.size(), sheet.size());
     QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
              sheet.convertToFormat(QImage::Format_RGB32));
+    delete w;
+}
+
+void TestHiDpi::sheetFollowsTheWindowToAnotherScreen() {
+    QList<QScreen*> screens = QGuiApplication::screens();
+    std::sort(screens.begin(), screens.end(),
+              [](QScreen* a, QScreen* b) { return a->devicePixelRatio() < b->devicePixelRatio(); });
+    if (screens.size() < 2 ||
+        screens.first()->devicePixelRatio() == screens.last()->devicePixelRatio())
+        QSKIP("needs two screens of different density");
+    screens = {screens.first(), screens.last()};
+    QTemporaryDir dir;
+    framework::FolderItem::SetApplicationFolder(dir.path());
+    Window1* w = Window1::instance();
+    w->move(screens[0]->geometry().topLeft() + QPoint(10, 10));
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QTRY_COMPARE(w->screen(), screens[0]);
+    QCOMPARE(w->image()->image().devicePixelRatio(), screens[0]->devicePixelRatio());
+
+    w->move(screens[1]->geometry().topLeft() + QPoint(10, 10));
+    QTRY_COMPARE(w->screen(), screens[1]);
+    const QImage& sheet = w->image()->image();
+    QCOMPARE(sheet.devicePixelRatio(), screens[1]->devicePixelRatio());
+    QCOMPARE(sheet.size(), QSize(386, 85) * screens[1]->devicePixelRatio());
+    QCOMPARE(sheet.pixelColor(0, qRound(28 * sheet.devicePixelRatio())), QColor(255, 0, 0));
+    QVERIFY(w->findChild<QWidget*>("Canvas1")->accessibleDescription().contains("528.85"));
     delete w;
 }
 

@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -324,6 +325,10 @@ void Window1::StaticText7_MouseExit() {
 
 void Window1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (!suitEcran_ && windowHandle()) {
+        suitEcran_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, &Window1::changementEcran);
+    }
     if (!avisDonne_ && !rapport_.lignesIgnorees.isEmpty()) {
         avisDonne_ = true;
         QMetaObject::invokeMethod(this, &Window1::avertirLignesIgnorees, Qt::QueuedConnection);
@@ -334,6 +339,15 @@ void Window1::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     if (WPref* pref = WPref::existant(); pref && pref->isVisible())
         pref->placer(this);
+}
+
+// On a screen of another pixel density the sheet is drawn again at that density, so it stays
+// sharp instead of being scaled.
+void Window1::changementEcran() {
+    if (Image && Image->image().devicePixelRatio() != Canvas1->devicePixelRatioF()) {
+        Canvas1_Open();
+        calcul();
+    }
 }
 
 void Window1::avertirLignesIgnorees() {

@@ -53,10 +53,12 @@ private:
     void StaticText7_MouseEnter();
     void StaticText7_MouseExit();
     void avertirLignesIgnorees();
+    void changementEcran();
 
     std::unique_ptr<framework::Picture> Image;
     Defaut::RapportLecture rapport_;
     bool avisDonne_ = false;
+    bool suitEcran_ = false;
 
     QLabel* StaticText1 = nullptr;
     QLabel* StaticText2 = nullptr;
