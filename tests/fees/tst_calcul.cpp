@@ -25,7 +25,6 @@ class TestCalcul : public QObject {
 private slots:
     void montants_data();
     void montants();
-    void surveillanceOnlyInDpa();
     void totalIsMadeFromUnroundedTerms();
     void exactDoublesOfTheStatedOrder();
 };
@@ -86,16 +85,6 @@ void TestCalcul::montants() {
     QCOMPARE(euros(m.surveillance), surveillance);
     QCOMPARE(euros(m.hebdomadaire), hebdomadaire);
     QCOMPARE(euros(m.mensuelle), mensuelle);
-}
-
-void TestCalcul::surveillanceOnlyInDpa() {
-    Choix dpca = OuvertureDpa;
-    dpca.dpa = false;
-    dpca.dpca = true;
-    const Montants sans = Calcul(dpca, Tarifs{});
-    const Montants avec = Calcul(OuvertureDpa, Tarifs{});
-    QCOMPARE(sans.surveillance, 0.0);
-    QCOMPARE(avec.hebdomadaire - sans.hebdomadaire, avec.surveillance);
 }
 
 void TestCalcul::totalIsMadeFromUnroundedTerms() {

@@ -37,8 +37,6 @@ private slots:
     void windowProperties();
     void layout_data();
     void layout();
-    void popupItems_data();
-    void popupItems();
     void initialAmounts_data();
     void initialAmounts();
     void eachPopupRecomputes_data();
@@ -176,29 +174,6 @@ void TestWindow1::layout() {
         QCOMPARE(h, (std::array{Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight})[align]);
         QCOMPARE(l->palette().color(QPalette::WindowText), color);
     }
-}
-
-void TestWindow1::popupItems_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("last");
-    QTest::newRow("PopupMenu1") << "PopupMenu1" << 0 << 6;
-    QTest::newRow("PopupMenu2") << "PopupMenu2" << 1 << 7;
-    QTest::newRow("PopupMenu3") << "PopupMenu3" << 0 << 7;
-    QTest::newRow("PopupMenu4") << "PopupMenu4" << 0 << 7;
-    QTest::newRow("PopupMenu5") << "PopupMenu5" << 0 << 14;
-    QTest::newRow("PopupMenu6") << "PopupMenu6" << 0 << 14;
-}
-
-void TestWindow1::popupItems() {
-    QFETCH(QString, name);
-    QFETCH(int, first);
-    QFETCH(int, last);
-    ouvrir();
-    const auto* p = w<QComboBox>(name.toLatin1().constData());
-    QCOMPARE(p->count(), last - first + 1);
-    for (int i = 0; i < p->count(); ++i)
-        QCOMPARE(p->itemText(i), QString::number(first + i));
 }
 
 void TestWindow1::initialAmounts_data() {
