@@ -19,7 +19,8 @@ MenuBar1::MenuBar1() {
     Untitled1();
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { suivreFocus(now); });
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MenuBar1::majEdition);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &MenuBar1::lirePressePapiers);
     suivreFocus(QApplication::focusWidget());
 }
 
@@ -50,6 +51,7 @@ void MenuBar1::Untitled0() {
 void MenuBar1::Untitled1() {
     QMenu* edit = addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
+    connect(edit, &QMenu::aboutToShow, this, &MenuBar1::lirePressePapiers);
     edit->menuAction()->setObjectName(QStringLiteral("EditMenu"));
     const auto surChamp = [this](auto op) {
         return [this, op] {
@@ -90,6 +92,11 @@ void MenuBar1::suivreFocus(QWidget* now) {
     majEdition();
 }
 
+void MenuBar1::lirePressePapiers() {
+    texteAColler_ = !QGuiApplication::clipboard()->text().isEmpty();
+    majEdition();
+}
+
 void MenuBar1::majEdition() {
     const QLineEdit* e = champ_;
     const bool modifiable = e && !e->isReadOnly() && e->isEnabled();
@@ -98,8 +105,7 @@ void MenuBar1::majEdition() {
     item(QStringLiteral("EditUndo"))->setEnabled(modifiable && e->isUndoAvailable());
     item(QStringLiteral("EditCut"))->setEnabled(modifiable && selection && visible);
     item(QStringLiteral("EditCopy"))->setEnabled(selection && visible);
-    item(QStringLiteral("EditPaste"))
-        ->setEnabled(modifiable && !QGuiApplication::clipboard()->text().isEmpty());
+    item(QStringLiteral("EditPaste"))->setEnabled(modifiable && texteAColler_);
     item(QStringLiteral("EditClear"))->setEnabled(modifiable && selection);
     item(QStringLiteral("EditSelectAll"))->setEnabled(e && !e->text().isEmpty());
 }

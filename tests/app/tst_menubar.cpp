@@ -24,6 +24,7 @@ private slots:
     void items();
     void menusInOrder();
     void editItemsActOnTheFocusedField();
+    void pasteFollowsTheClipboard();
     void editItemsDisabledWithoutAField();
     void quitEndsTheEventLoop();
 
@@ -143,6 +144,16 @@ void TestMenuBar::editItemsActOnTheFocusedField() {
     QCOMPARE(champ->text(), QStringLiteral("2.202.20"));
     // Editing changes nothing in use until saved.
     QCOMPARE(Defaut::Deplacements, 2.2);
+}
+
+void TestMenuBar::pasteFollowsTheClipboard() {
+    auto* champ = WPref::instance()->findChild<QLineEdit*>("EF(2)");
+    champ->setFocus(Qt::OtherFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), champ);
+    QGuiApplication::clipboard()->clear();
+    QTRY_VERIFY(!item("EditPaste")->isEnabled());
+    QGuiApplication::clipboard()->setText("7,8");
+    QTRY_VERIFY(item("EditPaste")->isEnabled());
 }
 
 void TestMenuBar::editItemsDisabledWithoutAField() {
