@@ -4,6 +4,7 @@
 #include "ui/main/Window1.h"
 #include "ui/settings/WPref.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -297,8 +298,21 @@ void TestWindow1::sheetAccessibleDescription() {
     QCOMPARE(w("Canvas1")->accessibleDescription(),
              QStringLiteral("DPCA. Facturation hebdomadaire : 528.85 €. "
                             "Facturation mensuelle moyenne : 2,291.68 €."));
+    const auto nom = [this](const char* control) {
+        return QAccessible::queryAccessibleInterface(w(control))->text(QAccessible::Name);
+    };
+    // A pop-up is named by its row (on Linux, read out through its label's buddy relation).
     QCOMPARE(w("PopupMenu4")->accessibleName(), QStringLiteral("Nombre de pansements par semaine"));
-    QCOMPARE(w("StaticText7")->accessibleName(), QStringLiteral("Paramétrage"));
+    QCOMPARE(nom("StaticText7"), QStringLiteral("Paramétrage"));
+    QCOMPARE(nom("RB(1)"), QStringLiteral("DPA"));
+    QCOMPARE(nom("StaticText6"),
+             QStringLiteral("Nombre d'organisations de la surveillance par semaine"));
+    // Amounts are read out as they are shown now, not as the window opened.
+    QCOMPARE(nom("StaticText8"), QStringLiteral("56.80 €"));
+    QTest::mouseClick(w("RB(1)"), Qt::LeftButton);
+    QCOMPARE(nom("StaticText8"), QStringLiteral("28.40 €"));
+    QCOMPARE(w("PopupMenu1")->accessibleName(),
+             QStringLiteral("Nombre de branchements ou débranchements par jour"));
 }
 
 void TestWindow1::ignoredLinesAreToldOnce() {

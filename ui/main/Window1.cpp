@@ -96,7 +96,7 @@ QLabel* Window1::label(const char* name, const QRect& geometry, const QString& t
     palette.setColor(QPalette::WindowText, color);
     l->setPalette(palette);
     l->setTextFormat(Qt::PlainText);
-    l->setAccessibleName(text.trimmed());
+    // No fixed accessible name: a label is read out with the text it shows at the time.
     return l;
 }
 
@@ -188,11 +188,11 @@ void Window1::CreateControls() {
         std::pair{PopupMenu1, StaticText1}, {PopupMenu2, StaticText2}, {PopupMenu3, StaticText3},
         {PopupMenu4, StaticText4},          {PopupMenu5, StaticText5}, {PopupMenu6, StaticText6}};
     for (auto [p, l] : rangs) {
-        p->setAccessibleName(l->accessibleName());
+        p->setAccessibleName(l->text().trimmed());
         l->setBuddy(p);
     }
-    for (QRadioButton* rb : RB)
-        rb->setAccessibleName(rb->text());
+    // The surveillance label ends with a carriage return that is not to be read out.
+    StaticText6->setAccessibleName(StaticText6->text().trimmed());
 
     // Tab order follows the rows on screen.
     setTabOrder(RB[0], RB[1]);
@@ -248,7 +248,6 @@ void Window1::RB_Action(int index) {
         PopupMenu1->setCurrentIndex(2);
         PopupMenu4->setCurrentIndex(7);
     }
-    StaticText1->setAccessibleName(StaticText1->text());
     PopupMenu1->setAccessibleName(StaticText1->text());
 }
 
