@@ -5,7 +5,7 @@
 #include "fees/FeuilleResultat.h"
 #include "fees/Motifs.h"
 #include "framework/Number.h"
-#include "ui/Polices.h"
+#include "ui/Style.h"
 #include "ui/main/Canvas.h"
 #include "ui/settings/WPref.h"
 
@@ -75,9 +75,7 @@ void Window1::Layout() {
     contenu->setObjectName(QStringLiteral("contenu"));
     contenu->setFixedSize(520, 308);
     contenu->setAutoFillBackground(true);
-    QPalette palette = contenu->palette();
-    palette.setColor(QPalette::Window, BackColor);
-    contenu->setPalette(palette);
+    teinter(contenu, QPalette::Window, BackColor);
     contenu->setFont(policeTimes(12));
     setCentralWidget(contenu);
     // Fixed size: the window is exactly its content and menu bar.
@@ -92,9 +90,7 @@ QLabel* Window1::label(const char* name, const QRect& geometry, const QString& t
     l->setAlignment(alignement(align));
     if (bold || underline)
         l->setFont(policeTimes(12, bold, underline));
-    QPalette palette = l->palette();
-    palette.setColor(QPalette::WindowText, color);
-    l->setPalette(palette);
+    teinter(l, QPalette::WindowText, color);
     l->setTextFormat(Qt::PlainText);
     // No fixed accessible name: a label is read out with the text it shows at the time.
     return l;
@@ -311,15 +307,11 @@ bool Window1::StaticText7_MouseDown(int, int) {
 }
 
 void Window1::StaticText7_MouseEnter() {
-    QPalette palette = StaticText7->palette();
-    palette.setColor(QPalette::WindowText, Bleu);
-    StaticText7->setPalette(palette);
+    teinter(StaticText7, QPalette::WindowText, Bleu);
 }
 
 void Window1::StaticText7_MouseExit() {
-    QPalette palette = StaticText7->palette();
-    palette.setColor(QPalette::WindowText, Noir);
-    StaticText7->setPalette(palette);
+    teinter(StaticText7, QPalette::WindowText, Noir);
 }
 
 void Window1::showEvent(QShowEvent* event) {

@@ -3,7 +3,7 @@
 #include "fees/Defaut.h"
 #include "fees/Motifs.h"
 #include "framework/Number.h"
-#include "ui/Polices.h"
+#include "ui/Style.h"
 #include "ui/main/Window1.h"
 
 #include <QDir>
@@ -37,7 +37,7 @@ WPref* WPref::existant() {
     return partage();
 }
 
-WPref::WPref(QWidget* parent) : QWidget(parent, Qt::Tool) {
+WPref::WPref(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("WPref"));
     setWindowTitle(QStringLiteral("Paramétrage"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -46,10 +46,8 @@ WPref::WPref(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Largeur, Hauteur);
     setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, BackColor);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
+    teinter(this, QPalette::Window, BackColor);
+    teinter(this, QPalette::WindowText, Qt::black);
     setFont(policeTimes(12));
     CreateControls();
     Event_Open();
@@ -100,9 +98,7 @@ void WPref::CreateControls() {
     Message->setWordWrap(true);
     Message->setTextFormat(Qt::PlainText);
     Message->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPalette palette = Message->palette();
-    palette.setColor(QPalette::WindowText, Erreur);
-    Message->setPalette(palette);
+    teinter(Message, QPalette::WindowText, Erreur);
     Message->hide();
 
     for (QLineEdit* ef : EF)
@@ -149,10 +145,8 @@ void WPref::donnerFocus() {
 }
 
 void WPref::marquer(int index, bool faux) {
-    QPalette palette = EF[index]->palette();
-    palette.setColor(QPalette::Base, faux ? Rose : Jaune);
-    palette.setColor(QPalette::Text, Qt::black);
-    EF[index]->setPalette(palette);
+    teinter(EF[index], QPalette::Base, faux ? Rose : Jaune);
+    teinter(EF[index], QPalette::Text, Qt::black);
     EF[index]->setProperty("invalide", faux);
 }
 
