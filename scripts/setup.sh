@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what the build needs on Debian or Ubuntu, only when something is missing.
+# Installs what building and checking need on Debian or Ubuntu, only when something is missing.
 set -euo pipefail
 
-packages=(qt6-base-dev cmake ninja-build g++ make dpkg-dev libbenchmark-dev fonts-urw-base35 "$@")
+packages=(qt6-base-dev cmake ninja-build g++ make dpkg-dev libbenchmark-dev fonts-urw-base35
+          qt6-translations-l10n lintian "$@")
 
 missing=()
 for p in "${packages[@]}"; do

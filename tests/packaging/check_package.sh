@@ -16,13 +16,29 @@ status=0
 for f in usr/bin/tarivane \
          usr/share/applications/fr.tarivane.Tarivane.desktop \
          usr/share/metainfo/fr.tarivane.Tarivane.metainfo.xml \
-         usr/share/icons/hicolor/scalable/apps/fr.tarivane.Tarivane.svg; do
+         usr/share/icons/hicolor/scalable/apps/fr.tarivane.Tarivane.svg \
+         usr/share/man/man1/tarivane.1.gz \
+         usr/share/doc/tarivane/copyright \
+         usr/share/doc/tarivane/changelog.gz; do
     if [ -e "$scratch/root/$f" ]; then echo "ok  /$f"; else echo "MISSING /$f"; status=1; fi
 done
 [ -x "$scratch/root/usr/bin/tarivane" ] || { echo "tarivane is not executable"; status=1; }
-dpkg-deb --field "$deb" Depends | grep -q "libqt6widgets6" ||
-    { echo "Depends lacks the Qt libraries"; status=1; }
+depends=$(dpkg-deb --field "$deb" Depends)
+for p in libqt6widgets6 qt6-qpa-plugins fonts-urw-base35 qt6-translations-l10n; do
+    grep -qw -- "$p" <<<"$depends" || { echo "Depends lacks $p"; status=1; }
+done
+gzip -t "$scratch"/root/usr/share/man/man1/tarivane.1.gz \
+        "$scratch"/root/usr/share/doc/tarivane/changelog.gz ||
+    { echo "a compressed file is damaged"; status=1; }
 if dpkg-deb --contents "$deb" | grep -E "tst_|screenshot|\.a$"; then
     echo "the package carries files that are not the program's"; status=1
+fi
+# Lintian refuses root unless told; info and pedantic notes pass, warnings and errors fail.
+if ! command -v lintian >/dev/null; then
+    echo "lintian not installed: package not linted"
+elif lintian --allow-root --fail-on error,warning "$deb"; then
+    echo "ok  lintian"
+else
+    echo "lintian finds fault"; status=1
 fi
 exit $status
