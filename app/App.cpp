@@ -9,7 +9,3 @@ App::App(int& argc, char** argv) : QApplication(argc, argv) {
     setDesktopFileName(QStringLiteral("fr.tarivane.Tarivane"));
     MenuBar1::instance();
 }
-
-MenuBar1* App::MenuBar() const {
-    return MenuBar1::instance();
-}

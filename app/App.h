@@ -2,13 +2,9 @@
 
 #include <QApplication>
 
-class MenuBar1;
-
-// The application object: names the program and owns nothing else than Qt's own state.
+// The application object: names the program and builds the one menu bar.
 class App : public QApplication {
     Q_OBJECT
 public:
     App(int& argc, char** argv);
-    // The application's menu bar, the same one the main window shows.
-    MenuBar1* MenuBar() const;
 };

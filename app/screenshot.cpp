@@ -6,6 +6,7 @@
 #include "ui/settings/WPref.h"
 
 #include <QDir>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -27,10 +28,13 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     const QPixmap principale = fenetre->grab();
 
-    WPref* panneau = WPref::instance();
-    panneau->ShowWithin(fenetre);
-    panneau->donnerFocus();
+    // Opened as a click on the link opens it.
+    QWidget* lien = fenetre->findChild<QWidget*>(QStringLiteral("StaticText7"));
+    QMouseEvent clic(QEvent::MouseButtonPress, QPointF(50, 10), lien->mapToGlobal(QPointF(50, 10)),
+                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(lien, &clic);
     QCoreApplication::processEvents();
+    WPref* panneau = fenetre->findChild<WPref*>();
     const QPixmap reglages = panneau->grab();
 
     const qreal ratio = principale.devicePixelRatio();

@@ -4,118 +4,122 @@
 #include "framework/TextInputStream.h"
 #include "framework/TextOutputStream.h"
 
-#include <QFileInfo>
-#include <cmath>
+#include <algorithm>
 
 namespace Defaut {
 
-double AMI = Tarifs{}.AMI;
-double Deplacements = Tarifs{}.Deplacements;
-double Dimanches = Tarifs{}.Dimanches;
-double Nuits = Tarifs{}.Nuits;
-double Poches = Tarifs{}.Poches;
-
 namespace {
 
-std::array<double*, Tarifs::Nombre> valeurs() {
-    return {&AMI, &Deplacements, &Dimanches, &Nuits, &Poches};
-}
+Tarifs valeurs;
 
 } // namespace
 
+double& AMI = valeurs.AMI;
+double& Deplacements = valeurs.Deplacements;
+double& Dimanches = valeurs.Dimanches;
+double& Nuits = valeurs.Nuits;
+double& Poches = valeurs.Poches;
+
 void Initialiser() {
-    const Tarifs d;
-    AMI = d.AMI;
-    Deplacements = d.Deplacements;
-    Dimanches = d.Dimanches;
-    Nuits = d.Nuits;
-    Poches = d.Poches;
+    valeurs = Tarifs{};
 }
 
-Tarifs Courants() {
-    return Tarifs{AMI, Deplacements, Dimanches, Nuits, Poches};
+const Tarifs& Courants() {
+    return valeurs;
 }
 
-std::optional<double> ValeurAdmise(const QString& texte) {
+Valeur Lire(const Tarif& tarif, QStringView texte) {
+    if (texte.trimmed().isEmpty())
+        return {0, Refus::Vide};
     bool ok = false;
     const double v = framework::CDbl(texte, &ok);
-    if (!ok || !std::isfinite(v) || v < 0)
-        return std::nullopt;
-    return v;
+    if (!ok)
+        return {0, Refus::PasUnNombre};
+    if (v < 0)
+        return {v, Refus::Negatif};
+    if (v > tarif.plafond)
+        return {v, Refus::TropGrand};
+    // Adding zero turns -0 into 0, so that nothing ever shows a minus sign before a zero.
+    return {v + 0.0, Refus::Aucun};
 }
 
 QList<int> LireFlux(framework::TextInputStream& flux) {
     QList<int> ignorees;
-    const auto cibles = valeurs();
-    for (int i = 0; i < Tarifs::Nombre; ++i) {
+    for (int i = 0; i < int(ListeTarifs.size()); ++i) {
         const bool manquante = flux.EndOfFile();
         const QString ligne = flux.ReadLine();
-        const auto v = (manquante || flux.LineTooLong()) ? std::nullopt : ValeurAdmise(ligne);
-        if (v)
-            *cibles[static_cast<std::size_t>(i)] = *v;
-        else
+        const Valeur v = Lire(ListeTarifs[i], ligne);
+        if (manquante || flux.LineTooLong() || v.refus != Refus::Aucun)
             ignorees.append(i + 1);
+        else
+            valeurs.*ListeTarifs[i].valeur = v.valeur;
     }
     return ignorees;
 }
 
-// A portable copy keeps its file beside the program. An installed copy cannot write there: it
-// keeps the file in the user's configuration folder, and reads one left beside the program only
-// until it has saved its own (else its saves would never be read back).
-framework::FolderItem FichierLecture() {
-    const QString nom = QString::fromLatin1(NomFichier);
-    const framework::FolderItem aCote = framework::FolderItem::GetFolderItem(nom);
-    if (framework::FolderItem::ApplicationFolderWritable())
-        return aCote;
-    const framework::FolderItem config = framework::FolderItem::GetConfigItem(nom);
-    return !config.Exists() && QFileInfo(aCote.path()).isReadable() ? aCote : config;
+namespace {
+
+framework::FolderItem fichierConfig() {
+    return framework::FolderItem::GetConfigItem(NomFichier.toString());
 }
 
-framework::FolderItem FichierEcriture() {
-    const QString nom = QString::fromLatin1(NomFichier);
-    return framework::FolderItem::ApplicationFolderWritable()
-               ? framework::FolderItem::GetFolderItem(nom)
-               : framework::FolderItem::GetConfigItem(nom);
+framework::FolderItem fichierACote() {
+    return framework::FolderItem::GetFolderItem(NomFichier.toString());
 }
+
+// A portable copy keeps its file beside the program; an installed copy in the user's
+// configuration folder, always. A copy in another folder it may not write keeps its file in the
+// configuration folder too, and reads one left beside the program only until it has saved its
+// own (else its saves would never be read back).
+framework::FolderItem fichierLecture() {
+    switch (framework::FolderItem::SorteDeCopie()) {
+    case framework::FolderItem::Copie::Portable:
+        return fichierACote();
+    case framework::FolderItem::Copie::Installee:
+        return fichierConfig();
+    case framework::FolderItem::Copie::Protegee:
+        break;
+    }
+    const framework::FolderItem config = fichierConfig();
+    return config.Exists() || !fichierACote().Exists() ? config : fichierACote();
+}
+
+framework::FolderItem fichierEcriture() {
+    return framework::FolderItem::SorteDeCopie() == framework::FolderItem::Copie::Portable
+               ? fichierACote()
+               : fichierConfig();
+}
+
+} // namespace
 
 RapportLecture Lecture() {
     RapportLecture rapport;
-    const framework::FolderItem item = FichierLecture();
-    if (item.isNil() || !item.Exists())
+    const framework::FolderItem item = fichierLecture();
+    if (!item.Exists())
         return rapport;
     rapport.chemin = item.path();
-    auto flux = item.OpenAsTextFile();
-    if (!flux)
-        return rapport;
-    rapport.lignesIgnorees = LireFlux(*flux);
-    rapport.lu = true;
-    flux->Close();
+    if (auto flux = item.OpenAsTextFile(rapport.erreur))
+        rapport.lignesIgnorees = LireFlux(*flux);
     return rapport;
 }
 
-ResultatEcriture Ecriture(const std::array<QString, Tarifs::Nombre>& textes) {
+ResultatEcriture Ecriture(const std::array<QString, ListeTarifs.size()>& textes) {
     ResultatEcriture resultat;
-    const framework::FolderItem item = FichierEcriture();
+    const framework::FolderItem item = fichierEcriture();
     resultat.chemin = item.path();
-    bool ligneSimple = true;
-    for (const QString& t : textes)
-        ligneSimple = ligneSimple && !t.contains(u'\n') && !t.contains(u'\r');
-
-    if (item.isNil()) {
-        resultat.erreur = QStringLiteral("aucun emplacement pour le fichier de paramètres");
-    } else if (!ligneSimple) {
+    const bool ligneSimple = std::none_of(textes.begin(), textes.end(), [](const QString& t) {
+        return t.contains(u'\n') || t.contains(u'\r');
+    });
+    if (!ligneSimple) {
         // A line break inside a value would shift every later line of the file.
         resultat.erreur = QStringLiteral("une valeur contient un saut de ligne");
-    } else if (auto flux = item.CreateTextFile(&resultat.erreur)) {
+    } else if (auto flux = item.CreateTextFile(resultat.erreur)) {
         for (const QString& t : textes)
             flux->WriteLine(t);
-        resultat.ecrit = flux->Close();
-        if (!resultat.ecrit)
-            resultat.erreur = flux->errorString();
-        else
+        if (flux->Close(resultat.erreur))
             item.SetVisible(true);
     }
-    resultat.lecture = Lecture();
+    resultat.relu = Lecture();
     return resultat;
 }
 

@@ -6,7 +6,6 @@
 #include <QList>
 #include <QString>
 #include <array>
-#include <optional>
 
 namespace framework {
 class TextInputStream;
@@ -15,33 +14,39 @@ class TextInputStream;
 // The tariff settings in use, and the five-line settings file "Tarivane" that keeps them.
 namespace Defaut {
 
-inline constexpr const char* NomFichier = "Tarivane";
+inline constexpr QStringView NomFichier = u"Tarivane";
 
-extern double AMI;
-extern double Deplacements;
-extern double Dimanches;
-extern double Nuits;
-extern double Poches;
+extern double& AMI;
+extern double& Deplacements;
+extern double& Dimanches;
+extern double& Nuits;
+extern double& Poches;
 
 // Puts the built-in defaults back.
 void Initialiser();
-Tarifs Courants();
+const Tarifs& Courants();
 
-// What a line must hold to be used: a number, finite and not negative, with "," or "." as
-// the decimal separator.
-std::optional<double> ValeurAdmise(const QString& texte);
+// Why a text cannot be a tariff's value.
+enum class Refus { Aucun, Vide, PasUnNombre, Negatif, TropGrand };
+struct Valeur {
+    double valeur = 0;
+    Refus refus = Refus::Aucun;
+};
+// The one rule for a value, in the file and in the panel: a number, "," or "." as the decimal
+// separator, not negative, not above the tariff's ceiling. -0 is 0.
+Valeur Lire(const Tarif& tarif, QStringView texte);
 
 struct RapportLecture {
-    QString chemin;            // the file read, empty when there was none
-    bool lu = false;           // true when the file was opened and read
+    QString chemin;            // the file found, empty when there is none
+    QString erreur;            // why it could not be read, in French
     QList<int> lignesIgnorees; // 1-based lines that left their value as it was
+    bool lu() const { return !chemin.isEmpty() && erreur.isEmpty(); }
 };
 
 struct ResultatEcriture {
-    bool ecrit = false;
     QString chemin;
-    QString erreur; // the system's reason when the file could not be written
-    RapportLecture lecture;
+    QString erreur; // why the file could not be written, in French; empty when it was
+    RapportLecture relu;
 };
 
 // Reads the settings file into the five values. A line that cannot be used leaves its value
@@ -52,10 +57,6 @@ QList<int> LireFlux(framework::TextInputStream& flux);
 
 // Writes the five texts exactly as given, replacing the file only once it is complete, then
 // reads the file back so that the values in use are what the file holds.
-ResultatEcriture Ecriture(const std::array<QString, Tarifs::Nombre>& textes);
-
-// Where the settings are read from and written to.
-framework::FolderItem FichierLecture();
-framework::FolderItem FichierEcriture();
+ResultatEcriture Ecriture(const std::array<QString, ListeTarifs.size()>& textes);
 
 } // namespace Defaut

@@ -1,12 +1,30 @@
 #pragma once
 
-// The five tariff values, in the order of the settings file's lines.
+#include <QStringView>
+#include <array>
+
+// The five tariff values, with their built-in defaults.
 struct Tarifs {
     double AMI = 3.0;          // value of one AMI unit, euros
     double Deplacements = 2.2; // travel allowance (IFD), euros
     double Dimanches = 7.8;    // Sunday and public-holiday surcharge, euros
     double Nuits = 9.15;       // night surcharge, euros
     double Poches = 4.0;       // AMI units billed for one bag change
-
-    static constexpr int Nombre = 5;
 };
+
+// One tariff setting as the settings file, the panel and the estimate know it.
+struct Tarif {
+    double Tarifs::*valeur;
+    QStringView libelle; // as the panel shows it
+    // Far above any real tariff, low enough that every amount shows whole in its place.
+    double plafond;
+};
+
+// The five settings in the order of the settings file's lines and of the panel's fields.
+inline constexpr std::array<Tarif, 5> ListeTarifs{{
+    {&Tarifs::AMI, u"Valeur de l'AMI (€)", 20},
+    {&Tarifs::Deplacements, u"Indemnités de déplacements (€)", 20},
+    {&Tarifs::Dimanches, u"Majoration dimanches et fériés (€)", 50},
+    {&Tarifs::Nuits, u"Majoration de nuit (€)", 50},
+    {&Tarifs::Poches, u"Nombre d'AMI pour un chgt de poche", 9},
+}};

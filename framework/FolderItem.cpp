@@ -1,5 +1,6 @@
 #include "framework/FolderItem.h"
 
+#include "framework/Raison.h"
 #include "framework/TextInputStream.h"
 #include "framework/TextOutputStream.h"
 
@@ -7,37 +8,63 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
-#include <system_error>
-
-#ifdef Q_OS_MACOS
 #include <sys/stat.h>
-#endif
+#include <system_error>
+#include <unistd.h>
 
 namespace framework {
 
 namespace {
 
-QString& applicationFolderOverride() {
-    static QString folder;
-    return folder;
+struct Remplacement {
+    QString dossier;
+    FolderItem::Copie copie = FolderItem::Copie::Portable;
+};
+
+Remplacement& remplacement() {
+    static Remplacement r;
+    return r;
 }
 
-std::optional<bool>& writableOverride() {
-    static std::optional<bool> writable;
-    return writable;
+QByteArray natif(const QString& path) {
+    return QFile::encodeName(path);
 }
 
 bool isRunningProgram(const QString& path) {
-    const QString program = QCoreApplication::applicationFilePath();
-    if (program.isEmpty())
-        return false;
     std::error_code ec;
-    return std::filesystem::equivalent(std::filesystem::path(path.toStdString()),
-                                       std::filesystem::path(program.toStdString()), ec) &&
-           !ec;
+    return std::filesystem::equivalent(natif(path).toStdString(),
+                                       natif(QCoreApplication::applicationFilePath()).toStdString(),
+                                       ec);
+}
+
+QString nature(mode_t mode) {
+    if (S_ISDIR(mode))
+        return QStringLiteral("un dossier");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("un tube nommé");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("une socket");
+    return QStringLiteral("un périphérique");
+}
+
+// Why a path that is not there, or not a regular file, cannot be used; a link is followed and
+// named, so that the user sees where it leads.
+QString pourquoiInutilisable(const QString& path, int codeErreur, const struct stat* cible) {
+    const QString lien = QFileInfo(path).symLinkTarget();
+    const QString quoi = lien.isEmpty() ? QString()
+                                        : QStringLiteral("c'est un lien vers « %1 », ")
+                                              .arg(QDir::toNativeSeparators(lien));
+    if (!cible)
+        return quoi + (lien.isEmpty() ? Raison(codeErreur)
+                                      : QStringLiteral("qui ne mène à rien (%1)")
+                                            .arg(Raison(codeErreur)));
+    return quoi + QStringLiteral("%1n'est pas un fichier ordinaire mais %2")
+                      .arg(lien.isEmpty() ? QStringLiteral("ce ") : QStringLiteral("qui "),
+                           nature(cible->st_mode));
 }
 
 } // namespace
@@ -45,8 +72,8 @@ bool isRunningProgram(const QString& path) {
 FolderItem::FolderItem(QString path) : path_(std::move(path)) {}
 
 QString FolderItem::ApplicationFolder() {
-    if (!applicationFolderOverride().isEmpty())
-        return applicationFolderOverride();
+    if (!remplacement().dossier.isEmpty())
+        return remplacement().dossier;
     QString folder = QCoreApplication::applicationDirPath();
 #ifdef Q_OS_MACOS
     // Inside "X.app/Contents/MacOS": the application's folder is the one holding X.app.
@@ -56,19 +83,17 @@ QString FolderItem::ApplicationFolder() {
     return folder;
 }
 
-void FolderItem::SetApplicationFolder(const QString& folder) {
-    applicationFolderOverride() = folder;
+FolderItem::Copie FolderItem::SorteDeCopie() {
+    if (!remplacement().dossier.isEmpty())
+        return remplacement().copie;
+    const QString dossier = QFileInfo(ApplicationFolder()).canonicalFilePath();
+    if (dossier == QFileInfo(QStringLiteral(TARIVANE_BINDIR)).canonicalFilePath())
+        return Copie::Installee;
+    return ::access(natif(dossier).constData(), W_OK) == 0 ? Copie::Portable : Copie::Protegee;
 }
 
-bool FolderItem::ApplicationFolderWritable() {
-    if (writableOverride())
-        return *writableOverride();
-    const QFileInfo folder(ApplicationFolder());
-    return folder.isDir() && folder.isWritable();
-}
-
-void FolderItem::SetApplicationFolderWritable(std::optional<bool> writable) {
-    writableOverride() = writable;
+void FolderItem::SetApplicationFolder(const QString& folder, Copie copie) {
+    remplacement() = {folder, copie};
 }
 
 FolderItem FolderItem::GetConfigItem(const QString& name) {
@@ -80,9 +105,6 @@ FolderItem FolderItem::GetFolderItem(const QString& name) {
 }
 
 FolderItem FolderItem::GetFolderItem(const QString& folder, const QString& name) {
-    if (folder.isEmpty() || name.isEmpty() || name == QLatin1String(".") ||
-        name == QLatin1String("..") || name.contains(u'/') || name.contains(u'\\'))
-        return {};
     const QString path = QDir(folder).filePath(name);
     if (isRunningProgram(path))
         return {};
@@ -90,60 +112,106 @@ FolderItem FolderItem::GetFolderItem(const QString& folder, const QString& name)
 }
 
 bool FolderItem::Exists() const {
-    return !isNil() && QFileInfo::exists(path_);
+    struct stat st {};
+    return !isNil() && ::lstat(natif(path_).constData(), &st) == 0;
 }
 
 void FolderItem::SetVisible(bool visible) const {
 #ifdef Q_OS_MACOS
     struct stat st {};
-    const QByteArray native = QFile::encodeName(path_);
-    if (!isNil() && ::lstat(native.constData(), &st) == 0) {
-        const auto flags = visible ? (st.st_flags & ~UF_HIDDEN) : (st.st_flags | UF_HIDDEN);
-        ::lchflags(native.constData(), flags);
-    }
+    const QByteArray native = natif(path_);
+    if (::lstat(native.constData(), &st) == 0)
+        ::lchflags(native.constData(),
+                   visible ? (st.st_flags & ~UF_HIDDEN) : (st.st_flags | UF_HIDDEN));
 #else
     // Elsewhere a file is hidden only by a leading dot in its name, which is fixed.
     Q_UNUSED(visible);
 #endif
 }
 
-std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile(QString* error) const {
-    if (isNil()) {
-        if (error)
-            *error = QStringLiteral("no file");
+std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile(QString& erreur) const {
+    const QByteArray chemin = natif(path_);
+    // Looked at before it is opened: opening a device or a pipe may block or act on it.
+    struct stat st {};
+    if (::stat(chemin.constData(), &st) != 0) {
+        erreur = pourquoiInutilisable(path_, errno, nullptr);
         return nullptr;
     }
-    // The configuration folder may not exist yet; the application's folder always does.
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    auto file = std::make_unique<QSaveFile>(path_);
-    // Never write in place: a failed save must leave the old file whole.
-    file->setDirectWriteFallback(false);
-    if (!file->open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file->errorString();
+    if (!S_ISREG(st.st_mode)) {
+        erreur = pourquoiInutilisable(path_, 0, &st);
         return nullptr;
     }
-    return std::make_unique<TextOutputStream>(std::move(file));
+    const int fd = ::open(chemin.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        erreur = Raison(errno);
+        return nullptr;
+    }
+    QByteArray bytes(TextInputStream::MaxBytes, Qt::Uninitialized);
+    qsizetype lus = 0;
+    while (lus < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + lus, static_cast<size_t>(bytes.size() - lus));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n < 0)
+                erreur = Raison(errno);
+            break;
+        }
+        lus += n;
+    }
+    ::close(fd);
+    if (!erreur.isEmpty())
+        return nullptr;
+    bytes.truncate(lus);
+    return std::make_unique<TextInputStream>(std::move(bytes));
 }
 
-std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile(QString* error) const {
+std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile(QString& erreur) const {
     if (isNil()) {
-        if (error)
-            *error = QStringLiteral("no file");
+        erreur = QStringLiteral("aucun emplacement n'est possible pour ce fichier");
         return nullptr;
     }
-    if (QFileInfo(path_).isDir()) {
-        if (error)
-            *error = QStringLiteral("is a directory");
+    struct stat st {};
+    const bool existe = ::stat(natif(path_).constData(), &st) == 0;
+    const int codeErreur = existe ? 0 : errno;
+    // Missing, it is made; a dangling link is refused, for it names another file.
+    if (!existe && (codeErreur != ENOENT || Exists())) {
+        erreur = pourquoiInutilisable(path_, codeErreur, nullptr);
         return nullptr;
     }
-    auto file = std::make_unique<QFile>(path_);
-    if (!file->open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file->errorString();
+    if (existe && !S_ISREG(st.st_mode)) {
+        erreur = pourquoiInutilisable(path_, 0, &st);
         return nullptr;
     }
-    return std::make_unique<TextInputStream>(std::move(file));
+    // Through a link, the file it leads to is the one replaced.
+    const QString cible = existe ? QFileInfo(path_).canonicalFilePath() : path_;
+    const QFileInfo info(cible);
+    if (!existe) {
+        std::error_code ec;
+        std::filesystem::create_directories(natif(info.absolutePath()).toStdString(), ec);
+        if (ec) {
+            erreur = QStringLiteral("le dossier « %1 » n'existe pas et n'a pas pu être créé : %2")
+                         .arg(QDir::toNativeSeparators(info.absolutePath()), Raison(ec.value()));
+            return nullptr;
+        }
+    }
+    QByteArray modele = natif(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral("-XXXXXX"));
+    const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
+    if (fd < 0) {
+        erreur = Raison(errno);
+        return nullptr;
+    }
+    // The new file keeps the old one's permissions and, for root, its owner.
+    const mode_t masque = ::umask(0);
+    ::umask(masque);
+    ::fchmod(fd, existe ? (st.st_mode & 07777) : (0666 & ~masque));
+    if (existe && ::geteuid() == 0 && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
+        erreur = Raison(errno);
+        ::close(fd);
+        ::unlink(modele.constData());
+        return nullptr;
+    }
+    return std::make_unique<TextOutputStream>(fd, QFile::decodeName(modele), cible);
 }
 
 } // namespace framework

@@ -3,56 +3,20 @@
 #include "framework/Picture.h"
 
 #include <QFontMetricsF>
-#include <QPainter>
 
 namespace framework {
 
-Graphics::Graphics(QPaintDevice* device, QSize logicalSize) : device_(device), size_(logicalSize) {}
-
-Graphics::~Graphics() {
-    End();
+Graphics::Graphics(QPaintDevice* device, QSize logicalSize) : device_(device), size_(logicalSize) {
+    font_.setStyleHint(QFont::Serif);
+    font_.setPixelSize(12);
 }
+
+Graphics::~Graphics() = default;
 
 QPainter& Graphics::painter() {
     if (!painter_)
         painter_ = std::make_unique<QPainter>(device_);
     return *painter_;
-}
-
-void Graphics::End() {
-    painter_.reset();
-}
-
-void Graphics::SetBold(bool bold) {
-    bold_ = bold;
-    font_.reset();
-}
-
-void Graphics::SetUnderline(bool underline) {
-    underline_ = underline;
-    font_.reset();
-}
-
-void Graphics::SetTextFont(const QString& family) {
-    textFont_ = family;
-    font_.reset();
-}
-
-void Graphics::SetTextSize(int pixels) {
-    textSize_ = pixels;
-    font_.reset();
-}
-
-const QFont& Graphics::font() const {
-    if (!font_) {
-        QFont f(textFont_);
-        f.setStyleHint(QFont::Serif);
-        f.setPixelSize(textSize_ > 0 ? textSize_ : 12);
-        f.setBold(bold_);
-        f.setUnderline(underline_);
-        font_ = f;
-    }
-    return *font_;
 }
 
 void Graphics::FillRect(int x, int y, int width, int height) {
@@ -69,13 +33,12 @@ void Graphics::DrawLine(int x1, int y1, int x2, int y2) {
 void Graphics::DrawString(const QString& text, int x, int y) {
     QPainter& p = painter();
     p.setPen(foreColor_);
-    if (p.font() != font())
-        p.setFont(font());
+    p.setFont(font_);
     p.drawText(QPoint(x, y), text);
 }
 
 double Graphics::StringWidth(const QString& text) const {
-    return QFontMetricsF(font()).horizontalAdvance(text);
+    return QFontMetricsF(font_).horizontalAdvance(text);
 }
 
 void Graphics::DrawPicture(const Picture& picture, int x, int y) {

@@ -2,12 +2,12 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPaintDevice>
 #include <QPainter>
 #include <QSize>
 #include <QString>
 #include <memory>
-#include <optional>
+
+class QPaintDevice;
 
 namespace framework {
 
@@ -22,16 +22,12 @@ public:
     Graphics(const Graphics&) = delete;
     Graphics& operator=(const Graphics&) = delete;
 
-    QColor ForeColor() const { return foreColor_; }
     void SetForeColor(QColor color) { foreColor_ = color; }
-    bool Bold() const { return bold_; }
-    void SetBold(bool bold);
-    bool Underline() const { return underline_; }
-    void SetUnderline(bool underline);
-    QString TextFont() const { return textFont_; }
-    void SetTextFont(const QString& family);
-    int TextSize() const { return textSize_; }
-    void SetTextSize(int pixels);
+    void SetBold(bool bold) { font_.setBold(bold); }
+    void SetUnderline(bool underline) { font_.setUnderline(underline); }
+    void SetTextFont(const QString& family) { font_.setFamily(family); }
+    int TextSize() const { return font_.pixelSize(); }
+    void SetTextSize(int pixels) { font_.setPixelSize(pixels); }
 
     int Width() const { return size_.width(); }
     int Height() const { return size_.height(); }
@@ -43,10 +39,8 @@ public:
     double StringWidth(const QString& text) const;
     void DrawPicture(const Picture& picture, int x, int y);
 
-    // The font that the current style gives.
-    const QFont& font() const;
     // Completes what has been drawn, so the device can be read or copied.
-    void End();
+    void End() { painter_.reset(); }
 
 private:
     // One painter for a run of drawing calls: opening one per call would cost more than the
@@ -56,11 +50,7 @@ private:
     QPaintDevice* device_;
     QSize size_;
     QColor foreColor_{Qt::black};
-    bool bold_ = false;
-    bool underline_ = false;
-    QString textFont_{QStringLiteral("Times")};
-    int textSize_ = 12;
-    mutable std::optional<QFont> font_;
+    QFont font_;
     std::unique_ptr<QPainter> painter_;
 };
 

@@ -4,50 +4,37 @@
 #include <charconv>
 #include <cmath>
 #include <string>
-#include <utility>
+#include <string_view>
 
 namespace framework {
 
 namespace {
 
 struct Pattern {
-    QString prefix;
-    QString suffix;
-    int minIntegerDigits = 0;
-    int minDecimals = 0;
-    int maxDecimals = 0;
+    int decimals = 0;
     bool grouping = false;
+    QString suffix;
 };
 
 Pattern parsePattern(QStringView pattern) {
     Pattern p;
-    bool inNumber = false;
-    bool afterNumber = false;
     bool inDecimals = false;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
+    qsizetype i = 0;
+    for (; i < pattern.size(); ++i) {
         const QChar c = pattern[i];
-        const bool placeholder = c == u'#' || c == u'0' || c == u'.' || c == u',';
-        if (placeholder && !afterNumber) {
-            inNumber = true;
-            if (c == u'.') {
-                inDecimals = true;
-            } else if (c == u',') {
-                p.grouping = p.grouping || !inDecimals;
-            } else if (inDecimals) {
-                ++p.maxDecimals;
-                if (c == u'0')
-                    p.minDecimals = p.maxDecimals;
-            } else if (c == u'0') {
-                ++p.minIntegerDigits;
-            }
-            continue;
-        }
-        QChar literal = c;
-        if (c == u'\\' && i + 1 < pattern.size())
-            literal = pattern[++i];
-        if (inNumber)
-            afterNumber = true;
-        (afterNumber ? p.suffix : p.prefix).append(literal);
+        if (c == u'.')
+            inDecimals = true;
+        else if (c == u',')
+            p.grouping = true;
+        else if (c == u'0' && inDecimals)
+            ++p.decimals;
+        else if (c != u'#')
+            break;
+    }
+    for (; i < pattern.size(); ++i) {
+        if (pattern[i] == u'\\' && i + 1 < pattern.size())
+            ++i;
+        p.suffix += pattern[i];
     }
     return p;
 }
@@ -64,12 +51,19 @@ void incrementDigits(std::string& digits) {
     digits.insert(digits.begin(), '1');
 }
 
+// Marks such as U+200E that some locales put around their signs are not read.
+QString withoutFormatMarks(QStringView text) {
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text)
+        if (c.category() != QChar::Other_Format)
+            out += c;
+    return out;
+}
+
 } // namespace
 
 QString Format(double value, QStringView pattern, const QLocale& locale) {
-    if (!std::isfinite(value))
-        return locale.toString(value);
-
     const Pattern p = parsePattern(pattern);
 
     std::array<char, 400> buffer{};
@@ -77,82 +71,74 @@ QString Format(double value, QStringView pattern, const QLocale& locale) {
                                    std::chars_format::fixed);
     const std::string shortest(buffer.data(), res.ptr);
     const auto point = shortest.find('.');
-    std::string integer = shortest.substr(0, point);
+    const std::string integer = shortest.substr(0, point);
     std::string decimals = point == std::string::npos ? std::string() : shortest.substr(point + 1);
+    const auto places = static_cast<std::size_t>(p.decimals);
 
-    if (std::cmp_greater(decimals.size(), p.maxDecimals)) {
-        const bool roundUp = decimals[static_cast<std::size_t>(p.maxDecimals)] >= '5';
-        decimals.resize(static_cast<std::size_t>(p.maxDecimals));
-        if (roundUp) {
-            std::string all = integer + decimals;
-            incrementDigits(all);
-            integer = all.substr(0, all.size() - decimals.size());
-            decimals = all.substr(all.size() - decimals.size());
-        }
-    }
-    while (std::cmp_less(decimals.size(), p.minDecimals))
-        decimals.push_back('0');
-    while (std::cmp_greater(decimals.size(), p.minDecimals) && decimals.back() == '0')
-        decimals.pop_back();
+    std::string digits = integer + decimals.substr(0, std::min(places, decimals.size()));
+    digits.append(places - std::min(places, decimals.size()), '0');
+    if (decimals.size() > places && decimals[places] >= '5')
+        incrementDigits(digits);
+    const std::string whole = digits.substr(0, digits.size() - places);
 
-    const std::size_t firstNonZero = integer.find_first_not_of('0');
-    integer = firstNonZero == std::string::npos ? std::string() : integer.substr(firstNonZero);
-    const auto minInteger = static_cast<std::size_t>(std::max(p.minIntegerDigits, 1));
-    if (integer.size() < minInteger)
-        integer.insert(0, minInteger - integer.size(), '0');
-
-    const bool isZero = integer.find_first_not_of('0') == std::string::npos &&
-                        decimals.find_first_not_of('0') == std::string::npos;
-
-    QString out = p.prefix;
-    if (value < 0 && !isZero)
+    QString out;
+    if (value < 0 && digits.find_first_not_of('0') != std::string::npos)
         out += locale.negativeSign();
     const QString group = locale.groupSeparator();
-    for (std::size_t i = 0; i < integer.size(); ++i) {
-        if (p.grouping && i > 0 && (integer.size() - i) % 3 == 0)
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (p.grouping && i > 0 && (whole.size() - i) % 3 == 0)
             out += group;
-        out += QLatin1Char(integer[i]);
+        out += QLatin1Char(whole[i]);
     }
-    if (!decimals.empty()) {
+    if (places > 0) {
         out += locale.decimalPoint();
-        out += QLatin1StringView(decimals.data(), static_cast<qsizetype>(decimals.size()));
+        out += QLatin1StringView(digits.data() + whole.size(), p.decimals);
     }
-    out += p.suffix;
-    return out;
+    return out + p.suffix;
 }
 
-double CDbl(QStringView text, bool* ok) {
+double CDbl(QStringView text, bool* ok, const QLocale& locale) {
     if (ok)
         *ok = false;
-    const QStringView t = text.trimmed();
+    const std::u32string t = withoutFormatMarks(text).trimmed().toStdU32String();
+    const std::u32string minus = withoutFormatMarks(locale.negativeSign()).toStdU32String();
+    const std::u32string point = locale.decimalPoint().toStdU32String();
+    // The locale's digits follow its zero in the code chart.
+    const char32_t zero = locale.zeroDigit().toStdU32String().front();
+    std::size_t i = 0;
+    const auto at = [&](std::u32string_view s) { return t.compare(i, s.size(), s) == 0; };
+
     std::string ascii;
-    ascii.reserve(static_cast<std::size_t>(t.size()));
-    qsizetype i = 0;
-    if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) {
-        if (t[i] == u'-')
-            ascii.push_back('-');
-        ++i;
+    if (at(minus) || at(U"-")) {
+        ascii.push_back('-');
+        i += at(minus) ? minus.size() : 1;
+    } else if (at(U"+")) {
+        i = 1;
     }
     bool sawDigit = false;
     bool sawSeparator = false;
-    for (; i < t.size(); ++i) {
-        const char16_t c = t[i].unicode();
-        if (c >= u'0' && c <= u'9') {
-            ascii.push_back(static_cast<char>(c));
+    while (i < t.size()) {
+        const char32_t c = t[i];
+        const char32_t base = c >= U'0' && c <= U'9' ? U'0' : zero;
+        if (c >= base && c - base <= 9) {
+            ascii.push_back(static_cast<char>('0' + (c - base)));
             sawDigit = true;
-        } else if ((c == u'.' || c == u',') && !sawSeparator) {
-            ascii.push_back('.');
-            sawSeparator = true;
-        } else {
-            return 0.0;
+            ++i;
+            continue;
         }
+        const std::size_t length = c == U'.' || c == U',' ? 1 : at(point) ? point.size() : 0;
+        if (length == 0 || sawSeparator)
+            return 0.0;
+        ascii.push_back('.');
+        sawSeparator = true;
+        i += length;
     }
     if (!sawDigit)
         return 0.0;
     double value = 0.0;
     const auto res =
         std::from_chars(ascii.data(), ascii.data() + ascii.size(), value, std::chars_format::fixed);
-    if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size() || !std::isfinite(value))
+    if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size())
         return 0.0;
     if (ok)
         *ok = true;

@@ -11,13 +11,10 @@ namespace framework {
 // drawn stays sharp on high-density screens while every coordinate stays logical.
 class Picture {
 public:
-    Picture(int width, int height, int depth, qreal pixelRatio = 1.0);
+    Picture(int width, int height, qreal pixelRatio);
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    int Depth() const { return image_.depth(); }
     Graphics& graphics() { return graphics_; }
     // The pixels, with every drawing call made so far completed.
     const QImage& image() const {
@@ -26,13 +23,11 @@ public:
     }
 
 private:
-    int width_;
-    int height_;
     QImage image_;
     // Reading the picture completes pending drawing, which changes no visible state.
     mutable Graphics graphics_;
 };
 
-std::unique_ptr<Picture> NewPicture(int width, int height, int depth, qreal pixelRatio = 1.0);
+std::unique_ptr<Picture> NewPicture(int width, int height, qreal pixelRatio = 1.0);
 
 } // namespace framework

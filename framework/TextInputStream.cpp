@@ -1,49 +1,22 @@
 #include "framework/TextInputStream.h"
 
-#include <QByteArray>
-
 namespace framework {
 
-TextInputStream::TextInputStream(std::unique_ptr<QIODevice> device) : device_(std::move(device)) {}
-
-TextInputStream::~TextInputStream() = default;
+TextInputStream::TextInputStream(QByteArray bytes) : bytes_(std::move(bytes)) {}
 
 QString TextInputStream::ReadLine() {
-    tooLong_ = false;
-    if (!device_)
-        return {};
-    QByteArray line;
-    char c = 0;
-    while (device_->getChar(&c)) {
-        if (c == '\n')
-            break;
-        if (c == '\r') {
-            char next = 0;
-            if (device_->peek(&next, 1) == 1 && next == '\n')
-                device_->getChar(&next);
-            break;
-        }
-        if (line.size() < MaxLineBytes)
-            line.append(c);
-        else
-            tooLong_ = true;
-    }
-    if (atStart_) {
-        atStart_ = false;
-        if (line.startsWith("\xEF\xBB\xBF"))
-            line.remove(0, 3);
-    }
-    return QString::fromUtf8(line);
-}
-
-bool TextInputStream::EndOfFile() const {
-    return !device_ || device_->atEnd();
-}
-
-void TextInputStream::Close() {
-    if (device_)
-        device_->close();
-    device_.reset();
+    qsizetype end = position_;
+    while (end < bytes_.size() && bytes_[end] != '\n' && bytes_[end] != '\r')
+        ++end;
+    const qsizetype length = end - position_;
+    tooLong_ = length > MaxLineBytes;
+    const QString line = QString::fromUtf8(bytes_.constData() + position_,
+                                           std::min(length, MaxLineBytes));
+    if (end < bytes_.size() && bytes_[end] == '\r' && end + 1 < bytes_.size() &&
+        bytes_[end + 1] == '\n')
+        ++end;
+    position_ = std::min(end + 1, bytes_.size());
+    return line;
 }
 
 } // namespace framework

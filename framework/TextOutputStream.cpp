@@ -1,37 +1,64 @@
 #include "framework/TextOutputStream.h"
 
+#include "framework/Raison.h"
+
+#include <QFile>
+#include <cerrno>
+#include <unistd.h>
+
 namespace framework {
 
-TextOutputStream::TextOutputStream(std::unique_ptr<QSaveFile> file) : file_(std::move(file)) {}
+TextOutputStream::TextOutputStream(int descriptor, QString temporary, QString target)
+    : descriptor_(descriptor), temporary_(std::move(temporary)), target_(std::move(target)) {}
 
 TextOutputStream::~TextOutputStream() {
-    if (file_)
-        file_->cancelWriting();
+    abandon();
+}
+
+void TextOutputStream::abandon() {
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+    descriptor_ = -1;
+    if (!temporary_.isEmpty())
+        ::unlink(QFile::encodeName(temporary_).constData());
+    temporary_.clear();
 }
 
 void TextOutputStream::WriteLine(const QString& text) {
-    if (!file_)
-        return;
-    QByteArray bytes = text.toUtf8();
-    bytes.append('\n');
-    if (file_->write(bytes) != bytes.size() && error_.isEmpty())
-        error_ = file_->errorString();
+    pending_ += text.toUtf8();
+    pending_ += '\n';
 }
 
-bool TextOutputStream::Close() {
-    if (!file_)
-        return error_.isEmpty();
-    // commit() alone reports success even when its final flush failed (a full disk, a size
-    // limit) and would put a truncated file in place: flush first and check.
-    if (error_.isEmpty() && !file_->flush())
-        error_ = file_->errorString();
-    const bool committed = error_.isEmpty() && file_->commit();
-    if (!committed && error_.isEmpty())
-        error_ = file_->errorString();
-    if (!committed)
-        file_->cancelWriting();
-    file_.reset();
-    return committed;
+bool TextOutputStream::Close(QString& erreur) {
+    const char* p = pending_.constData();
+    qsizetype reste = pending_.size();
+    while (reste > 0) {
+        const ssize_t n = ::write(descriptor_, p, static_cast<size_t>(reste));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            erreur = Raison(errno);
+            abandon();
+            return false;
+        }
+        p += n;
+        reste -= n;
+    }
+    // On the disk before it takes the old file's place: a crash leaves one or the other.
+    int codeErreur = ::fsync(descriptor_) == 0 ? 0 : errno;
+    if (::close(descriptor_) != 0 && codeErreur == 0)
+        codeErreur = errno;
+    descriptor_ = -1;
+    if (codeErreur == 0 && ::rename(QFile::encodeName(temporary_).constData(),
+                                    QFile::encodeName(target_).constData()) != 0)
+        codeErreur = errno;
+    if (codeErreur != 0) {
+        erreur = Raison(codeErreur);
+        abandon();
+        return false;
+    }
+    temporary_.clear();
+    return true;
 }
 
 } // namespace framework

@@ -1,28 +1,31 @@
 #pragma once
 
-#include <QSaveFile>
+#include <QByteArray>
 #include <QString>
-#include <memory>
 
 namespace framework {
 
-// Writes UTF-8 lines ended by LF into a new file that replaces the old one only on a
-// successful Close. Destroyed without Close, it leaves the old file untouched.
+// Writes UTF-8 lines ended by LF into a temporary file beside the target, which replaces the
+// target only on a successful Close. Destroyed without Close, it leaves the target untouched.
 class TextOutputStream {
 public:
-    explicit TextOutputStream(std::unique_ptr<QSaveFile> file);
+    // Takes the open temporary file; it is renamed onto target when closed.
+    TextOutputStream(int descriptor, QString temporary, QString target);
     ~TextOutputStream();
     TextOutputStream(const TextOutputStream&) = delete;
     TextOutputStream& operator=(const TextOutputStream&) = delete;
 
     void WriteLine(const QString& text);
-    // Completes the file. False, with errorString(), when it could not be written whole.
-    bool Close();
-    QString errorString() const { return error_; }
+    // Completes the file. False, with the reason in French, when it could not be written whole.
+    bool Close(QString& erreur);
 
 private:
-    std::unique_ptr<QSaveFile> file_;
-    QString error_;
+    void abandon();
+
+    int descriptor_;
+    QString temporary_;
+    QString target_;
+    QByteArray pending_;
 };
 
 } // namespace framework

@@ -1,77 +1,48 @@
-#include "fees/Defaut.h"
-#include "framework/FolderItem.h"
-#include "support/Fichiers.h"
-#include "ui/main/Window1.h"
-#include "ui/settings/WPref.h"
+#include "support/Fenetre.h"
 
-#include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void panelLayout_data();
     void panelLayout();
     void fieldsShowValuesInUse_data();
     void fieldsShowValuesInUse();
-    void panelSitsAgainstTheMainWindow();
-    void keysAfterShowingChangeNoValue();
-    void focusSelectsTheValue();
+    void focusWhenShownAndInAField();
     void saveRoundTrip();
-    void savingUneditedRoundedValue();
-    void hiddenEditsAreKeptButNotUsed();
-    void closedPanelIsRemadeFromValuesInUse();
-    void invalidTextIsRefused_data();
-    void invalidTextIsRefused();
+    void editsLiveUntilThePanelIsClosed();
+    void refusedValues_data();
+    void refusedValues();
     void failedSaveIsReportedAndChangesNothing();
 
 private:
-    void ouvrir(const QByteArray& fichier = {});
-    void basculer() {
-        QTest::mouseClick(window_->findChild<QLabel*>("StaticText7"), Qt::LeftButton);
+    // The window with its panel shown.
+    static std::unique_ptr<Fenetre> ouvrir(const QByteArray& fichier = {}) {
+        auto f = std::make_unique<Fenetre>(fichier);
+        if (f->montrer())
+            f->basculer();
+        return f;
     }
-    WPref* panneau() const { return WPref::existant(); }
-    QLineEdit* EF(int i) const {
-        return panneau()->findChild<QLineEdit*>(QStringLiteral("EF(%1)").arg(i));
+    static QLineEdit* EF(const Fenetre& f, int i) {
+        return f.panneau()->findChild<QLineEdit*>(QStringLiteral("EF(%1)").arg(i));
     }
-    QString label(const char* name) const { return window_->findChild<QLabel*>(name)->text(); }
-    QLabel* message() const { return panneau()->findChild<QLabel*>("Message"); }
-    void enregistrer() {
-        QTest::mouseClick(panneau()->findChild<QPushButton*>("BevelButton2"), Qt::LeftButton);
+    static QStringList champs(const Fenetre& f) {
+        QStringList out;
+        for (int i = 0; i < 5; ++i)
+            out << EF(f, i)->text();
+        return out;
     }
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    QPointer<Window1> window_;
+    static QLabel* message(const Fenetre& f) { return f.panneau()->findChild<QLabel*>("Message"); }
+    static void enregistrer(const Fenetre& f) {
+        QTest::mouseClick(f.panneau()->findChild<QPushButton*>("BevelButton2"), Qt::LeftButton);
+    }
+    // The colour painted in a field, away from its text.
+    static QColor fond(const Fenetre& f, int i) {
+        return EF(f, i)->grab().toImage().pixelColor(1, 1);
+    }
 };
-
-void TestSettings::init() {
-    Defaut::Initialiser();
-    dir_ = std::make_unique<QTemporaryDir>();
-    framework::FolderItem::SetApplicationFolder(dir_->path());
-}
-
-void TestSettings::cleanup() {
-    delete window_;
-    framework::FolderItem::SetApplicationFolder({});
-    framework::FolderItem::SetApplicationFolderWritable(std::nullopt);
-}
-
-void TestSettings::ouvrir(const QByteArray& fichier) {
-    if (!fichier.isNull()) {
-        QVERIFY(put(dir_->filePath("Tarivane"), fichier));
-    }
-    window_ = Window1::instance();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
-    basculer();
-    QVERIFY(panneau() && panneau()->isVisible());
-}
 
 void TestSettings::panelLayout_data() {
     QTest::addColumn<QString>("name");
@@ -84,8 +55,6 @@ void TestSettings::panelLayout_data() {
     for (int i = 0; i < 5; ++i) {
         const QString ef = QStringLiteral("EF(%1)").arg(i);
         QTest::newRow(qPrintable(ef)) << ef << QRect(243, 12 + 22 * i, 37, 12) << values[i];
-    }
-    for (int i = 0; i < 5; ++i) {
         const QString st = QStringLiteral("ST(%1)").arg(i);
         QTest::newRow(qPrintable(st))
             << st << QRect(20, 12 + 22 * i, i == 4 ? 220 : 191, 20) << labels[i];
@@ -98,130 +67,95 @@ void TestSettings::panelLayout() {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     QFETCH(QString, text);
-    ouvrir();
-    QCOMPARE(panneau()->windowTitle(), QStringLiteral("Paramétrage"));
-    QCOMPARE(panneau()->size(), QSize(300, 174));
-    QCOMPARE(panneau()->palette().color(QPalette::Window), QColor(254, 251, 215));
-    QVERIFY(panneau()->windowFlags() & Qt::Tool);
-    const QWidget* c = panneau()->findChild<QWidget*>(name);
-    QVERIFY(c);
+    const auto f = ouvrir();
+    WPref* p = f->panneau();
+    QCOMPARE(p->windowTitle(), QStringLiteral("Paramétrage"));
+    QCOMPARE(p->size(), QSize(300, 174));
+    QVERIFY(p->windowFlags() & Qt::Tool);
+    QCOMPARE(p->grab().toImage().pixelColor(5, 5), WPref::BackColor);
+    const QWidget* c = p->findChild<QWidget*>(name);
     QCOMPARE(c->geometry(), geometry);
     QCOMPARE(c->font().family(), QStringLiteral("Times"));
     QCOMPARE(c->font().pixelSize(), 12);
-    if (auto* e = qobject_cast<const QLineEdit*>(c)) {
-        QCOMPARE(e->text(), text);
-        if (name.startsWith("EF")) {
-            QVERIFY(!e->hasFrame());
-            QCOMPARE(e->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-            QCOMPARE(e->palette().color(QPalette::Base), QColor(255, 255, 102));
-        }
-    } else if (auto* l = qobject_cast<const QLabel*>(c)) {
-        QCOMPARE(l->text(), text);
-    } else {
-        auto* b = qobject_cast<const QPushButton*>(c);
-        QCOMPARE(b->text(), text);
-        QCOMPARE(b->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(c->property("text").toString(), text);
+    if (name.startsWith("EF")) {
+        const auto* e = qobject_cast<const QLineEdit*>(c);
+        QVERIFY(!e->hasFrame());
+        QCOMPARE(e->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        QCOMPARE(fond(*f, name.mid(3, 1).toInt()), QColor(255, 255, 102));
     }
+    if (qobject_cast<const QPushButton*>(c))
+        QCOMPARE(c->focusPolicy(), Qt::NoFocus);
 }
 
 void TestSettings::fieldsShowValuesInUse_data() {
     QTest::addColumn<QByteArray>("fichier");
-    QTest::addColumn<QStringList>("champs");
-    QTest::newRow("no file: the defaults")
-        << QByteArray() << QStringList{"3.00", "2.20", "7.80", "9.15", "4.00"};
-    QTest::newRow("more decimals are shown rounded")
-        << QByteArray("3.14159\n2.2\n7,8\n9.155\n5\n")
-        << QStringList{"3.14", "2.20", "7.80", "9.16", "5.00"};
+    QTest::addColumn<QStringList>("attendus");
+    QTest::newRow("defaults") << QByteArray() << QStringList{"3.00", "2.20", "7.80", "9.15", "4.00"};
+    QTest::newRow("rounded to two places, comma read")
+        << QByteArray("3.14159\n2,5\n7.8\n9.155\n4\n")
+        << QStringList{"3.14", "2.50", "7.80", "9.16", "4.00"};
 }
 
 void TestSettings::fieldsShowValuesInUse() {
     QFETCH(QByteArray, fichier);
-    QFETCH(QStringList, champs);
-    ouvrir(fichier);
-    QCOMPARE(
-        (QStringList{EF(0)->text(), EF(1)->text(), EF(2)->text(), EF(3)->text(), EF(4)->text()}),
-        champs);
+    QFETCH(QStringList, attendus);
+    const auto f = ouvrir(fichier);
+    QCOMPARE(champs(*f), attendus);
 }
 
-void TestSettings::panelSitsAgainstTheMainWindow() {
-    ouvrir();
-    // Placement is the platform's where windows cannot be placed.
-    if (QGuiApplication::platformName() == QLatin1String("wayland"))
-        QSKIP("the compositor places tool windows");
-    QCOMPARE(panneau()->frameGeometry().left(), window_->frameGeometry().right() + 1);
-    QCOMPARE(panneau()->frameGeometry().top(), window_->frameGeometry().top());
-    window_->move(window_->pos() + QPoint(40, 30));
-    QCOMPARE(panneau()->frameGeometry().left(), window_->frameGeometry().right() + 1);
-    QCOMPARE(panneau()->frameGeometry().top(), window_->frameGeometry().top());
-}
-
-void TestSettings::keysAfterShowingChangeNoValue() {
-    ouvrir();
-    QTRY_COMPARE(QApplication::focusWidget(), panneau()->findChild<QWidget*>("EditField1"));
+void TestSettings::focusWhenShownAndInAField() {
+    const auto f = ouvrir();
+    // Keys typed as the panel comes up change no value.
+    QTRY_COMPARE(QApplication::focusWidget(), f->panneau()->findChild<QWidget*>("EditField1"));
     QTest::keyClicks(QApplication::focusWidget(), "12");
+    QCOMPARE(champs(*f), (QStringList{"3.00", "2.20", "7.80", "9.15", "4.00"}));
     for (int i = 0; i < 5; ++i)
-        QVERIFY(!EF(i)->hasSelectedText());
-    QCOMPARE(EF(0)->text(), QStringLiteral("3.00"));
-}
-
-void TestSettings::focusSelectsTheValue() {
-    ouvrir();
-    EF(3)->setFocus(Qt::TabFocusReason);
-    QTRY_COMPARE(EF(3)->selectedText(), QStringLiteral("9.15"));
+        QVERIFY(!EF(*f, i)->hasSelectedText());
+    // A field taking the focus has its value selected, so that typing replaces it.
+    EF(*f, 3)->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(EF(*f, 3)->selectedText(), QStringLiteral("9.15"));
 }
 
 void TestSettings::saveRoundTrip() {
-    ouvrir();
-    EF(0)->setText("3,5");
-    enregistrer();
-    QCOMPARE(contents(dir_->filePath("Tarivane")), QByteArray("3,5\n2.20\n7.80\n9.15\n4.00\n"));
+    const auto f = ouvrir("3.14159\n2.2\n7.8\n9.15\n4\n");
+    EF(*f, 0)->setText("3,5");
+    enregistrer(*f);
+    QCOMPARE(f->dossier().contenu(), QByteArray("3,5\n2.20\n7.80\n9.15\n4.00\n"));
     QCOMPARE(Defaut::AMI, 3.5);
-    QCOMPARE(EF(0)->text(), QStringLiteral("3,5"));
-    QCOMPARE(label("StaticText8"), QStringLiteral("64.80 €"));
-    QVERIFY(panneau()->isVisible());
+    QCOMPARE(EF(*f, 0)->text(), QStringLiteral("3,5"));
+    QCOMPARE(f->texte("StaticText8"), QStringLiteral("64.80 €"));
+    QVERIFY(f->panneau()->isVisible());
     // Twice in a row: the same file, the same amounts.
-    enregistrer();
-    QCOMPARE(contents(dir_->filePath("Tarivane")), QByteArray("3,5\n2.20\n7.80\n9.15\n4.00\n"));
-    QCOMPARE(label("StaticText8"), QStringLiteral("64.80 €"));
+    enregistrer(*f);
+    QCOMPARE(f->dossier().contenu(), QByteArray("3,5\n2.20\n7.80\n9.15\n4.00\n"));
+    QCOMPARE(f->texte("StaticText8"), QStringLiteral("64.80 €"));
 }
 
-void TestSettings::savingUneditedRoundedValue() {
-    ouvrir("3.14159\n2.2\n7.8\n9.15\n4\n");
-    QCOMPARE(Defaut::AMI, 3.14159);
-    enregistrer();
-    QCOMPARE(contents(dir_->filePath("Tarivane")), QByteArray("3.14\n2.20\n7.80\n9.15\n4.00\n"));
-    QCOMPARE(Defaut::AMI, 3.14);
-}
-
-void TestSettings::hiddenEditsAreKeptButNotUsed() {
-    ouvrir();
-    EF(3)->setText("10");
-    basculer();
-    QVERIFY(!panneau()->isVisible());
-    basculer();
-    QCOMPARE(EF(3)->text(), QStringLiteral("10"));
+void TestSettings::editsLiveUntilThePanelIsClosed() {
+    const auto f = ouvrir();
+    EF(*f, 3)->setText("10");
+    f->basculer();
+    QVERIFY(!f->panneau()->isVisible());
+    f->basculer();
+    QCOMPARE(EF(*f, 3)->text(), QStringLiteral("10"));
     QCOMPARE(Defaut::Nuits, 9.15);
-    QCOMPARE(label("StaticText12"), QStringLiteral("64.05 €"));
+    QCOMPARE(f->texte("StaticText12"), QStringLiteral("64.05 €"));
+    // Closed, it is remade from the values in use.
+    f->panneau()->close();
+    QTRY_VERIFY(!f->panneau());
+    f->basculer();
+    QCOMPARE(EF(*f, 3)->text(), QStringLiteral("9.15"));
 }
 
-void TestSettings::closedPanelIsRemadeFromValuesInUse() {
-    ouvrir();
-    EF(3)->setText("10");
-    panneau()->close();
-    QTRY_VERIFY(!panneau());
-    basculer();
-    QVERIFY(panneau());
-    QCOMPARE(EF(3)->text(), QStringLiteral("9.15"));
-}
-
-void TestSettings::invalidTextIsRefused_data() {
+void TestSettings::refusedValues_data() {
     QTest::addColumn<int>("champ");
     QTest::addColumn<QString>("texte");
     QTest::addColumn<QString>("attendu");
     QTest::newRow("a word") << 1 << "abc"
                             << "« abc » n'est pas un nombre valide pour « Indemnités de "
                                "déplacements (€) ».";
-    QTest::newRow("empty") << 0 << ""
+    QTest::newRow("empty") << 0 << " "
                            << "« Valeur de l'AMI (€) » ne peut pas être vide.";
     QTest::newRow("negative") << 3 << "-9.15"
                               << "« -9.15 » n'est pas un nombre valide pour « Majoration de "
@@ -229,48 +163,56 @@ void TestSettings::invalidTextIsRefused_data() {
     QTest::newRow("grouped") << 4 << "1 000"
                              << "« 1 000 » n'est pas un nombre valide pour « Nombre d'AMI pour "
                                 "un chgt de poche ».";
+    QTest::newRow("above the ceiling")
+        << 4 << "9,01"
+        << "« 9,01 » est trop grand pour « Nombre d'AMI pour un chgt de poche » : au plus 9.";
+    QTest::newRow("three hundred digits")
+        << 2 << QString(300, u'9')
+        << "« 9999999999999999999… » est trop grand pour « Majoration dimanches et fériés (€) » : "
+           "au plus 50.";
 }
 
-void TestSettings::invalidTextIsRefused() {
+void TestSettings::refusedValues() {
     QFETCH(int, champ);
     QFETCH(QString, texte);
     QFETCH(QString, attendu);
-    ouvrir("3\n2.2\n7.8\n9.15\n4\n");
-    EF(2)->setText("8");
-    EF(champ)->setText(texte);
-    enregistrer();
-    QCOMPARE(contents(dir_->filePath("Tarivane")), QByteArray("3\n2.2\n7.8\n9.15\n4\n"));
+    const auto f = ouvrir("3\n2.2\n7.8\n9.15\n4\n");
+    EF(*f, 2)->setText("8");
+    EF(*f, champ)->setText(texte);
+    enregistrer(*f);
+    QCOMPARE(f->dossier().contenu(), QByteArray("3\n2.2\n7.8\n9.15\n4\n"));
     QCOMPARE(Defaut::Dimanches, 7.8);
-    QVERIFY(message()->isVisible());
-    QCOMPARE(message()->text(), attendu);
-    QVERIFY(panneau()->height() >= 174);
-    QVERIFY(message()->geometry().bottom() < panneau()->height());
-    QVERIFY(EF(champ)->property("invalide").toBool());
-    QTRY_COMPARE(QApplication::focusWidget(), EF(champ));
+    QCOMPARE(message(*f)->text(), attendu);
+    QVERIFY(message(*f)->isVisible());
+    // Whole, inside the panel.
+    const QRect place = message(*f)->geometry();
+    QVERIFY(f->panneau()->rect().contains(place));
+    QVERIFY(place.top() >= 156);
+    QVERIFY(message(*f)->heightForWidth(place.width()) <= place.height());
+    QCOMPARE(fond(*f, champ), QColor(255, 190, 190));
+    QCOMPARE(fond(*f, champ == 2 ? 1 : 2), QColor(255, 255, 102));
+    QTRY_COMPARE(QApplication::focusWidget(), EF(*f, champ));
 
-    EF(champ)->setText("1");
-    enregistrer();
-    QVERIFY(!message()->isVisible());
-    QVERIFY(!EF(champ)->property("invalide").toBool());
-    QCOMPARE(panneau()->size(), QSize(300, 174));
-    QCOMPARE(Defaut::Dimanches, 8.0);
+    EF(*f, champ)->setText("1");
+    enregistrer(*f);
+    QVERIFY(!message(*f)->isVisible());
+    QCOMPARE(fond(*f, champ), QColor(255, 255, 102));
+    QCOMPARE(f->panneau()->size(), QSize(300, 174));
+    QCOMPARE(Defaut::Dimanches, champ == 2 ? 1.0 : 8.0);
 }
 
 void TestSettings::failedSaveIsReportedAndChangesNothing() {
-    ouvrir();
-    const QString plain = dir_->filePath("plain");
-    QFile f(plain);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.close();
-    framework::FolderItem::SetApplicationFolder(plain);
-    framework::FolderItem::SetApplicationFolderWritable(true);
-    EF(0)->setText("5");
-    enregistrer();
-    QVERIFY(message()->isVisible());
-    QVERIFY(message()->text().contains(QDir::toNativeSeparators(plain + "/Tarivane")));
-    QVERIFY(message()->text().contains("n'ont pas pu être enregistrés"));
+    const auto f = ouvrir();
+    QVERIFY(f->dossier().ecrire("x", "plain"));
+    framework::FolderItem::SetApplicationFolder(f->dossier().chemin("plain"));
+    EF(*f, 0)->setText("5");
+    enregistrer(*f);
+    QCOMPARE(message(*f)->text(),
+             QStringLiteral("Les paramètres n'ont pas pu être enregistrés dans « %1 » : un "
+                            "élément du chemin n'est pas un dossier. Rien n'a été modifié.")
+                 .arg(f->dossier().chemin("plain/Tarivane")));
     QCOMPARE(Defaut::AMI, 3.0);
-    QCOMPARE(label("StaticText8"), QStringLiteral("56.80 €"));
+    QCOMPARE(f->texte("StaticText8"), QStringLiteral("56.80 €"));
 }
 
 QTEST_MAIN(TestSettings)

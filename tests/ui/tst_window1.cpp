@@ -1,31 +1,37 @@
 #include "app/MenuBar1.h"
-#include "fees/Defaut.h"
-#include "framework/FolderItem.h"
-#include "ui/main/Window1.h"
-#include "ui/settings/WPref.h"
+#include "support/Fenetre.h"
 
 #include <QAccessible>
 #include <QComboBox>
-#include <QFile>
-#include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 
-const QColor Noir(0, 0, 0);
-const QColor Bleu(0, 0, 255);
-
-QString texte(const QWidget* w) {
-    if (auto* l = qobject_cast<const QLabel*>(w))
-        return l->text();
-    if (auto* c = qobject_cast<const QComboBox*>(w))
-        return c->currentText();
-    if (auto* r = qobject_cast<const QRadioButton*>(w))
-        return r->text();
-    return {};
+// How a control reads: its text, then for a label its alignment, colour and style.
+QString aspect(const QWidget* c) {
+    const QFont f = c->font();
+    if (f.family() != QLatin1String("Times") || f.pixelSize() != 12)
+        return QStringLiteral("not Times 12");
+    if (auto* p = qobject_cast<const QComboBox*>(c))
+        return p->currentText() + QStringLiteral(" of ") + QString::number(p->count());
+    if (auto* r = qobject_cast<const QRadioButton*>(c))
+        return r->text() + (r->isChecked() ? QStringLiteral(" chosen") : QString());
+    auto* l = qobject_cast<const QLabel*>(c);
+    if (!l)
+        return {};
+    const Qt::Alignment a = l->alignment() & Qt::AlignHorizontal_Mask;
+    const QColor couleur = l->palette().color(QPalette::WindowText);
+    return QStringList{l->text(),
+                       a == Qt::AlignLeft      ? "left"
+                       : a == Qt::AlignHCenter ? "centre"
+                                               : "right",
+                       couleur == Qt::black  ? "black"
+                       : couleur == Qt::blue ? "blue"
+                                             : couleur.name(),
+                       f.bold() ? "bold" : "", f.underline() ? "underlined" : ""}
+        .join(u' ')
+        .trimmed();
 }
 
 } // namespace
@@ -33,148 +39,90 @@ QString texte(const QWidget* w) {
 class TestWindow1 : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void windowProperties();
     void layout_data();
     void layout();
+    void windowAndBackground();
     void initialAmounts_data();
     void initialAmounts();
     void eachPopupRecomputes_data();
     void eachPopupRecomputes();
     void modalitySwitchBothWays();
-    void staleSurveillanceInDpca();
-    void switchToDpaResetsSurveillance();
-    void sheetAccessibleDescription();
-    void ignoredLinesAreToldOnce();
+    void surveillanceRowOnlyInDpa();
+    void readOutToScreenReaders();
+    void settingsFileNotice_data();
+    void settingsFileNotice();
     void linkHoverAndToggle();
-
-private:
-    Window1* ouvrir(const QByteArray& fichier = {});
-    template <typename T = QWidget> T* w(const char* name) const {
-        T* found = window_->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    QString label(const char* name) const { return w<QLabel>(name)->text(); }
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    QPointer<Window1> window_;
+    void amountsAtTheCeilingsShowWhole();
 };
-
-void TestWindow1::init() {
-    Defaut::Initialiser();
-    dir_ = std::make_unique<QTemporaryDir>();
-    framework::FolderItem::SetApplicationFolder(dir_->path());
-}
-
-void TestWindow1::cleanup() {
-    delete window_;
-    framework::FolderItem::SetApplicationFolder({});
-}
-
-Window1* TestWindow1::ouvrir(const QByteArray& fichier) {
-    if (!fichier.isNull()) {
-        QFile f(dir_->filePath("Tarivane"));
-        if (!f.open(QIODevice::WriteOnly) || f.write(fichier) != fichier.size())
-            qFatal("cannot write the settings file");
-    }
-    window_ = Window1::instance();
-    return window_;
-}
-
-void TestWindow1::windowProperties() {
-    ouvrir();
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Tarivane en Dialyse Péritonéale"));
-    QCOMPARE(window_->centralWidget()->size(), QSize(520, 308));
-    QCOMPARE(window_->centralWidget()->palette().color(QPalette::Window), QColor(216, 253, 244));
-    QCOMPARE(window_->menuBar(), MenuBar1::instance());
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
-    QCOMPARE(window_->minimumSize(), window_->maximumSize());
-    QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(Window1::instance(), window_.data());
-}
 
 void TestWindow1::layout_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("className");
     QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("visible");
-    QTest::addColumn<int>("align"); // 0 left, 1 centre, 2 right; -1 not a label
-    QTest::addColumn<QColor>("color");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<bool>("underline");
-
-    const auto row = [](const char* name, const char* cls, QRect g, const QString& text,
-                        bool visible, int align = -1, QColor color = Noir, bool bold = false,
-                        bool underline = false) {
-        QTest::newRow(name) << QString(name) << QString(cls) << g << text << visible << align
-                            << color << bold << underline;
+    QTest::addColumn<QString>("aspect"); // once opened with the built-in tariffs
+    const auto row = [](const char* name, QRect g, bool visible, const QString& aspect) {
+        QTest::newRow(name) << QString(name) << g << visible << aspect;
     };
-    // Texts are those shown once the window has opened and computed with the defaults.
-    row("StaticText1", "QLabel", {20, 39, 270, 20}, "Nombre de poches par jour de traitement", true,
-        0);
-    row("PopupMenu1", "QComboBox", {395, 40, 45, 20}, "4", true);
-    row("StaticText2", "QLabel", {20, 59, 285, 20}, "Nombre de jours de traitement par semaine",
-        true, 0);
-    row("PopupMenu2", "QComboBox", {395, 59, 45, 20}, "7", true);
-    row("StaticText3", "QLabel", {20, 99, 241, 20},
-        "Nombre de dimanches et jour fériés par semaine", true, 0);
-    row("PopupMenu3", "QComboBox", {395, 99, 45, 20}, "1", true);
-    row("StaticText4", "QLabel", {20, 79, 285, 20}, "Nombre de pansements par semaine", true, 0);
-    row("PopupMenu4", "QComboBox", {395, 79, 45, 20}, "3", true);
-    row("StaticText5", "QLabel", {20, 119, 195, 20}, "Nombre d'actes de nuit par semaine", true, 0);
-    row("PopupMenu5", "QComboBox", {395, 119, 45, 20}, "7", true);
-    row("Canvas1", "Canvas", {67, 171, 386, 85}, "", true);
-    row("RB(0)", "QRadioButton", {20, 7, 70, 20}, "DPCA", true);
-    row("RB(1)", "QRadioButton", {460, 7, 48, 20}, "DPA", true);
-    row("StaticText6", "QLabel", {20, 139, 324, 20},
-        "Nombre d'organisations de la surveillance par semaine\r", false, 0);
-    row("PopupMenu6", "QComboBox", {395, 139, 45, 20}, "7", false);
-    row("StaticText7", "QLabel", {210, 268, 100, 20}, "Paramétrage", true, 1, Noir, true, true);
-    row("StaticText8", "QLabel", {453, 39, 55, 20}, "56.80 €", true, 2, Bleu, true);
-    row("StaticText9", "QLabel", {453, 59, 55, 20}, "397.60 €", true, 2, Bleu, true);
-    row("StaticText10", "QLabel", {453, 79, 55, 20}, "36.00 €", true, 2, Bleu, true);
-    row("StaticText11", "QLabel", {453, 99, 55, 20}, "31.20 €", true, 2, Bleu, true);
-    row("StaticText12", "QLabel", {453, 119, 55, 20}, "64.05 €", true, 2, Bleu, true);
-    row("StaticText13", "QLabel", {453, 139, 55, 20}, "Na", false, 2, Bleu, true);
-    row("StaticText14", "QLabel", {96, 7, 314, 20}, "Modalité de traitement", true, 1, Noir, true);
-    row("StaticText15", "QLabel", {299, 39, 69, 20}, "AMI 4 + IFD", true, 1);
-    row("StaticText16", "QLabel", {299, 79, 69, 20}, "AMI 4", true, 1);
-    row("StaticText17", "QLabel", {299, 99, 69, 20}, "ISD", true, 1);
-    row("StaticText18", "QLabel", {299, 119, 69, 20}, "ISN", true, 1);
+    row("StaticText1", {20, 39, 270, 20}, true,
+        "Nombre de poches par jour de traitement left black");
+    row("PopupMenu1", {395, 40, 45, 20}, true, "4 of 7");
+    row("StaticText2", {20, 59, 285, 20}, true,
+        "Nombre de jours de traitement par semaine left black");
+    row("PopupMenu2", {395, 59, 45, 20}, true, "7 of 7");
+    row("StaticText3", {20, 99, 241, 20}, true,
+        "Nombre de dimanches et jour fériés par semaine left black");
+    row("PopupMenu3", {395, 99, 45, 20}, true, "1 of 8");
+    row("StaticText4", {20, 79, 285, 20}, true, "Nombre de pansements par semaine left black");
+    row("PopupMenu4", {395, 79, 45, 20}, true, "3 of 8");
+    row("StaticText5", {20, 119, 195, 20}, true, "Nombre d'actes de nuit par semaine left black");
+    row("PopupMenu5", {395, 119, 45, 20}, true, "7 of 15");
+    row("Canvas1", {67, 171, 386, 85}, true, "");
+    row("RB(0)", {20, 7, 70, 20}, true, "DPCA chosen");
+    row("RB(1)", {460, 7, 48, 20}, true, "DPA");
+    row("StaticText6", {20, 139, 324, 20}, false,
+        "Nombre d'organisations de la surveillance par semaine\r left black");
+    row("PopupMenu6", {395, 139, 45, 20}, false, "7 of 15");
+    row("StaticText7", {210, 268, 100, 20}, true, "Paramétrage centre black bold underlined");
+    row("StaticText8", {453, 39, 55, 20}, true, "56.80 € right blue bold");
+    row("StaticText9", {453, 59, 55, 20}, true, "397.60 € right blue bold");
+    row("StaticText10", {453, 79, 55, 20}, true, "36.00 € right blue bold");
+    row("StaticText11", {453, 99, 55, 20}, true, "31.20 € right blue bold");
+    row("StaticText12", {453, 119, 55, 20}, true, "64.05 € right blue bold");
+    row("StaticText13", {453, 139, 55, 20}, false, "Na right blue bold");
+    row("StaticText14", {96, 7, 314, 20}, true, "Modalité de traitement centre black bold");
+    row("StaticText15", {299, 39, 69, 20}, true, "AMI 4 + IFD centre black");
+    row("StaticText16", {299, 79, 69, 20}, true, "AMI 4 centre black");
+    row("StaticText17", {299, 99, 69, 20}, true, "ISD centre black");
+    row("StaticText18", {299, 119, 69, 20}, true, "ISN centre black");
 }
 
 void TestWindow1::layout() {
     QFETCH(QString, name);
-    QFETCH(QString, className);
     QFETCH(QRect, geometry);
-    QFETCH(QString, text);
     QFETCH(bool, visible);
-    QFETCH(int, align);
-    QFETCH(QColor, color);
-    QFETCH(bool, bold);
-    QFETCH(bool, underline);
-    ouvrir();
-    const QWidget* c = w(name.toLatin1().constData());
-    QCOMPARE(c->metaObject()->className(), className);
-    QCOMPARE(c->parentWidget(), window_->centralWidget());
+    QFETCH(QString, aspect);
+    const Fenetre f;
+    const QWidget* c = f.w(name);
+    QCOMPARE(c->parentWidget(), f->centralWidget());
     QCOMPARE(c->geometry(), geometry);
-    QCOMPARE(texte(c), text);
     QCOMPARE(!c->isHidden(), visible);
-    QCOMPARE(c->font().family(), QStringLiteral("Times"));
-    QCOMPARE(c->font().pixelSize(), 12);
-    QCOMPARE(c->font().bold(), bold);
-    QCOMPARE(c->font().underline(), underline);
-    if (align >= 0) {
-        const auto* l = qobject_cast<const QLabel*>(c);
-        const Qt::Alignment h = l->alignment() & Qt::AlignHorizontal_Mask;
-        QCOMPARE(h, (std::array{Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight})[align]);
-        QCOMPARE(l->palette().color(QPalette::WindowText), color);
-    }
+    QCOMPARE(::aspect(c), aspect);
+    QCOMPARE(f->centralWidget()->children().size(), 27);
+}
+
+void TestWindow1::windowAndBackground() {
+    const Fenetre f;
+    QVERIFY(f.montrer());
+    QCOMPARE(f->windowTitle(), QStringLiteral("Tarivane en Dialyse Péritonéale"));
+    QCOMPARE(f->menuBar(), MenuBar1::instance());
+    QCOMPARE(f->centralWidget()->size(), QSize(520, 308));
+    QCOMPARE(f->minimumSize(), f->maximumSize());
+    QVERIFY(!(f->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(Window1::instance(), f.fenetre());
+    // The pale green the user sees, where no control is, and around the sheet.
+    const QImage vue = f->centralWidget()->grab().toImage();
+    for (QPoint p : {QPoint(5, 300), QPoint(515, 5), QPoint(60, 200), QPoint(200, 170)})
+        QCOMPARE(vue.pixelColor(p), Window1::BackColor);
 }
 
 void TestWindow1::initialAmounts_data() {
@@ -194,10 +142,12 @@ void TestWindow1::initialAmounts_data() {
 void TestWindow1::initialAmounts() {
     QFETCH(QByteArray, fichier);
     QFETCH(QStringList, lignes);
-    ouvrir(fichier);
-    QCOMPARE((QStringList{label("StaticText8"), label("StaticText9"), label("StaticText10"),
-                          label("StaticText11"), label("StaticText12"), label("StaticText15")}),
-             lignes);
+    const Fenetre f(fichier);
+    QStringList vus;
+    for (const char* nom : {"StaticText8", "StaticText9", "StaticText10", "StaticText11",
+                            "StaticText12", "StaticText15"})
+        vus << f.texte(nom);
+    QCOMPARE(vus, lignes);
 }
 
 void TestWindow1::eachPopupRecomputes_data() {
@@ -205,16 +155,13 @@ void TestWindow1::eachPopupRecomputes_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("text");
-    QTest::newRow("bags per day") << "PopupMenu1" << 6 << "StaticText8"
-                                  << "85.20 €";
-    QTest::newRow("days per week") << "PopupMenu2" << 0 << "StaticText9"
-                                   << "56.80 €";
-    QTest::newRow("Sundays") << "PopupMenu3" << 2 << "StaticText11"
-                             << "62.40 €";
-    QTest::newRow("dressings") << "PopupMenu4" << 7 << "StaticText10"
-                               << "84.00 €";
-    QTest::newRow("nights") << "PopupMenu5" << 14 << "StaticText12"
-                            << "128.10 €";
+    QTest::addColumn<QString>("sheet"); // the weekly total read out with the sheet
+    QTest::newRow("bags") << "PopupMenu1" << 6 << "StaticText8" << "85.20 €" << "743.25 €";
+    QTest::newRow("days") << "PopupMenu2" << 0 << "StaticText9" << "56.80 €" << "188.05 €";
+    QTest::newRow("Sundays") << "PopupMenu3" << 2 << "StaticText11" << "62.40 €" << "560.05 €";
+    QTest::newRow("dressings") << "PopupMenu4" << 7 << "StaticText10" << "84.00 €"
+                               << "576.85 €";
+    QTest::newRow("nights") << "PopupMenu5" << 14 << "StaticText12" << "128.10 €" << "592.90 €";
 }
 
 void TestWindow1::eachPopupRecomputes() {
@@ -222,144 +169,197 @@ void TestWindow1::eachPopupRecomputes() {
     QFETCH(int, index);
     QFETCH(QString, label);
     QFETCH(QString, text);
-    ouvrir();
-    const QImage sheetBefore = window_->image()->image().copy();
-    w<QComboBox>(popup.toLatin1().constData())->setCurrentIndex(index);
-    QCOMPARE(this->label(label.toLatin1().constData()), text);
-    QVERIFY(window_->image()->image() != sheetBefore);
+    QFETCH(QString, sheet);
+    const Fenetre f;
+    QVERIFY(f.montrer());
+    const QImage avant = f.w("Canvas1")->grab().toImage();
+    f.w<QComboBox>(popup)->setCurrentIndex(index);
+    QCOMPARE(f.texte(label), text);
+    QVERIFY(f.w("Canvas1")->accessibleDescription().contains(sheet));
+    QVERIFY(f.w("Canvas1")->grab().toImage() != avant);
 }
 
 void TestWindow1::modalitySwitchBothWays() {
-    ouvrir();
-    w<QComboBox>("PopupMenu2")->setCurrentIndex(4);
-    w<QComboBox>("PopupMenu3")->setCurrentIndex(2);
-    w<QComboBox>("PopupMenu5")->setCurrentIndex(3);
-    w<QComboBox>("PopupMenu2")->setCurrentIndex(6);
-    w<QComboBox>("PopupMenu3")->setCurrentIndex(1);
-    w<QComboBox>("PopupMenu5")->setCurrentIndex(7);
-
-    QTest::mouseClick(w("RB(1)"), Qt::LeftButton);
-    QVERIFY(w<QRadioButton>("RB(1)")->isChecked());
-    QCOMPARE(w<QComboBox>("PopupMenu1")->currentText(), QStringLiteral("2"));
-    QCOMPARE(w<QComboBox>("PopupMenu4")->currentText(), QStringLiteral("7"));
-    QCOMPARE(w<QComboBox>("PopupMenu6")->currentText(), QStringLiteral("7"));
-    QVERIFY(!w("StaticText6")->isHidden() && !w("PopupMenu6")->isHidden() &&
-            !w("StaticText13")->isHidden());
-    QCOMPARE(label("StaticText1"),
-             QStringLiteral("Nombre de branchements ou débranchements par jour"));
-    QCOMPARE((QStringList{label("StaticText8"), label("StaticText9"), label("StaticText10"),
-                          label("StaticText11"), label("StaticText12"), label("StaticText13")}),
-             (QStringList{"28.40 €", "198.80 €", "84.00 €", "15.60 €", "64.05 €", "84.00 €"}));
-    QVERIFY(w("Canvas1")->accessibleDescription().startsWith("DPA."));
-    QVERIFY(w("Canvas1")->accessibleDescription().contains("446.45 €"));
-    QVERIFY(w("Canvas1")->accessibleDescription().contains("1,934.62 €"));
-
-    QTest::mouseClick(w("RB(0)"), Qt::LeftButton);
-    QCOMPARE(w<QComboBox>("PopupMenu1")->currentText(), QStringLiteral("4"));
-    QCOMPARE(w<QComboBox>("PopupMenu4")->currentText(), QStringLiteral("3"));
-    QVERIFY(w("StaticText6")->isHidden() && w("PopupMenu6")->isHidden() &&
-            w("StaticText13")->isHidden());
-    QCOMPARE(label("StaticText1"), QStringLiteral("Nombre de poches par jour de traitement"));
-    QCOMPARE(w<QComboBox>("PopupMenu2")->currentText(), QStringLiteral("7"));
-    QCOMPARE(w<QComboBox>("PopupMenu3")->currentText(), QStringLiteral("1"));
-    QCOMPARE(w<QComboBox>("PopupMenu5")->currentText(), QStringLiteral("7"));
-    QVERIFY(w("Canvas1")->accessibleDescription().contains("528.85 €"));
-}
-
-void TestWindow1::staleSurveillanceInDpca() {
-    ouvrir();
-    QCOMPARE(label("StaticText13"), QStringLiteral("Na"));
-    QTest::mouseClick(w("RB(1)"), Qt::LeftButton);
-    w<QComboBox>("PopupMenu6")->setCurrentIndex(3);
-    QCOMPARE(label("StaticText13"), QStringLiteral("36.00 €"));
-    QTest::mouseClick(w("RB(0)"), Qt::LeftButton);
-    w<QComboBox>("PopupMenu5")->setCurrentIndex(0);
-    // Hidden, it keeps the last DPA amount; the DPCA total never includes it.
-    QCOMPARE(label("StaticText13"), QStringLiteral("36.00 €"));
-    QVERIFY(w("Canvas1")->accessibleDescription().contains("464.80 €"));
-}
-
-void TestWindow1::switchToDpaResetsSurveillance() {
-    ouvrir();
-    QTest::mouseClick(w("RB(1)"), Qt::LeftButton);
-    w<QComboBox>("PopupMenu6")->setCurrentIndex(2);
-    QTest::mouseClick(w("RB(0)"), Qt::LeftButton);
-    QCOMPARE(w<QComboBox>("PopupMenu6")->currentText(), QStringLiteral("2"));
-    QTest::mouseClick(w("RB(1)"), Qt::LeftButton);
-    QCOMPARE(w<QComboBox>("PopupMenu6")->currentText(), QStringLiteral("7"));
-    // Clicking the modality already chosen changes nothing.
-    w<QComboBox>("PopupMenu1")->setCurrentIndex(5);
-    QTest::mouseClick(w("RB(1)"), Qt::LeftButton);
-    QCOMPARE(w<QComboBox>("PopupMenu1")->currentText(), QStringLiteral("5"));
-}
-
-void TestWindow1::sheetAccessibleDescription() {
-    ouvrir();
-    QCOMPARE(w("Canvas1")->accessibleDescription(),
-             QStringLiteral("DPCA. Facturation hebdomadaire : 528.85 €. "
-                            "Facturation mensuelle moyenne : 2,291.68 €."));
-    const auto nom = [this](const char* control) {
-        return QAccessible::queryAccessibleInterface(w(control))->text(QAccessible::Name);
+    const Fenetre f;
+    f.w<QComboBox>("PopupMenu2")->setCurrentIndex(4);
+    f.w<QComboBox>("PopupMenu3")->setCurrentIndex(2);
+    f.w<QComboBox>("PopupMenu5")->setCurrentIndex(3);
+    const auto etat = [&] {
+        QStringList s;
+        for (int i = 1; i <= 6; ++i)
+            s << f.w<QComboBox>(QStringLiteral("PopupMenu%1").arg(i))->currentText();
+        s << f.texte("StaticText1") << QString::number(f.w("StaticText6")->isHidden());
+        for (int i = 8; i <= 13; ++i)
+            s << f.texte(QStringLiteral("StaticText%1").arg(i));
+        return s;
     };
-    // A pop-up is named by its row (on Linux, read out through its label's buddy relation).
-    QCOMPARE(w("PopupMenu4")->accessibleName(), QStringLiteral("Nombre de pansements par semaine"));
-    QCOMPARE(nom("StaticText7"), QStringLiteral("Paramétrage"));
-    QCOMPARE(nom("RB(1)"), QStringLiteral("DPA"));
+    QTest::mouseClick(f.w("RB(1)"), Qt::LeftButton);
+    QCOMPARE(etat(), (QStringList{"2", "5", "2", "7", "3", "7",
+                                  "Nombre de branchements ou débranchements par jour", "0",
+                                  "28.40 €", "142.00 €", "84.00 €", "31.20 €", "27.45 €",
+                                  "84.00 €"}));
+    QVERIFY(!f.w("PopupMenu6")->isHidden() && !f.w("StaticText13")->isHidden());
+    QVERIFY(f.w("Canvas1")->accessibleDescription().startsWith("DPA."));
+    QCOMPARE(f.w("PopupMenu1")->accessibleName(), f.texte("StaticText1"));
+
+    QTest::mouseClick(f.w("RB(0)"), Qt::LeftButton);
+    QCOMPARE(etat(), (QStringList{"4", "5", "2", "3", "3", "7",
+                                  "Nombre de poches par jour de traitement", "1", "56.80 €",
+                                  "284.00 €", "36.00 €", "62.40 €", "27.45 €", "84.00 €"}));
+    QVERIFY(f.w("PopupMenu6")->isHidden() && f.w("StaticText13")->isHidden());
+    QCOMPARE(f.w("Canvas1")->accessibleDescription(),
+             QStringLiteral("DPCA. Facturation hebdomadaire : 409.85 €. "
+                            "Facturation mensuelle moyenne : 1,776.02 €."));
+}
+
+void TestWindow1::surveillanceRowOnlyInDpa() {
+    const Fenetre f;
+    QTest::mouseClick(f.w("RB(1)"), Qt::LeftButton);
+    f.w<QComboBox>("PopupMenu6")->setCurrentIndex(3);
+    QCOMPARE(f.texte("StaticText13"), QStringLiteral("36.00 €"));
+    QTest::mouseClick(f.w("RB(0)"), Qt::LeftButton);
+    f.w<QComboBox>("PopupMenu5")->setCurrentIndex(0);
+    // Hidden, it keeps the last DPA amount; the DPCA total never includes it.
+    QCOMPARE(f.texte("StaticText13"), QStringLiteral("36.00 €"));
+    QVERIFY(f.w("Canvas1")->accessibleDescription().contains("464.80 €"));
+    QCOMPARE(f.w<QComboBox>("PopupMenu6")->currentText(), QStringLiteral("3"));
+    // Back in DPA, seven organisations again.
+    QTest::mouseClick(f.w("RB(1)"), Qt::LeftButton);
+    QCOMPARE(f.w<QComboBox>("PopupMenu6")->currentText(), QStringLiteral("7"));
+    // Clicking the modality already chosen changes nothing.
+    f.w<QComboBox>("PopupMenu1")->setCurrentIndex(5);
+    QTest::mouseClick(f.w("RB(1)"), Qt::LeftButton);
+    QCOMPARE(f.w<QComboBox>("PopupMenu1")->currentText(), QStringLiteral("5"));
+}
+
+void TestWindow1::readOutToScreenReaders() {
+    const Fenetre f;
+    const auto nom = [&](const char* control) {
+        return QAccessible::queryAccessibleInterface(f.w(control))->text(QAccessible::Name);
+    };
+    // A pop-up is named by its row's label (on Linux, through the label relation).
+    for (auto [menu, label] : {std::pair{"PopupMenu4", "StaticText4"}, {"PopupMenu6", "StaticText6"}}) {
+        const auto relations =
+            QAccessible::queryAccessibleInterface(f.w(menu))->relations(QAccessible::Label);
+        QCOMPARE(relations.size(), 1);
+        QCOMPARE(relations.first().first->object(), f.w(label));
+        QCOMPARE(f.w(menu)->accessibleName(), f.texte(label).trimmed());
+    }
     QCOMPARE(nom("StaticText6"),
              QStringLiteral("Nombre d'organisations de la surveillance par semaine"));
+    QCOMPARE(nom("StaticText7"), QStringLiteral("Paramétrage"));
+    QCOMPARE(nom("RB(1)"), QStringLiteral("DPA"));
     // Amounts are read out as they are shown now, not as the window opened.
     QCOMPARE(nom("StaticText8"), QStringLiteral("56.80 €"));
-    QTest::mouseClick(w("RB(1)"), Qt::LeftButton);
+    QTest::mouseClick(f.w("RB(1)"), Qt::LeftButton);
     QCOMPARE(nom("StaticText8"), QStringLiteral("28.40 €"));
-    QCOMPARE(w("PopupMenu1")->accessibleName(),
-             QStringLiteral("Nombre de branchements ou débranchements par jour"));
+    // Tab order follows the rows on screen.
+    QStringList ordre;
+    QWidget* c = f.w("RB(0)");
+    for (int i = 0; i < 8; ++i) {
+        ordre << c->objectName();
+        do
+            c = c->nextInFocusChain();
+        while (!(c->focusPolicy() & Qt::TabFocus) || c->isHidden());
+    }
+    QCOMPARE(ordre, (QStringList{"RB(0)", "RB(1)", "PopupMenu1", "PopupMenu2", "PopupMenu4",
+                                 "PopupMenu3", "PopupMenu5", "PopupMenu6"}));
 }
 
-void TestWindow1::ignoredLinesAreToldOnce() {
-    ouvrir("3.00\nabc\n7.80\n\n4\n");
-    QCOMPARE(window_->rapportLecture().lignesIgnorees, (QList<int>{2, 4}));
-    // The calculation does not wait for the user: defaults are in use already.
-    QCOMPARE(label("StaticText8"), QStringLiteral("56.80 €"));
-    window_->show();
-    QTRY_VERIFY(window_->findChild<QMessageBox*>("AvisLecture"));
-    auto* avis = window_->findChild<QMessageBox*>("AvisLecture");
-    QVERIFY(!avis->isModal());
-    QVERIFY(avis->text().contains(dir_->filePath("Tarivane")));
-    QVERIFY(avis->text().contains("les lignes 2 et 4"));
-    avis->close();
-    window_->hide();
-    window_->show();
-    QTest::qWait(20);
-    QVERIFY(!window_->findChild<QMessageBox*>("AvisLecture"));
+void TestWindow1::settingsFileNotice_data() {
+    QTest::addColumn<QByteArray>("fichier");
+    QTest::addColumn<QString>("texte"); // %1: the file
+    QTest::newRow("two lines ignored")
+        << QByteArray("3.00\nabc\n7.80\n\n4\n")
+        << "Dans le fichier de paramètres « %1 », les lignes 2 et 4 ne sont pas des valeurs "
+           "admises : elles gardent la valeur par défaut.";
+    QTest::newRow("one line above its ceiling")
+        << QByteArray("3.00\n2.20\n7.80\n9.15\n10\n")
+        << "Dans le fichier de paramètres « %1 », la ligne 5 n'est pas une valeur admise : elle "
+           "garde la valeur par défaut.";
+    QTest::newRow("a folder in its place")
+        << QByteArray("dossier")
+        << "Le fichier de paramètres « %1 » n'a pas pu être lu : ce n'est pas un fichier "
+           "ordinaire mais un dossier. Les tarifs par défaut sont utilisés.";
+    QTest::newRow("a good file") << QByteArray("3\n2\n7\n9\n4\n") << "";
+}
+
+void TestWindow1::settingsFileNotice() {
+    QFETCH(QByteArray, fichier);
+    QFETCH(QString, texte);
+    Dossier place;
+    if (fichier == "dossier")
+        QVERIFY(QDir().mkdir(place.chemin()));
+    else
+        QVERIFY(place.ecrire(fichier));
+    // The calculation does not wait for the user: the defaults are in use already.
+    Window1* w = Window1::instance();
+    QCOMPARE(w->findChild<QLabel*>("StaticText8")->text().isEmpty(), false);
+    w->show();
+    QTRY_VERIFY(texte.isEmpty() || w->findChild<QMessageBox*>("AvisLecture"));
+    QTest::qWait(10);
+    auto* avis = w->findChild<QMessageBox*>("AvisLecture");
+    QCOMPARE(avis ? avis->text() : QString(),
+             QString(texte).replace(QStringLiteral("%1"), place.chemin()));
+    if (avis) {
+        QVERIFY(!avis->isModal());
+        avis->close();
+        w->hide();
+        w->show();
+        QTest::qWait(10);
+        QVERIFY(!w->findChild<QMessageBox*>("AvisLecture"));
+    }
+    delete w;
 }
 
 void TestWindow1::linkHoverAndToggle() {
-    ouvrir();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
-    auto* lien = w<QLabel>("StaticText7");
+    const Fenetre f;
+    QVERIFY(f.montrer());
+    auto* lien = f.w<QLabel>("StaticText7");
     QCOMPARE(lien->cursor().shape(), Qt::PointingHandCursor);
     QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(lien, &enter);
-    QCOMPARE(lien->palette().color(QPalette::WindowText), Bleu);
     QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(lien, &leave);
-    QCOMPARE(lien->palette().color(QPalette::WindowText), Noir);
-    QVERIFY(lien->font().bold() && lien->font().underline());
-
-    QVERIFY(!WPref::existant());
-    QTest::mouseClick(lien, Qt::LeftButton, {}, QPoint(95, 18));
-    QVERIFY(WPref::existant() && WPref::existant()->isVisible());
-    QTRY_COMPARE(QApplication::focusWidget(), WPref::existant()->findChild<QWidget*>("EditField1"));
-    // The main window stays usable while the panel is shown.
-    w<QComboBox>("PopupMenu5")->setCurrentIndex(0);
-    QCOMPARE(label("StaticText12"), QStringLiteral("0.00 €"));
     QCoreApplication::sendEvent(lien, &enter);
-    QCOMPARE(lien->palette().color(QPalette::WindowText), Bleu);
+    QCOMPARE(lien->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    QCoreApplication::sendEvent(lien, &leave);
+    QCOMPARE(lien->palette().color(QPalette::WindowText), QColor(Qt::black));
+
+    QVERIFY(!f.panneau());
+    QTest::mouseClick(lien, Qt::LeftButton, {}, QPoint(95, 18));
+    QVERIFY(f.panneau() && f.panneau()->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), f.panneau()->findChild<QWidget*>("EditField1"));
+    // The main window stays usable while the panel is shown.
+    f.w<QComboBox>("PopupMenu5")->setCurrentIndex(0);
+    QCOMPARE(f.texte("StaticText12"), QStringLiteral("0.00 €"));
+    QCoreApplication::sendEvent(lien, &enter);
+    QCOMPARE(lien->palette().color(QPalette::WindowText), QColor(Qt::blue));
     QTest::mouseClick(lien, Qt::LeftButton, {}, QPoint(2, 2));
-    QVERIFY(!WPref::existant()->isVisible());
+    QVERIFY(!f.panneau()->isVisible());
     QTest::mouseClick(lien, Qt::LeftButton);
-    QVERIFY(WPref::existant()->isVisible());
+    QVERIFY(f.panneau()->isVisible());
+}
+
+void TestWindow1::amountsAtTheCeilingsShowWhole() {
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::French, QLocale::France)}) {
+        QLocale::setDefault(locale);
+        const Fenetre f("20\n20\n50\n50\n9\n");
+        QTest::mouseClick(f.w("RB(1)"), Qt::LeftButton);
+        for (const char* menu : {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4",
+                                 "PopupMenu5", "PopupMenu6"}) {
+            auto* p = f.w<QComboBox>(menu);
+            p->setCurrentIndex(p->count() - 1);
+        }
+        for (int i = 8; i <= 15; ++i) {
+            if (i == 14)
+                continue;
+            const QLabel* l = f.w<QLabel>(QStringLiteral("StaticText%1").arg(i));
+            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(),
+                     qPrintable(l->text()));
+        }
+        QCOMPARE(f.texte("StaticText9"),
+                 locale == QLocale::c() ? QStringLiteral("8,400.00 €") : QStringLiteral("8\u202F400,00 €"));
+    }
+    QLocale::setDefault(QLocale::c());
 }
 
 QTEST_MAIN(TestWindow1)

@@ -2,8 +2,6 @@
 
 #include "framework/Graphics.h"
 
-Canvas::Canvas(QWidget* parent) : QWidget(parent) {}
-
 void Canvas::paintEvent(QPaintEvent*) {
     framework::Graphics g(this, size());
     emit Paint(g);

@@ -6,15 +6,13 @@ namespace framework {
 class Graphics;
 }
 
-// A plain drawing surface: it asks its owner to open and to paint.
+// A plain drawing surface: it asks its owner to paint it.
 class Canvas : public QWidget {
     Q_OBJECT
 public:
-    explicit Canvas(QWidget* parent = nullptr);
-    void open() { emit Open(); }
+    using QWidget::QWidget;
 
 signals:
-    void Open();
     void Paint(framework::Graphics& g);
 
 protected:

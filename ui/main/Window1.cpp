@@ -1,7 +1,6 @@
 #include "ui/main/Window1.h"
 
 #include "app/MenuBar1.h"
-#include "fees/Calcul.h"
 #include "fees/FeuilleResultat.h"
 #include "fees/Motifs.h"
 #include "framework/Number.h"
@@ -12,13 +11,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QRadioButton>
-#include <QScreen>
 #include <QWindow>
 
 namespace {
@@ -30,16 +27,36 @@ const QString TextePochesDpca = QStringLiteral("Nombre de poches par jour de tra
 const QString TexteBranchementsDpa =
     QStringLiteral("Nombre de branchements ou débranchements par jour");
 
-Qt::Alignment alignement(int textAlign) {
-    switch (textAlign) {
-    case 1:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    case 2:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    default:
-        return Qt::AlignLeft | Qt::AlignVCenter;
-    }
-}
+struct Apparence {
+    Qt::Alignment alignement;
+    QColor couleur;
+    bool gras = false;
+    bool souligne = false;
+};
+const Apparence Ligne{Qt::AlignLeft | Qt::AlignVCenter, Noir};
+const Apparence Lien{Qt::AlignCenter, Noir, true, true};
+const Apparence Montant{Qt::AlignRight | Qt::AlignVCenter, Bleu, true};
+const Apparence Titre{Qt::AlignCenter, Noir, true};
+const Apparence Code{Qt::AlignCenter, Noir};
+
+enum class Genre { Libelle, Menu, Canevas, Radio };
+
+// One control of the window as it is made: its name, kind, place and first state.
+struct Controle {
+    const char* nom;
+    Genre genre;
+    QRect place;
+    const char16_t* texte = u"";
+    Apparence apparence = Ligne;
+    int premier = 0; // a pop-up's items, from premier to dernier, and its first choice
+    int dernier = 0;
+    int choix = 0;
+    const char* etiquette = nullptr; // the label that names a pop-up's row
+    bool coche = false;              // a radio button chosen from the start
+    bool visible = true;
+    QLabel* Window1::*libelle = nullptr;
+    QComboBox* Window1::*menu = nullptr;
+};
 
 double valeur(const QComboBox* popup) {
     return framework::CDbl(popup->currentText());
@@ -57,7 +74,7 @@ Window1* Window1::instance() {
 Window1::Window1() {
     Layout();
     CreateControls();
-    Canvas1->open();
+    Canvas1_Open();
     Event_Open();
 }
 
@@ -82,124 +99,131 @@ void Window1::Layout() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QLabel* Window1::label(const char* name, const QRect& geometry, const QString& text, int align,
-                       QColor color, bool bold, bool underline) {
-    auto* l = new QLabel(text, centralWidget());
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(geometry);
-    l->setAlignment(alignement(align));
-    if (bold || underline)
-        l->setFont(policeTimes(12, bold, underline));
-    teinter(l, QPalette::WindowText, color);
-    l->setTextFormat(Qt::PlainText);
-    // No fixed accessible name: a label is read out with the text it shows at the time.
-    return l;
-}
-
-QComboBox* Window1::popup(const char* name, const QRect& geometry, int first, int last, int index) {
-    auto* p = new QComboBox(centralWidget());
-    p->setObjectName(QLatin1String(name));
-    p->setGeometry(geometry);
-    for (int n = first; n <= last; ++n)
-        p->addItem(QString::number(n));
-    p->setCurrentIndex(index);
-    return p;
-}
-
 void Window1::CreateControls() {
-    // In the order the controls are made; the row numbers of the names do not follow the rows.
-    StaticText1 = label("StaticText1", {20, 39, 270, 20}, TextePochesDpca, 0, Noir, false, false);
-    PopupMenu1 = popup("PopupMenu1", {395, 40, 45, 20}, 0, 6, 4);
-    StaticText2 =
-        label("StaticText2", {20, 59, 285, 20},
-              QStringLiteral("Nombre de jours de traitement par semaine"), 0, Noir, false, false);
-    PopupMenu2 = popup("PopupMenu2", {395, 59, 45, 20}, 1, 7, 6);
-    StaticText3 = label("StaticText3", {20, 99, 241, 20},
-                        QStringLiteral("Nombre de dimanches et jour fériés par semaine"), 0, Noir,
-                        false, false);
-    PopupMenu3 = popup("PopupMenu3", {395, 99, 45, 20}, 0, 7, 1);
-    StaticText4 = label("StaticText4", {20, 79, 285, 20},
-                        QStringLiteral("Nombre de pansements par semaine"), 0, Noir, false, false);
-    PopupMenu4 = popup("PopupMenu4", {395, 79, 45, 20}, 0, 7, 3);
-    StaticText5 =
-        label("StaticText5", {20, 119, 195, 20},
-              QStringLiteral("Nombre d'actes de nuit par semaine"), 0, Noir, false, false);
-    PopupMenu5 = popup("PopupMenu5", {395, 119, 45, 20}, 0, 14, 7);
+    // In the order the controls are made; the numbers of the names do not follow the rows.
+    static const Controle controles[] = {
+        {.nom = "StaticText1", .genre = Genre::Libelle, .place = {20, 39, 270, 20},
+         .texte = u"Nombre de poches par jour de traitement", .libelle = &Window1::StaticText1},
+        {.nom = "PopupMenu1", .genre = Genre::Menu, .place = {395, 40, 45, 20}, .dernier = 6,
+         .choix = 4, .etiquette = "StaticText1", .menu = &Window1::PopupMenu1},
+        {.nom = "StaticText2", .genre = Genre::Libelle, .place = {20, 59, 285, 20},
+         .texte = u"Nombre de jours de traitement par semaine"},
+        {.nom = "PopupMenu2", .genre = Genre::Menu, .place = {395, 59, 45, 20}, .premier = 1,
+         .dernier = 7, .choix = 6, .etiquette = "StaticText2", .menu = &Window1::PopupMenu2},
+        {.nom = "StaticText3", .genre = Genre::Libelle, .place = {20, 99, 241, 20},
+         .texte = u"Nombre de dimanches et jour fériés par semaine"},
+        {.nom = "PopupMenu3", .genre = Genre::Menu, .place = {395, 99, 45, 20}, .dernier = 7,
+         .choix = 1, .etiquette = "StaticText3", .menu = &Window1::PopupMenu3},
+        {.nom = "StaticText4", .genre = Genre::Libelle, .place = {20, 79, 285, 20},
+         .texte = u"Nombre de pansements par semaine"},
+        {.nom = "PopupMenu4", .genre = Genre::Menu, .place = {395, 79, 45, 20}, .dernier = 7,
+         .choix = 3, .etiquette = "StaticText4", .menu = &Window1::PopupMenu4},
+        {.nom = "StaticText5", .genre = Genre::Libelle, .place = {20, 119, 195, 20},
+         .texte = u"Nombre d'actes de nuit par semaine"},
+        {.nom = "PopupMenu5", .genre = Genre::Menu, .place = {395, 119, 45, 20}, .dernier = 14,
+         .choix = 7, .etiquette = "StaticText5", .menu = &Window1::PopupMenu5},
+        {.nom = "Canvas1", .genre = Genre::Canevas, .place = {67, 171, 386, 85}},
+        {.nom = "RB(0)", .genre = Genre::Radio, .place = {20, 7, 70, 20}, .texte = u"DPCA",
+         .coche = true},
+        {.nom = "RB(1)", .genre = Genre::Radio, .place = {460, 7, 48, 20}, .texte = u"DPA"},
+        {.nom = "StaticText6", .genre = Genre::Libelle, .place = {20, 139, 324, 20},
+         .texte = u"Nombre d'organisations de la surveillance par semaine\r", .visible = false,
+         .libelle = &Window1::StaticText6},
+        {.nom = "PopupMenu6", .genre = Genre::Menu, .place = {395, 139, 45, 20}, .dernier = 14,
+         .choix = 7, .etiquette = "StaticText6", .visible = false, .menu = &Window1::PopupMenu6},
+        {.nom = "StaticText7", .genre = Genre::Libelle, .place = {210, 268, 100, 20},
+         .texte = u"Paramétrage", .apparence = Lien, .libelle = &Window1::StaticText7},
+        {.nom = "StaticText8", .genre = Genre::Libelle, .place = {453, 39, 55, 20},
+         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText8},
+        {.nom = "StaticText9", .genre = Genre::Libelle, .place = {453, 59, 55, 20},
+         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText9},
+        {.nom = "StaticText10", .genre = Genre::Libelle, .place = {453, 79, 55, 20},
+         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText10},
+        {.nom = "StaticText11", .genre = Genre::Libelle, .place = {453, 99, 55, 20},
+         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText11},
+        {.nom = "StaticText12", .genre = Genre::Libelle, .place = {453, 119, 55, 20},
+         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText12},
+        {.nom = "StaticText13", .genre = Genre::Libelle, .place = {453, 139, 55, 20},
+         .texte = u"Na", .apparence = Montant, .visible = false,
+         .libelle = &Window1::StaticText13},
+        {.nom = "StaticText14", .genre = Genre::Libelle, .place = {96, 7, 314, 20},
+         .texte = u"Modalité de traitement", .apparence = Titre},
+        {.nom = "StaticText15", .genre = Genre::Libelle, .place = {299, 39, 69, 20},
+         .texte = u"Sans_titre", .apparence = Code, .libelle = &Window1::StaticText15},
+        {.nom = "StaticText16", .genre = Genre::Libelle, .place = {299, 79, 69, 20},
+         .texte = u"AMI 4", .apparence = Code},
+        {.nom = "StaticText17", .genre = Genre::Libelle, .place = {299, 99, 69, 20},
+         .texte = u"ISD", .apparence = Code},
+        {.nom = "StaticText18", .genre = Genre::Libelle, .place = {299, 119, 69, 20},
+         .texte = u"ISN", .apparence = Code},
+    };
 
-    Canvas1 = new Canvas(centralWidget());
-    Canvas1->setObjectName(QStringLiteral("Canvas1"));
-    Canvas1->setGeometry(67, 171, 386, 85);
-    Canvas1->setFocusPolicy(Qt::NoFocus);
-    Canvas1->setAccessibleName(QStringLiteral("Résultat"));
-    connect(Canvas1, &Canvas::Open, this, &Window1::Canvas1_Open);
-    connect(Canvas1, &Canvas::Paint, this, &Window1::Canvas1_Paint);
-
-    const std::array<QRect, 2> placesRB{QRect(20, 7, 70, 20), QRect(460, 7, 48, 20)};
-    const std::array<QString, 2> textesRB{QStringLiteral("DPCA"), QStringLiteral("DPA")};
-    for (int i = 0; i < 2; ++i) {
-        auto* rb = new QRadioButton(textesRB[i], centralWidget());
-        rb->setObjectName(QStringLiteral("RB(%1)").arg(i));
-        rb->setProperty("Index", i);
-        rb->setGeometry(placesRB[i]);
-        rb->setChecked(i == 0);
-        RB[i] = rb;
+    QWidget* contenu = centralWidget();
+    for (const Controle& c : controles) {
+        const QString texte = QString::fromUtf16(c.texte);
+        QWidget* w = nullptr;
+        switch (c.genre) {
+        case Genre::Libelle: {
+            auto* l = new QLabel(texte, contenu);
+            l->setTextFormat(Qt::PlainText);
+            l->setAlignment(c.apparence.alignement);
+            if (c.apparence.gras || c.apparence.souligne)
+                l->setFont(policeTimes(12, c.apparence.gras, c.apparence.souligne));
+            teinter(l, QPalette::WindowText, c.apparence.couleur);
+            // A label is read out with the text it shows at the time, but for a final return.
+            if (texte != texte.trimmed())
+                l->setAccessibleName(texte.trimmed());
+            if (c.libelle)
+                this->*c.libelle = l;
+            w = l;
+            break;
+        }
+        case Genre::Menu: {
+            auto* p = new QComboBox(contenu);
+            for (int n = c.premier; n <= c.dernier; ++n)
+                p->addItem(QString::number(n));
+            p->setCurrentIndex(c.choix);
+            // A pop-up is named by the label of its row.
+            auto* etiquette = contenu->findChild<QLabel*>(QLatin1String(c.etiquette));
+            etiquette->setBuddy(p);
+            p->setAccessibleName(etiquette->text().trimmed());
+            this->*c.menu = p;
+            w = p;
+            break;
+        }
+        case Genre::Canevas:
+            Canvas1 = new Canvas(contenu);
+            Canvas1->setFocusPolicy(Qt::NoFocus);
+            Canvas1->setAccessibleName(QStringLiteral("Résultat"));
+            w = Canvas1;
+            break;
+        case Genre::Radio: {
+            auto* rb = new QRadioButton(texte, contenu);
+            rb->setChecked(c.coche);
+            *std::find(RB.begin(), RB.end(), nullptr) = rb;
+            w = rb;
+            break;
+        }
+        }
+        w->setObjectName(QLatin1String(c.nom));
+        w->setGeometry(c.place);
+        if (!c.visible)
+            w->hide();
     }
 
-    StaticText6 = label("StaticText6", {20, 139, 324, 20},
-                        QStringLiteral("Nombre d'organisations de la surveillance par semaine\r"),
-                        0, Noir, false, false);
-    StaticText6->setVisible(false);
-    PopupMenu6 = popup("PopupMenu6", {395, 139, 45, 20}, 0, 14, 7);
-    PopupMenu6->setVisible(false);
-
-    StaticText7 = label("StaticText7", {210, 268, 100, 20}, QStringLiteral("Paramétrage"), 1, Noir,
-                        true, true);
     StaticText7->setCursor(Qt::PointingHandCursor);
     StaticText7->setAccessibleDescription(
         QStringLiteral("Affiche ou masque les paramètres de tarification"));
     StaticText7->installEventFilter(this);
 
-    const std::array<QLabel**, 6> resultats{&StaticText8,  &StaticText9,  &StaticText10,
-                                            &StaticText11, &StaticText12, &StaticText13};
-    for (int i = 0; i < 6; ++i) {
-        const QByteArray name = "StaticText" + QByteArray::number(8 + i);
-        *resultats[i] = label(name.constData(), {453, 39 + 20 * i, 55, 20}, QStringLiteral("Na"), 2,
-                              Bleu, true, false);
-    }
-    StaticText13->setVisible(false);
-
-    StaticText14 = label("StaticText14", {96, 7, 314, 20}, QStringLiteral("Modalité de traitement"),
-                         1, Noir, true, false);
-    StaticText15 = label("StaticText15", {299, 39, 69, 20}, QStringLiteral("Sans_titre"), 1, Noir,
-                         false, false);
-    StaticText16 =
-        label("StaticText16", {299, 79, 69, 20}, QStringLiteral("AMI 4"), 1, Noir, false, false);
-    StaticText17 =
-        label("StaticText17", {299, 99, 69, 20}, QStringLiteral("ISD"), 1, Noir, false, false);
-    StaticText18 =
-        label("StaticText18", {299, 119, 69, 20}, QStringLiteral("ISN"), 1, Noir, false, false);
-
-    // A pop-up is named by the label of its row.
-    const std::array<std::pair<QComboBox*, QLabel*>, 6> rangs{
-        std::pair{PopupMenu1, StaticText1}, {PopupMenu2, StaticText2}, {PopupMenu3, StaticText3},
-        {PopupMenu4, StaticText4},          {PopupMenu5, StaticText5}, {PopupMenu6, StaticText6}};
-    for (auto [p, l] : rangs) {
-        p->setAccessibleName(l->text().trimmed());
-        l->setBuddy(p);
-    }
-    // The surveillance label ends with a carriage return that is not to be read out.
-    StaticText6->setAccessibleName(StaticText6->text().trimmed());
-
     // Tab order follows the rows on screen.
-    setTabOrder(RB[0], RB[1]);
-    setTabOrder(RB[1], PopupMenu1);
-    setTabOrder(PopupMenu1, PopupMenu2);
-    setTabOrder(PopupMenu2, PopupMenu4);
-    setTabOrder(PopupMenu4, PopupMenu3);
-    setTabOrder(PopupMenu3, PopupMenu5);
-    setTabOrder(PopupMenu5, PopupMenu6);
+    const QWidget* ordre[] = {RB[0],      RB[1],      PopupMenu1, PopupMenu2,
+                              PopupMenu4, PopupMenu3, PopupMenu5, PopupMenu6};
+    for (std::size_t i = 1; i < std::size(ordre); ++i)
+        setTabOrder(const_cast<QWidget*>(ordre[i - 1]), const_cast<QWidget*>(ordre[i]));
 
     // Handlers only once every initial value is in place.
+    connect(Canvas1, &Canvas::Paint, this, &Window1::Canvas1_Paint);
     for (QComboBox* p : {PopupMenu1, PopupMenu2, PopupMenu3, PopupMenu4, PopupMenu5, PopupMenu6})
         connect(p, &QComboBox::currentIndexChanged, this, &Window1::calcul);
     for (int i = 0; i < 2; ++i)
@@ -215,45 +239,38 @@ void Window1::Event_Open() {
 }
 
 void Window1::Canvas1_Open() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
     Image = framework::NewPicture(Canvas1->width(), Canvas1->height(),
-                                  screen ? screen->depth() : 32, Canvas1->devicePixelRatioF());
+                                  Canvas1->devicePixelRatioF());
     Image->graphics().SetTextFont(QStringLiteral("Times"));
     Image->graphics().SetTextSize(16);
 }
 
 void Window1::Canvas1_Paint(framework::Graphics& g) {
-    if (Image)
-        g.DrawPicture(*Image, 0, 0);
+    g.DrawPicture(*Image, 0, 0);
 }
 
 void Window1::RB_Action(int index) {
-    if (index == 0) {
-        StaticText6->setVisible(false);
-        PopupMenu6->setVisible(false);
-        StaticText13->setVisible(false);
-        StaticText1->setText(TextePochesDpca);
-        PopupMenu1->setCurrentIndex(4);
-        PopupMenu4->setCurrentIndex(3);
-    } else {
-        StaticText6->setVisible(true);
-        PopupMenu6->setVisible(true);
+    const bool dpa = index == 1;
+    StaticText6->setVisible(dpa);
+    PopupMenu6->setVisible(dpa);
+    if (dpa)
         PopupMenu6->setCurrentIndex(7);
-        StaticText13->setVisible(true);
-        StaticText1->setText(TexteBranchementsDpa);
-        PopupMenu1->setCurrentIndex(2);
-        PopupMenu4->setCurrentIndex(7);
-    }
+    StaticText13->setVisible(dpa);
+    StaticText1->setText(dpa ? TexteBranchementsDpa : TextePochesDpca);
     PopupMenu1->setAccessibleName(StaticText1->text());
+    PopupMenu1->setCurrentIndex(dpa ? 2 : 4);
+    PopupMenu4->setCurrentIndex(dpa ? 7 : 3);
+}
+
+Choix Window1::choix() const {
+    return {valeur(PopupMenu1), valeur(PopupMenu2), valeur(PopupMenu3),
+            valeur(PopupMenu4), valeur(PopupMenu5), valeur(PopupMenu6),
+            RB[0]->isChecked(),  RB[1]->isChecked()};
 }
 
 void Window1::calcul() {
-    if (!Image)
-        return;
-    const Choix choix{valeur(PopupMenu1), valeur(PopupMenu2), valeur(PopupMenu3),
-                      valeur(PopupMenu4), valeur(PopupMenu5), valeur(PopupMenu6),
-                      RB[0]->isChecked(), RB[1]->isChecked()};
-    const Montants m = Calcul(choix, Defaut::Courants());
+    const Choix c = choix();
+    const Montants m = Calcul(c, Defaut::Courants());
 
     StaticText8->setText(framework::Format(m.journee, Motifs::Libelle));
     StaticText9->setText(framework::Format(m.semainePoches, Motifs::Libelle));
@@ -261,12 +278,12 @@ void Window1::calcul() {
     StaticText11->setText(framework::Format(m.dimanches, Motifs::Libelle));
     StaticText12->setText(framework::Format(m.nuits, Motifs::Libelle));
     // Out of DPA the surveillance row is hidden and keeps its last amount.
-    if (choix.dpa)
+    if (c.dpa)
         StaticText13->setText(framework::Format(m.surveillance, Motifs::Libelle));
     StaticText15->setText(QStringLiteral("AMI ") + framework::Str(Defaut::Poches) +
                           QStringLiteral(" + IFD"));
 
-    const QString titre = choix.dpca ? QStringLiteral("DPCA") : QStringLiteral("DPA");
+    const QString titre = c.dpca ? QStringLiteral("DPCA") : QStringLiteral("DPA");
     FeuilleResultat::Dessiner(Image->graphics(), BackColor, titre, m.hebdomadaire, m.mensuelle);
     Canvas1->setAccessibleDescription(
         QStringLiteral("%1. Facturation hebdomadaire : %2. Facturation mensuelle moyenne : %3.")
@@ -295,8 +312,19 @@ bool Window1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+WPref* Window1::panneau() {
+    if (!panneau_) {
+        panneau_ = new WPref(this);
+        connect(panneau_, &WPref::Enregistre, this, [this](const Defaut::RapportLecture& relu) {
+            rapport_ = relu;
+            calcul();
+        });
+    }
+    return panneau_;
+}
+
 bool Window1::StaticText7_MouseDown(int, int) {
-    WPref* pref = WPref::instance();
+    WPref* pref = panneau();
     if (pref->isVisible()) {
         pref->hide();
     } else {
@@ -320,47 +348,54 @@ void Window1::showEvent(QShowEvent* event) {
         suitEcran_ = true;
         connect(windowHandle(), &QWindow::screenChanged, this, &Window1::changementEcran);
     }
-    if (!avisDonne_ && !rapport_.lignesIgnorees.isEmpty()) {
+    if (!avisDonne_ && (!rapport_.erreur.isEmpty() || !rapport_.lignesIgnorees.isEmpty())) {
         avisDonne_ = true;
-        QMetaObject::invokeMethod(this, &Window1::avertirLignesIgnorees, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &Window1::avertirLecture, Qt::QueuedConnection);
     }
 }
 
 void Window1::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    if (WPref* pref = WPref::existant(); pref && pref->isVisible())
-        pref->placer(this);
+    if (panneau_ && panneau_->isVisible())
+        panneau_->placer(this);
 }
 
 // On a screen of another pixel density the sheet is drawn again at that density, so it stays
 // sharp instead of being scaled.
 void Window1::changementEcran() {
-    if (Image && Image->image().devicePixelRatio() != Canvas1->devicePixelRatioF()) {
+    if (Image->image().devicePixelRatio() != Canvas1->devicePixelRatioF()) {
         Canvas1_Open();
         calcul();
     }
 }
 
-void Window1::avertirLignesIgnorees() {
-    QStringList lignes;
-    for (int l : rapport_.lignesIgnorees)
-        lignes << QString::number(l);
-    const bool une = lignes.size() == 1;
-    const QString liste = une ? lignes.first()
-                              : lignes.mid(0, lignes.size() - 1).join(QStringLiteral(", ")) +
-                                    QStringLiteral(" et ") + lignes.last();
-    auto* avis = new QMessageBox(
-        QMessageBox::Warning, QStringLiteral("Paramétrage"),
-        QStringLiteral("Dans le fichier de paramètres « %1 », %2 %3 %4 pas un nombre valide : "
-                       "%5 la valeur par défaut.")
-            .arg(QDir::toNativeSeparators(rapport_.chemin),
-                 une ? QStringLiteral("la ligne") : QStringLiteral("les lignes"), liste,
-                 une ? QStringLiteral("n'est") : QStringLiteral("ne sont"),
-                 une ? QStringLiteral("elle garde") : QStringLiteral("elles gardent")),
-        QMessageBox::Ok, this);
+void Window1::avertirLecture() {
+    const QString fichier = QDir::toNativeSeparators(rapport_.chemin);
+    QString texte;
+    if (!rapport_.erreur.isEmpty()) {
+        texte = QStringLiteral("Le fichier de paramètres « %1 » n'a pas pu être lu : %2. "
+                               "Les tarifs par défaut sont utilisés.")
+                    .arg(fichier, rapport_.erreur);
+    } else {
+        QStringList lignes;
+        for (int l : rapport_.lignesIgnorees)
+            lignes << QString::number(l);
+        const bool une = lignes.size() == 1;
+        const QString liste = une ? lignes.first()
+                                  : lignes.mid(0, lignes.size() - 1).join(QStringLiteral(", ")) +
+                                        QStringLiteral(" et ") + lignes.last();
+        texte = une ? QStringLiteral("Dans le fichier de paramètres « %1 », la ligne %2 n'est pas "
+                                     "une valeur admise : elle garde la valeur par défaut.")
+                    : QStringLiteral("Dans le fichier de paramètres « %1 », les lignes %2 ne sont "
+                                     "pas des valeurs admises : elles gardent la valeur par défaut.");
+        texte = texte.arg(fichier, liste);
+    }
+    auto* avis =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("Paramétrage"), texte, {}, this);
     avis->setObjectName(QStringLiteral("AvisLecture"));
     avis->setInformativeText(QStringLiteral(
         "Corrigez les valeurs dans « Paramétrage » puis cliquez sur « Enregistrer »."));
+    avis->addButton(QMessageBox::Ok);
     avis->setAttribute(Qt::WA_DeleteOnClose);
     avis->setWindowModality(Qt::NonModal);
     avis->show();

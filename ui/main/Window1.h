@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fees/Calcul.h"
 #include "fees/Defaut.h"
 #include "framework/Picture.h"
 
@@ -12,6 +13,7 @@ class Canvas;
 class QComboBox;
 class QLabel;
 class QRadioButton;
+class WPref;
 
 // The calculator window: the modality, six weekly counts, an amount per row and the result
 // sheet. Every change of a count recomputes everything at once.
@@ -27,11 +29,6 @@ public:
     // Reads every choice and tariff afresh, writes the row amounts, redraws the sheet.
     void calcul();
 
-    // The sheet as last drawn.
-    const framework::Picture* image() const { return Image.get(); }
-    // What the last reading of the settings file found.
-    const Defaut::RapportLecture& rapportLecture() const { return rapport_; }
-
 protected:
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -41,9 +38,6 @@ private:
     Window1();
     void Layout();
     void CreateControls();
-    QLabel* label(const char* name, const QRect& geometry, const QString& text, int align,
-                  QColor color, bool bold, bool underline);
-    QComboBox* popup(const char* name, const QRect& geometry, int first, int last, int index);
 
     void Event_Open();
     void Canvas1_Open();
@@ -52,19 +46,20 @@ private:
     bool StaticText7_MouseDown(int x, int y);
     void StaticText7_MouseEnter();
     void StaticText7_MouseExit();
-    void avertirLignesIgnorees();
+
+    Choix choix() const;
+    // The settings panel, made on first use; the window owns it.
+    WPref* panneau();
+    void avertirLecture();
     void changementEcran();
 
     std::unique_ptr<framework::Picture> Image;
     Defaut::RapportLecture rapport_;
+    QPointer<WPref> panneau_;
     bool avisDonne_ = false;
     bool suitEcran_ = false;
 
     QLabel* StaticText1 = nullptr;
-    QLabel* StaticText2 = nullptr;
-    QLabel* StaticText3 = nullptr;
-    QLabel* StaticText4 = nullptr;
-    QLabel* StaticText5 = nullptr;
     QLabel* StaticText6 = nullptr;
     QLabel* StaticText7 = nullptr;
     QLabel* StaticText8 = nullptr;
@@ -73,11 +68,7 @@ private:
     QLabel* StaticText11 = nullptr;
     QLabel* StaticText12 = nullptr;
     QLabel* StaticText13 = nullptr;
-    QLabel* StaticText14 = nullptr;
     QLabel* StaticText15 = nullptr;
-    QLabel* StaticText16 = nullptr;
-    QLabel* StaticText17 = nullptr;
-    QLabel* StaticText18 = nullptr;
     QComboBox* PopupMenu1 = nullptr;
     QComboBox* PopupMenu2 = nullptr;
     QComboBox* PopupMenu3 = nullptr;

@@ -1,10 +1,8 @@
 #include "ui/settings/WPref.h"
 
-#include "fees/Defaut.h"
 #include "fees/Motifs.h"
 #include "framework/Number.h"
 #include "ui/Style.h"
-#include "ui/main/Window1.h"
 
 #include <QDir>
 #include <QEvent>
@@ -20,22 +18,12 @@ const QColor Jaune(255, 255, 102);
 const QColor Rose(255, 190, 190);
 const QColor Erreur(170, 0, 0);
 
-QPointer<WPref>& partage() {
-    static QPointer<WPref> shared;
-    return shared;
+// A refused text is quoted whole when short; a long one would not fit in the panel.
+QString cite(const QString& texte) {
+    return texte.size() <= 20 ? texte : texte.left(19) + u'…';
 }
 
 } // namespace
-
-WPref* WPref::instance() {
-    if (!partage())
-        partage() = new WPref(Window1::instance());
-    return partage();
-}
-
-WPref* WPref::existant() {
-    return partage();
-}
 
 WPref::WPref(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("WPref"));
@@ -54,29 +42,22 @@ WPref::WPref(QWidget* parent) : QWidget(parent) {
 }
 
 void WPref::CreateControls() {
-    const std::array<QString, Tarifs::Nombre> libelles{
-        QStringLiteral("Valeur de l'AMI (€)"), QStringLiteral("Indemnités de déplacements (€)"),
-        QStringLiteral("Majoration dimanches et fériés (€)"),
-        QStringLiteral("Majoration de nuit (€)"),
-        QStringLiteral("Nombre d'AMI pour un chgt de poche")};
-    for (int i = 0; i < Tarifs::Nombre; ++i) {
+    for (int i = 0; i < int(EF.size()); ++i) {
+        const QString libelle = ListeTarifs[i].libelle.toString();
         auto* ef = new QLineEdit(this);
         ef->setObjectName(QStringLiteral("EF(%1)").arg(i));
-        ef->setProperty("Index", i);
         ef->setGeometry(243, 12 + 22 * i, 37, 12);
         ef->setFrame(false);
         ef->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         ef->setTextMargins(0, 0, 0, 0);
-        ef->setContentsMargins(0, 0, 0, 0);
-        ef->setFont(policeTimes(12));
-        ef->setAccessibleName(libelles[i]);
+        ef->setAccessibleName(libelle);
+        ef->installEventFilter(this);
         EF[i] = ef;
         marquer(i, false);
     }
-    for (int i = 0; i < Tarifs::Nombre; ++i) {
-        auto* st = new QLabel(libelles[i], this);
+    for (int i = 0; i < int(ST.size()); ++i) {
+        auto* st = new QLabel(ListeTarifs[i].libelle.toString(), this);
         st->setObjectName(QStringLiteral("ST(%1)").arg(i));
-        st->setProperty("Index", i);
         st->setGeometry(20, 12 + 22 * i, i == 4 ? 220 : 191, 20);
         st->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         st->setBuddy(EF[i]);
@@ -86,7 +67,6 @@ void WPref::CreateControls() {
     BevelButton2->setObjectName(QStringLiteral("BevelButton2"));
     BevelButton2->setGeometry(118, 132, 64, 22);
     BevelButton2->setFocusPolicy(Qt::NoFocus);
-    BevelButton2->setAccessibleName(BevelButton2->text());
 
     EditField1 = new QLineEdit(this);
     EditField1->setObjectName(QStringLiteral("EditField1"));
@@ -101,24 +81,19 @@ void WPref::CreateControls() {
     teinter(Message, QPalette::WindowText, Erreur);
     Message->hide();
 
-    for (QLineEdit* ef : EF)
-        ef->installEventFilter(this);
     connect(BevelButton2, &QPushButton::clicked, this, &WPref::BevelButton2_Action);
 }
 
 void WPref::Event_Open() {
-    const Tarifs t = Defaut::Courants();
-    const std::array<double, Tarifs::Nombre> valeurs{t.AMI, t.Deplacements, t.Dimanches, t.Nuits,
-                                                     t.Poches};
-    for (int i = 0; i < Tarifs::Nombre; ++i)
-        EF[i]->setText(framework::Format(valeurs[i], Motifs::Champ));
+    for (int i = 0; i < int(EF.size()); ++i)
+        EF[i]->setText(framework::Format(Defaut::Courants().*ListeTarifs[i].valeur, Motifs::Champ));
 }
 
 bool WPref::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
-        const QVariant index = watched->property("Index");
-        if (index.isValid())
-            EF_GotFocus(index.toInt());
+        const auto champ = std::find(EF.begin(), EF.end(), watched);
+        if (champ != EF.end())
+            EF_GotFocus(int(champ - EF.begin()));
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -144,10 +119,9 @@ void WPref::donnerFocus() {
     EditField1->setFocus(Qt::OtherFocusReason);
 }
 
-void WPref::marquer(int index, bool faux) {
-    teinter(EF[index], QPalette::Base, faux ? Rose : Jaune);
+void WPref::marquer(int index, bool refuse) {
+    teinter(EF[index], QPalette::Base, refuse ? Rose : Jaune);
     teinter(EF[index], QPalette::Text, Qt::black);
-    EF[index]->setProperty("invalide", faux);
 }
 
 void WPref::montrerMessage(const QString& texte) {
@@ -163,35 +137,46 @@ void WPref::montrerMessage(const QString& texte) {
 }
 
 void WPref::BevelButton2_Action() {
-    std::array<QString, Tarifs::Nombre> textes;
-    for (int i = 0; i < Tarifs::Nombre; ++i) {
+    std::array<QString, ListeTarifs.size()> textes;
+    for (int i = 0; i < int(EF.size()); ++i) {
         textes[i] = EF[i]->text();
         marquer(i, false);
     }
-    for (int i = 0; i < Tarifs::Nombre; ++i) {
-        if (Defaut::ValeurAdmise(textes[i]))
+    for (int i = 0; i < int(EF.size()); ++i) {
+        const Defaut::Refus refus = Defaut::Lire(ListeTarifs[i], textes[i]).refus;
+        if (refus == Defaut::Refus::Aucun)
             continue;
-        bool nombre = false;
-        framework::CDbl(textes[i], &nombre);
         marquer(i, true);
         EF[i]->setFocus(Qt::OtherFocusReason);
-        const QString texte = textes[i].trimmed();
-        if (texte.isEmpty())
-            montrerMessage(QStringLiteral("« %1 » ne peut pas être vide.").arg(ST[i]->text()));
-        else
-            montrerMessage(QStringLiteral("« %1 » n'est pas un nombre valide pour « %2 »%3")
-                               .arg(texte, ST[i]->text(),
-                                    nombre ? QStringLiteral(" : il ne peut pas être négatif.")
-                                           : QStringLiteral(".")));
+        const QString texte = cite(textes[i].trimmed());
+        const QString libelle = ST[i]->text();
+        switch (refus) {
+        case Defaut::Refus::Vide:
+            montrerMessage(QStringLiteral("« %1 » ne peut pas être vide.").arg(libelle));
+            break;
+        case Defaut::Refus::Negatif:
+            montrerMessage(QStringLiteral("« %1 » n'est pas un nombre valide pour « %2 » : il ne "
+                                          "peut pas être négatif.")
+                               .arg(texte, libelle));
+            break;
+        case Defaut::Refus::TropGrand:
+            montrerMessage(QStringLiteral("« %1 » est trop grand pour « %2 » : au plus %3.")
+                               .arg(texte, libelle, framework::Str(ListeTarifs[i].plafond)));
+            break;
+        default:
+            montrerMessage(
+                QStringLiteral("« %1 » n'est pas un nombre valide pour « %2 ».").arg(texte, libelle));
+            break;
+        }
         return;
     }
     const Defaut::ResultatEcriture r = Defaut::Ecriture(textes);
-    if (!r.ecrit) {
+    if (!r.erreur.isEmpty()) {
         montrerMessage(QStringLiteral("Les paramètres n'ont pas pu être enregistrés dans « %1 » : "
                                       "%2. Rien n'a été modifié.")
                            .arg(QDir::toNativeSeparators(r.chemin), r.erreur));
         return;
     }
     montrerMessage({});
-    Window1::instance()->calcul();
+    emit Enregistre(r.relu);
 }

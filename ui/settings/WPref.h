@@ -1,8 +1,7 @@
 #pragma once
 
-#include "fees/Tarifs.h"
+#include "fees/Defaut.h"
 
-#include <QPointer>
 #include <QWidget>
 #include <array>
 
@@ -11,38 +10,38 @@ class QLineEdit;
 class QPushButton;
 
 // The settings panel: the five tariffs, one field each, and "Enregistrer". It sits against
-// the main window's right edge and leaves the main window usable.
+// the main window and leaves the main window usable.
 class WPref : public QWidget {
     Q_OBJECT
 public:
     static inline const QColor BackColor{254, 251, 215};
 
-    // The one panel, made (hidden, its fields filled) on the first request.
-    static WPref* instance();
-    // The panel if it has been made, without making it.
-    static WPref* existant();
+    // Made hidden, its fields filled from the values in use, beside the window that owns it.
+    explicit WPref(QWidget* parent);
 
     void ShowWithin(QWidget* parent);
-    // Places the panel against the right edge of the window, top-aligned.
+    // Places the panel against the window's edge.
     void placer(const QWidget* parent);
     // Gives the focus to the field that holds no value, so that nothing is selected.
     void donnerFocus();
 
-    void BevelButton2_Action();
+signals:
+    // The file has been written and read back: the values in use have changed.
+    void Enregistre(const Defaut::RapportLecture& relu);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit WPref(QWidget* parent);
     void CreateControls();
     void Event_Open();
     void EF_GotFocus(int index);
+    void BevelButton2_Action();
     void montrerMessage(const QString& texte);
-    void marquer(int index, bool faux);
+    void marquer(int index, bool refuse);
 
-    std::array<QLineEdit*, Tarifs::Nombre> EF{};
-    std::array<QLabel*, Tarifs::Nombre> ST{};
+    std::array<QLineEdit*, ListeTarifs.size()> EF{};
+    std::array<QLabel*, ListeTarifs.size()> ST{};
     QPushButton* BevelButton2 = nullptr;
     QLineEdit* EditField1 = nullptr;
     QLabel* Message = nullptr;

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "fees/Defaut.h"
+#include "support/Dossier.h"
+#include "ui/main/Window1.h"
+#include "ui/settings/WPref.h"
+
+#include <QLabel>
+#include <QTest>
+
+// The main window opened on a temporary application folder, holding the given settings file
+// (none when null), and its controls and those of its settings panel by name.
+class Fenetre {
+public:
+    explicit Fenetre(const QByteArray& fichier = {}) {
+        Defaut::Initialiser();
+        if (!fichier.isNull())
+            dossier_.ecrire(fichier);
+        fenetre_ = Window1::instance();
+    }
+    ~Fenetre() { delete fenetre_; }
+    Fenetre(const Fenetre&) = delete;
+    Fenetre& operator=(const Fenetre&) = delete;
+
+    Window1* operator->() const { return fenetre_; }
+    Window1* fenetre() const { return fenetre_; }
+    const Dossier& dossier() const { return dossier_; }
+
+    bool montrer() const {
+        fenetre_->show();
+        return QTest::qWaitForWindowExposed(fenetre_);
+    }
+    template <typename T = QWidget> T* w(const QString& nom) const {
+        T* c = fenetre_->findChild<T*>(nom);
+        if (!c)
+            qFatal("no control %s", qPrintable(nom));
+        return c;
+    }
+    QString texte(const QString& nom) const { return w<QLabel>(nom)->text(); }
+    // A click on the "Paramétrage" link.
+    void basculer() const { QTest::mouseClick(w<QLabel>("StaticText7"), Qt::LeftButton); }
+    WPref* panneau() const { return fenetre_->findChild<WPref*>(); }
+
+private:
+    Dossier dossier_;
+    QPointer<Window1> fenetre_;
+};

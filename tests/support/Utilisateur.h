@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// Runs f as an unprivileged user and returns what it returned: in a child process when the
+// tests run as root, for root may read and write anything; else in this process.
+inline QString commeUtilisateur(const std::function<QString()>& f) {
+    if (::geteuid() != 0)
+        return f();
+    int tube[2];
+    if (::pipe(tube) != 0)
+        return QStringLiteral("<pipe>");
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(tube[0]);
+        const uid_t personne = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(personne) != 0 || ::setuid(personne) != 0)
+            ::_exit(1);
+        const QByteArray r = f().toUtf8();
+        const bool ok = ::write(tube[1], r.constData(), size_t(r.size())) == r.size();
+        ::_exit(ok ? 0 : 1);
+    }
+    ::close(tube[1]);
+    QByteArray r;
+    char morceau[512];
+    ssize_t n = 0;
+    while ((n = ::read(tube[0], morceau, sizeof morceau)) > 0)
+        r.append(morceau, n);
+    ::close(tube[0]);
+    int statut = 0;
+    ::waitpid(pid, &statut, 0);
+    return WIFEXITED(statut) && WEXITSTATUS(statut) == 0 ? QString::fromUtf8(r)
+                                                          : QStringLiteral("<child failed>");
+}
