@@ -2,6 +2,7 @@
 
 #include "app/MenuBar1.h"
 #include "fees/FeuilleResultat.h"
+#include "fees/Lignes.h"
 #include "fees/Motifs.h"
 #include "framework/Number.h"
 #include "ui/Style.h"
@@ -23,10 +24,6 @@ namespace {
 const QColor Noir(0, 0, 0);
 const QColor Bleu(0, 0, 255);
 
-const QString TextePochesDpca = QStringLiteral("Nombre de poches par jour de traitement");
-const QString TexteBranchementsDpa =
-    QStringLiteral("Nombre de branchements ou débranchements par jour");
-
 struct Apparence {
     Qt::Alignment alignement;
     QColor couleur;
@@ -46,7 +43,7 @@ struct Controle {
     const char* nom;
     Genre genre;
     QRect place;
-    const char16_t* texte = u"";
+    QStringView texte = {};
     Apparence apparence = Ligne;
     int premier = 0; // a pop-up's items, from premier to dernier, and its first choice
     int dernier = 0;
@@ -102,65 +99,158 @@ void Window1::Layout() {
 void Window1::CreateControls() {
     // In the order the controls are made; the numbers of the names do not follow the rows.
     static const Controle controles[] = {
-        {.nom = "StaticText1", .genre = Genre::Libelle, .place = {20, 39, 270, 20},
-         .texte = u"Nombre de poches par jour de traitement", .libelle = &Window1::StaticText1},
-        {.nom = "PopupMenu1", .genre = Genre::Menu, .place = {395, 40, 45, 20}, .dernier = 6,
-         .choix = 4, .etiquette = "StaticText1", .menu = &Window1::PopupMenu1},
-        {.nom = "StaticText2", .genre = Genre::Libelle, .place = {20, 59, 285, 20},
-         .texte = u"Nombre de jours de traitement par semaine"},
-        {.nom = "PopupMenu2", .genre = Genre::Menu, .place = {395, 59, 45, 20}, .premier = 1,
-         .dernier = 7, .choix = 6, .etiquette = "StaticText2", .menu = &Window1::PopupMenu2},
-        {.nom = "StaticText3", .genre = Genre::Libelle, .place = {20, 99, 241, 20},
-         .texte = u"Nombre de dimanches et jour fériés par semaine"},
-        {.nom = "PopupMenu3", .genre = Genre::Menu, .place = {395, 99, 45, 20}, .dernier = 7,
-         .choix = 1, .etiquette = "StaticText3", .menu = &Window1::PopupMenu3},
-        {.nom = "StaticText4", .genre = Genre::Libelle, .place = {20, 79, 285, 20},
-         .texte = u"Nombre de pansements par semaine"},
-        {.nom = "PopupMenu4", .genre = Genre::Menu, .place = {395, 79, 45, 20}, .dernier = 7,
-         .choix = 3, .etiquette = "StaticText4", .menu = &Window1::PopupMenu4},
-        {.nom = "StaticText5", .genre = Genre::Libelle, .place = {20, 119, 195, 20},
-         .texte = u"Nombre d'actes de nuit par semaine"},
-        {.nom = "PopupMenu5", .genre = Genre::Menu, .place = {395, 119, 45, 20}, .dernier = 14,
-         .choix = 7, .etiquette = "StaticText5", .menu = &Window1::PopupMenu5},
+        {.nom = "StaticText1",
+         .genre = Genre::Libelle,
+         .place = {20, 39, 270, 20},
+         .texte = Lignes::Poches,
+         .libelle = &Window1::StaticText1},
+        {.nom = "PopupMenu1",
+         .genre = Genre::Menu,
+         .place = {395, 40, 45, 20},
+         .dernier = 6,
+         .choix = 4,
+         .etiquette = "StaticText1",
+         .menu = &Window1::PopupMenu1},
+        {.nom = "StaticText2",
+         .genre = Genre::Libelle,
+         .place = {20, 59, 285, 20},
+         .texte = Lignes::Jours},
+        {.nom = "PopupMenu2",
+         .genre = Genre::Menu,
+         .place = {395, 59, 45, 20},
+         .premier = 1,
+         .dernier = 7,
+         .choix = 6,
+         .etiquette = "StaticText2",
+         .menu = &Window1::PopupMenu2},
+        {.nom = "StaticText3",
+         .genre = Genre::Libelle,
+         .place = {20, 99, 241, 20},
+         .texte = Lignes::Dimanches},
+        {.nom = "PopupMenu3",
+         .genre = Genre::Menu,
+         .place = {395, 99, 45, 20},
+         .dernier = 7,
+         .choix = 1,
+         .etiquette = "StaticText3",
+         .menu = &Window1::PopupMenu3},
+        {.nom = "StaticText4",
+         .genre = Genre::Libelle,
+         .place = {20, 79, 285, 20},
+         .texte = Lignes::Pansements},
+        {.nom = "PopupMenu4",
+         .genre = Genre::Menu,
+         .place = {395, 79, 45, 20},
+         .dernier = 7,
+         .choix = 3,
+         .etiquette = "StaticText4",
+         .menu = &Window1::PopupMenu4},
+        {.nom = "StaticText5",
+         .genre = Genre::Libelle,
+         .place = {20, 119, 195, 20},
+         .texte = Lignes::Nuits},
+        {.nom = "PopupMenu5",
+         .genre = Genre::Menu,
+         .place = {395, 119, 45, 20},
+         .dernier = 14,
+         .choix = 7,
+         .etiquette = "StaticText5",
+         .menu = &Window1::PopupMenu5},
         {.nom = "Canvas1", .genre = Genre::Canevas, .place = {67, 171, 386, 85}},
-        {.nom = "RB(0)", .genre = Genre::Radio, .place = {20, 7, 70, 20}, .texte = u"DPCA",
+        {.nom = "RB(0)",
+         .genre = Genre::Radio,
+         .place = {20, 7, 70, 20},
+         .texte = u"DPCA",
          .coche = true},
         {.nom = "RB(1)", .genre = Genre::Radio, .place = {460, 7, 48, 20}, .texte = u"DPA"},
-        {.nom = "StaticText6", .genre = Genre::Libelle, .place = {20, 139, 324, 20},
-         .texte = u"Nombre d'organisations de la surveillance par semaine\r", .visible = false,
+        {.nom = "StaticText6",
+         .genre = Genre::Libelle,
+         .place = {20, 139, 324, 20},
+         .texte = u"Nombre d'organisations de la surveillance par semaine\r",
+         .visible = false,
          .libelle = &Window1::StaticText6},
-        {.nom = "PopupMenu6", .genre = Genre::Menu, .place = {395, 139, 45, 20}, .dernier = 14,
-         .choix = 7, .etiquette = "StaticText6", .visible = false, .menu = &Window1::PopupMenu6},
-        {.nom = "StaticText7", .genre = Genre::Libelle, .place = {210, 268, 100, 20},
-         .texte = u"Paramétrage", .apparence = Lien, .libelle = &Window1::StaticText7},
-        {.nom = "StaticText8", .genre = Genre::Libelle, .place = {453, 39, 55, 20},
-         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText8},
-        {.nom = "StaticText9", .genre = Genre::Libelle, .place = {453, 59, 55, 20},
-         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText9},
-        {.nom = "StaticText10", .genre = Genre::Libelle, .place = {453, 79, 55, 20},
-         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText10},
-        {.nom = "StaticText11", .genre = Genre::Libelle, .place = {453, 99, 55, 20},
-         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText11},
-        {.nom = "StaticText12", .genre = Genre::Libelle, .place = {453, 119, 55, 20},
-         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText12},
-        {.nom = "StaticText13", .genre = Genre::Libelle, .place = {453, 139, 55, 20},
-         .texte = u"Na", .apparence = Montant, .visible = false,
+        {.nom = "PopupMenu6",
+         .genre = Genre::Menu,
+         .place = {395, 139, 45, 20},
+         .dernier = 14,
+         .choix = 7,
+         .etiquette = "StaticText6",
+         .visible = false,
+         .menu = &Window1::PopupMenu6},
+        {.nom = "StaticText7",
+         .genre = Genre::Libelle,
+         .place = {210, 268, 100, 20},
+         .texte = u"Paramétrage",
+         .apparence = Lien,
+         .libelle = &Window1::StaticText7},
+        {.nom = "StaticText8",
+         .genre = Genre::Libelle,
+         .place = {453, 39, 55, 20},
+         .texte = u"Na",
+         .apparence = Montant,
+         .libelle = &Window1::StaticText8},
+        {.nom = "StaticText9",
+         .genre = Genre::Libelle,
+         .place = {453, 59, 55, 20},
+         .texte = u"Na",
+         .apparence = Montant,
+         .libelle = &Window1::StaticText9},
+        {.nom = "StaticText10",
+         .genre = Genre::Libelle,
+         .place = {453, 79, 55, 20},
+         .texte = u"Na",
+         .apparence = Montant,
+         .libelle = &Window1::StaticText10},
+        {.nom = "StaticText11",
+         .genre = Genre::Libelle,
+         .place = {453, 99, 55, 20},
+         .texte = u"Na",
+         .apparence = Montant,
+         .libelle = &Window1::StaticText11},
+        {.nom = "StaticText12",
+         .genre = Genre::Libelle,
+         .place = {453, 119, 55, 20},
+         .texte = u"Na",
+         .apparence = Montant,
+         .libelle = &Window1::StaticText12},
+        {.nom = "StaticText13",
+         .genre = Genre::Libelle,
+         .place = {453, 139, 55, 20},
+         .texte = u"Na",
+         .apparence = Montant,
+         .visible = false,
          .libelle = &Window1::StaticText13},
-        {.nom = "StaticText14", .genre = Genre::Libelle, .place = {96, 7, 314, 20},
-         .texte = u"Modalité de traitement", .apparence = Titre},
-        {.nom = "StaticText15", .genre = Genre::Libelle, .place = {299, 39, 69, 20},
-         .texte = u"Sans_titre", .apparence = Code, .libelle = &Window1::StaticText15},
-        {.nom = "StaticText16", .genre = Genre::Libelle, .place = {299, 79, 69, 20},
-         .texte = u"AMI 4", .apparence = Code},
-        {.nom = "StaticText17", .genre = Genre::Libelle, .place = {299, 99, 69, 20},
-         .texte = u"ISD", .apparence = Code},
-        {.nom = "StaticText18", .genre = Genre::Libelle, .place = {299, 119, 69, 20},
-         .texte = u"ISN", .apparence = Code},
+        {.nom = "StaticText14",
+         .genre = Genre::Libelle,
+         .place = {96, 7, 314, 20},
+         .texte = u"Modalité de traitement",
+         .apparence = Titre},
+        {.nom = "StaticText15",
+         .genre = Genre::Libelle,
+         .place = {299, 39, 69, 20},
+         .texte = u"Sans_titre",
+         .apparence = Code,
+         .libelle = &Window1::StaticText15},
+        {.nom = "StaticText16",
+         .genre = Genre::Libelle,
+         .place = {299, 79, 69, 20},
+         .texte = u"AMI 4",
+         .apparence = Code},
+        {.nom = "StaticText17",
+         .genre = Genre::Libelle,
+         .place = {299, 99, 69, 20},
+         .texte = u"ISD",
+         .apparence = Code},
+        {.nom = "StaticText18",
+         .genre = Genre::Libelle,
+         .place = {299, 119, 69, 20},
+         .texte = u"ISN",
+         .apparence = Code},
     };
 
     QWidget* contenu = centralWidget();
     for (const Controle& c : controles) {
-        const QString texte = QString::fromUtf16(c.texte);
+        const QString texte = c.texte.toString();
         QWidget* w = nullptr;
         switch (c.genre) {
         case Genre::Libelle: {
@@ -239,8 +329,8 @@ void Window1::Event_Open() {
 }
 
 void Window1::Canvas1_Open() {
-    Image = framework::NewPicture(Canvas1->width(), Canvas1->height(),
-                                  Canvas1->devicePixelRatioF());
+    Image =
+        framework::NewPicture(Canvas1->width(), Canvas1->height(), Canvas1->devicePixelRatioF());
     Image->graphics().SetTextFont(QStringLiteral("Times"));
     Image->graphics().SetTextSize(16);
 }
@@ -256,16 +346,15 @@ void Window1::RB_Action(int index) {
     if (dpa)
         PopupMenu6->setCurrentIndex(7);
     StaticText13->setVisible(dpa);
-    StaticText1->setText(dpa ? TexteBranchementsDpa : TextePochesDpca);
+    StaticText1->setText((dpa ? Lignes::Branchements : Lignes::Poches).toString());
     PopupMenu1->setAccessibleName(StaticText1->text());
     PopupMenu1->setCurrentIndex(dpa ? 2 : 4);
     PopupMenu4->setCurrentIndex(dpa ? 7 : 3);
 }
 
 Choix Window1::choix() const {
-    return {valeur(PopupMenu1), valeur(PopupMenu2), valeur(PopupMenu3),
-            valeur(PopupMenu4), valeur(PopupMenu5), valeur(PopupMenu6),
-            RB[0]->isChecked(),  RB[1]->isChecked()};
+    return {valeur(PopupMenu1), valeur(PopupMenu2), valeur(PopupMenu3), valeur(PopupMenu4),
+            valeur(PopupMenu5), valeur(PopupMenu6), RB[0]->isChecked(), RB[1]->isChecked()};
 }
 
 void Window1::calcul() {
@@ -384,10 +473,11 @@ void Window1::avertirLecture() {
         const QString liste = une ? lignes.first()
                                   : lignes.mid(0, lignes.size() - 1).join(QStringLiteral(", ")) +
                                         QStringLiteral(" et ") + lignes.last();
-        texte = une ? QStringLiteral("Dans le fichier de paramètres « %1 », la ligne %2 n'est pas "
-                                     "une valeur admise : elle garde la valeur par défaut.")
-                    : QStringLiteral("Dans le fichier de paramètres « %1 », les lignes %2 ne sont "
-                                     "pas des valeurs admises : elles gardent la valeur par défaut.");
+        texte =
+            une ? QStringLiteral("Dans le fichier de paramètres « %1 », la ligne %2 n'est pas "
+                                 "une valeur admise : elle garde la valeur par défaut.")
+                : QStringLiteral("Dans le fichier de paramètres « %1 », les lignes %2 ne sont "
+                                 "pas des valeurs admises : elles gardent la valeur par défaut.");
         texte = texte.arg(fichier, liste);
     }
     auto* avis =

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringView>
+
+// The rows of the calculator as the nurse reads them, in the order they stand on screen.
+namespace Lignes {
+inline constexpr QStringView Poches = u"Nombre de poches par jour de traitement";
+inline constexpr QStringView Branchements = u"Nombre de branchements ou débranchements par jour";
+inline constexpr QStringView Jours = u"Nombre de jours de traitement par semaine";
+inline constexpr QStringView Pansements = u"Nombre de pansements par semaine";
+inline constexpr QStringView Dimanches = u"Nombre de dimanches et jour fériés par semaine";
+inline constexpr QStringView Nuits = u"Nombre d'actes de nuit par semaine";
+inline constexpr QStringView Surveillance =
+    u"Nombre d'organisations de la surveillance par semaine";
+} // namespace Lignes
