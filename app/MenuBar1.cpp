@@ -17,6 +17,7 @@ MenuBar1::MenuBar1() {
     setObjectName(QStringLiteral("MenuBar1"));
     Untitled0();
     Untitled1();
+    Untitled2();
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { suivreFocus(now); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
@@ -24,15 +25,12 @@ MenuBar1::MenuBar1() {
     suivreFocus(QApplication::focusWidget());
 }
 
+// A text of "-" makes a separator: a line, with no text to show or read out.
 QAction* MenuBar1::ajouter(QMenu* menu, const char* name, const QString& text,
-                           QKeySequence::StandardKey shortcut) {
-    auto* action = new QAction(text, menu);
+                           const QKeySequence& shortcut) {
+    QAction* action = text == QLatin1String("-") ? menu->addSeparator() : menu->addAction(text);
     action->setObjectName(QLatin1String(name));
-    if (text == QLatin1String("-"))
-        action->setSeparator(true);
-    if (shortcut != QKeySequence::UnknownKey)
-        action->setShortcut(shortcut);
-    menu->addAction(action);
+    action->setShortcut(shortcut);
     return action;
 }
 
@@ -40,10 +38,11 @@ void MenuBar1::Untitled0() {
     QMenu* file = addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
     file->menuAction()->setObjectName(QStringLiteral("FileMenu"));
-    QAction* quit = ajouter(file, "FileQuit", QStringLiteral("&Quit"), QKeySequence::Quit);
+    ajouter(file, "FilePrint", QStringLiteral("&Imprimer…"), QKeySequence::Print);
+    ajouter(file, "FileExportPdf", QStringLiteral("E&xporter en PDF…"));
+    ajouter(file, "UntitledMenu3", QStringLiteral("-"));
     // Some platforms have no standard Quit key; Ctrl+Q (Cmd+Q on macOS) is the convention.
-    if (quit->shortcut().isEmpty())
-        quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QAction* quit = ajouter(file, "FileQuit", QStringLiteral("&Quit"), Qt::CTRL | Qt::Key_Q);
     quit->setMenuRole(QAction::QuitRole);
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
@@ -66,7 +65,12 @@ void MenuBar1::Untitled1() {
     connect(ajouter(edit, "EditCut", QStringLiteral("Cu&t"), QKeySequence::Cut),
             &QAction::triggered, this, surChamp(&QLineEdit::cut));
     connect(ajouter(edit, "EditCopy", QStringLiteral("&Copy"), QKeySequence::Copy),
-            &QAction::triggered, this, surChamp(&QLineEdit::copy));
+            &QAction::triggered, this, [this] {
+                if (champ_)
+                    champ_->copy();
+                else
+                    emit copierEstimation();
+            });
     connect(ajouter(edit, "EditPaste", QStringLiteral("&Paste"), QKeySequence::Paste),
             &QAction::triggered, this, surChamp(&QLineEdit::paste));
     connect(ajouter(edit, "EditClear", QStringLiteral("&Delete")), &QAction::triggered, this,
@@ -74,6 +78,20 @@ void MenuBar1::Untitled1() {
     ajouter(edit, "UntitledMenu0", QStringLiteral("-"));
     connect(ajouter(edit, "EditSelectAll", QStringLiteral("Select &All"), QKeySequence::SelectAll),
             &QAction::triggered, this, surChamp(&QLineEdit::selectAll));
+    ajouter(edit, "UntitledMenu2", QStringLiteral("-"));
+    QAction* preferences =
+        ajouter(edit, "EditPreferences", QStringLiteral("Pa&ramétrage…"), Qt::CTRL | Qt::Key_Comma);
+    preferences->setMenuRole(QAction::PreferencesRole);
+    // From the settings panel too, to close it again.
+    preferences->setShortcutContext(Qt::ApplicationShortcut);
+}
+
+void MenuBar1::Untitled2() {
+    QMenu* help = addMenu(QStringLiteral("?"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    help->menuAction()->setObjectName(QStringLiteral("HelpMenu"));
+    ajouter(help, "HelpAbout", QStringLiteral("À &propos de Tarivane"))
+        ->setMenuRole(QAction::AboutRole);
 }
 
 QAction* MenuBar1::item(const QString& name) const {
@@ -104,7 +122,7 @@ void MenuBar1::majEdition() {
     const bool visible = e && e->echoMode() == QLineEdit::Normal;
     item(QStringLiteral("EditUndo"))->setEnabled(modifiable && e->isUndoAvailable());
     item(QStringLiteral("EditCut"))->setEnabled(modifiable && selection && visible);
-    item(QStringLiteral("EditCopy"))->setEnabled(selection && visible);
+    item(QStringLiteral("EditCopy"))->setEnabled(!e || (selection && visible));
     item(QStringLiteral("EditPaste"))->setEnabled(modifiable && texteAColler_);
     item(QStringLiteral("EditClear"))->setEnabled(modifiable && selection);
     item(QStringLiteral("EditSelectAll"))->setEnabled(e && !e->text().isEmpty());

@@ -8,7 +8,8 @@ class QLineEdit;
 class QMenu;
 
 // The one menu bar, shared by the application and the main window. Its Edit items act on the
-// focused text field and are enabled only when they can act there.
+// focused text field and are enabled only when they can act there; out of a text field, Copy
+// asks for the estimate to be copied. The items that act on the window are connected by it.
 class MenuBar1 : public QMenuBar {
     Q_OBJECT
 public:
@@ -17,12 +18,17 @@ public:
 
     QAction* item(const QString& name) const;
 
+signals:
+    // Copy was chosen with no text field to copy from.
+    void copierEstimation();
+
 private:
     MenuBar1();
     void Untitled0(); // File menu
     void Untitled1(); // Edit menu
+    void Untitled2(); // "?" menu
     QAction* ajouter(QMenu* menu, const char* name, const QString& text,
-                     QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey);
+                     const QKeySequence& shortcut = {});
 
     void suivreFocus(QWidget* now);
     void majEdition();

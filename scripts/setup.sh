@@ -2,8 +2,11 @@
 # Installs what building and checking need on Debian or Ubuntu, only when something is missing.
 set -euo pipefail
 
-packages=(qt6-base-dev cmake ninja-build g++ make dpkg-dev libbenchmark-dev fonts-urw-base35
-          qt6-translations-l10n lintian "$@")
+# Build: Qt, CMake, Ninja, a compiler. The program's look: "Times" and its metric twins, Qt's
+# French texts. Checks: Qt's private headers (to switch accessibility on), poppler (to read
+# back a PDF), lintian, and Liberation Serif (to check the fallback when Times is missing).
+packages=(qt6-base-dev qt6-base-private-dev cmake ninja-build g++ make dpkg-dev libbenchmark-dev
+          fonts-urw-base35 fonts-liberation qt6-translations-l10n poppler-utils lintian "$@")
 
 missing=()
 for p in "${packages[@]}"; do

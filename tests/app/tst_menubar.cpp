@@ -43,19 +43,32 @@ void TestMenuBar::initTestCase() {
 void TestMenuBar::items_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("texts"); // a separator has none, shown or read out
     QTest::addColumn<QList<QKeySequence>>("shortcuts");
-    QTest::newRow("File") << "&File" << QStringList{"FileQuit"} << QStringList{"&Quit"}
-                          << QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Q)};
+    QTest::newRow("File") << "&File"
+                          << QStringList{"FilePrint", "FileExportPdf", "UntitledMenu3", "FileQuit"}
+                          << QStringList{"&Imprimer…", "E&xporter en PDF…", "", "&Quit"}
+                          << QList<QKeySequence>{QKeySequence::Print, {}, {},
+                                                 QKeySequence(Qt::CTRL | Qt::Key_Q)};
     QTest::newRow("Edit") << "&Edit"
-                          << QStringList{"EditUndo",  "UntitledMenu1", "EditCut",
-                                         "EditCopy",  "EditPaste",     "EditClear",
-                                         "UntitledMenu0", "EditSelectAll"}
-                          << QStringList{"&Undo",  "",        "Cu&t", "&Copy",
-                                         "&Paste", "&Delete", "",     "Select &All"}
-                          << QList<QKeySequence>{QKeySequence::Undo,  {}, QKeySequence::Cut,
-                                                 QKeySequence::Copy,  QKeySequence::Paste,
-                                                 {},                  {}, QKeySequence::SelectAll};
+                          << QStringList{"EditUndo",      "UntitledMenu1", "EditCut",
+                                         "EditCopy",      "EditPaste",     "EditClear",
+                                         "UntitledMenu0", "EditSelectAll", "UntitledMenu2",
+                                         "EditPreferences"}
+                          << QStringList{"&Undo",   "",        "Cu&t", "&Copy",       "&Paste",
+                                         "&Delete", "",        "Select &All", "", "Pa&ramétrage…"}
+                          << QList<QKeySequence>{QKeySequence::Undo,
+                                                 {},
+                                                 QKeySequence::Cut,
+                                                 QKeySequence::Copy,
+                                                 QKeySequence::Paste,
+                                                 {},
+                                                 {},
+                                                 QKeySequence::SelectAll,
+                                                 {},
+                                                 QKeySequence(Qt::CTRL | Qt::Key_Comma)};
+    QTest::newRow("?") << "?" << QStringList{"HelpAbout"}
+                       << QStringList{"À &propos de Tarivane"} << QList<QKeySequence>{{}};
 }
 
 void TestMenuBar::items() {
@@ -67,18 +80,21 @@ void TestMenuBar::items() {
     const auto titre = std::find_if(bar.begin(), bar.end(),
                                     [&](QAction* a) { return a->text() == menu; });
     QVERIFY(titre != bar.end());
-    QCOMPARE((*titre)->objectName(), QString(menu).remove(u'&') + QStringLiteral("Menu"));
     QStringList n, t;
     QList<QKeySequence> s;
-    for (QAction* a : (*titre)->menu()->actions()) {
+    QMenu* m = (*titre)->menu();
+    for (QAction* a : m->actions()) {
         n << a->objectName();
-        t << (a->isSeparator() ? QString() : a->text());
+        t << a->text();
         s << a->shortcut();
+        QCOMPARE(a->isSeparator(), a->text().isEmpty());
     }
     QCOMPARE(n, names);
     QCOMPARE(t, texts);
     QCOMPARE(s, shortcuts);
     QCOMPARE(item("FileQuit")->menuRole(), QAction::QuitRole);
+    QCOMPARE(item("EditPreferences")->menuRole(), QAction::PreferencesRole);
+    QCOMPARE(item("HelpAbout")->menuRole(), QAction::AboutRole);
 }
 
 void TestMenuBar::editItemsActOnTheFocusedField() {
@@ -128,6 +144,8 @@ void TestMenuBar::editItemsDisabledWithoutAField() {
     QTRY_COMPARE(QApplication::focusWidget(), fenetre_->w("PopupMenu1"));
     for (const char* name : {"EditUndo", "EditCut", "EditPaste", "EditClear", "EditSelectAll"})
         QVERIFY2(!item(name)->isEnabled(), name);
+    // Out of a text field, Copy copies the estimate.
+    QVERIFY(item("EditCopy")->isEnabled());
 }
 
 void TestMenuBar::quitEndsTheEventLoop() {

@@ -1,6 +1,12 @@
 #include "support/Fenetre.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QLineEdit>
+#include <QScreen>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 #include <QPushButton>
 
 class TestSettings : public QObject {
@@ -16,6 +22,10 @@ private slots:
     void refusedValues_data();
     void refusedValues();
     void failedSaveIsReportedAndChangesNothing();
+    void keyboardOnly();
+    void placeBesideTheWindow_data();
+    void placeBesideTheWindow();
+    void panelStaysOnScreen();
 
 private:
     // The window with its panel shown.
@@ -187,7 +197,7 @@ void TestSettings::refusedValues() {
     // Whole, inside the panel.
     const QRect place = message(*f)->geometry();
     QVERIFY(f->panneau()->rect().contains(place));
-    QVERIFY(place.top() >= 156);
+    QVERIFY(place.top() >= 155);
     QVERIFY(message(*f)->heightForWidth(place.width()) <= place.height());
     QCOMPARE(fond(*f, champ), QColor(255, 190, 190));
     QCOMPARE(fond(*f, champ == 2 ? 1 : 2), QColor(255, 255, 102));
@@ -195,7 +205,7 @@ void TestSettings::refusedValues() {
 
     EF(*f, champ)->setText("1");
     enregistrer(*f);
-    QVERIFY(!message(*f)->isVisible());
+    QCOMPARE(message(*f)->text(), QStringLiteral("Tarifs enregistrés."));
     QCOMPARE(fond(*f, champ), QColor(255, 255, 102));
     QCOMPARE(f->panneau()->size(), QSize(300, 174));
     QCOMPARE(Defaut::Dimanches, champ == 2 ? 1.0 : 8.0);
@@ -213,6 +223,85 @@ void TestSettings::failedSaveIsReportedAndChangesNothing() {
                  .arg(f->dossier().chemin("plain/Tarivane")));
     QCOMPARE(Defaut::AMI, 3.0);
     QCOMPARE(f->texte("StaticText8"), QStringLiteral("56.80 €"));
+}
+
+namespace {
+QStringList alertes;
+void noterAlerte(QAccessibleEvent* e) {
+    if (e->type() == QAccessible::Alert)
+        alertes << static_cast<QLabel*>(e->object())->text();
+}
+} // namespace
+
+void TestSettings::keyboardOnly() {
+    const Fenetre f;
+    QVERIFY(f.montrer());
+    QAccessible::installUpdateHandler(noterAlerte);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    // Ctrl+, opens the panel; the first key changes nothing, the panel is announced.
+    QTest::keyClick(f.fenetre(), Qt::Key_Comma, Qt::ControlModifier);
+    QVERIFY(f.panneau() && f.panneau()->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("EditField1"));
+    QCOMPARE(QApplication::focusWidget()->accessibleName(), QStringLiteral("Paramétrage des tarifs"));
+    // Tab goes to the first field, then round the five, never back to the empty one.
+    QStringList tour;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        tour << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(tour, (QStringList{"EF(0)", "EF(1)", "EF(2)", "EF(3)", "EF(4)", "EF(0)"}));
+    // Typed over the selected value, saved with Return, confirmed in place and read out.
+    QTest::keyClicks(EF(f, 0), "3,5");
+    QTest::keyClick(EF(f, 0), Qt::Key_Return);
+    QCOMPARE(f.dossier().contenu(), QByteArray("3,5\n2.20\n7.80\n9.15\n4.00\n"));
+    QCOMPARE(f.texte("StaticText8"), QStringLiteral("64.80 €"));
+    QCOMPARE(message(f)->text(), QStringLiteral("Tarifs enregistrés."));
+    QCOMPARE(alertes, QStringList{"Tarifs enregistrés."});
+    QCOMPARE(f.panneau()->size(), QSize(300, 174));
+    // Gone at the next edit; Ctrl+S saves as well.
+    QTest::keyClicks(EF(f, 0), "7");
+    QVERIFY(!message(f)->isVisible());
+    QTest::keyClick(EF(f, 0), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(Defaut::AMI, 3.57);
+    // Escape closes the panel and gives the focus back to the main window.
+    QTest::keyClick(EF(f, 0), Qt::Key_Escape);
+    QVERIFY(!f.panneau()->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), f.fenetre());
+    QAccessible::installUpdateHandler(nullptr);
+}
+
+void TestSettings::placeBesideTheWindow_data() {
+    QTest::addColumn<QRect>("fenetre");
+    QTest::addColumn<QRect>("ecran");
+    QTest::addColumn<QPoint>("place");
+    const QRect grand(0, 0, 1920, 1080);
+    QTest::newRow("room on the right") << QRect(100, 100, 520, 350) << grand << QPoint(620, 100);
+    QTest::newRow("at the right edge: on the left")
+        << QRect(1400, 100, 520, 350) << grand << QPoint(1100, 100);
+    QTest::newRow("no room either side: as near as it fits")
+        << QRect(100, 30, 520, 350) << QRect(0, 0, 800, 600) << QPoint(0, 30);
+    QTest::newRow("low on the screen: raised to fit, still on the right")
+        << QRect(100, 950, 520, 100) << grand << QPoint(620, 880);
+    QTest::newRow("a second screen") << QRect(2800, 100, 520, 350)
+                                     << QRect(1920, 0, 1280, 1024) << QPoint(2500, 100);
+}
+
+void TestSettings::placeBesideTheWindow() {
+    QFETCH(QRect, fenetre);
+    QFETCH(QRect, ecran);
+    QFETCH(QPoint, place);
+    QCOMPARE(WPref::place(fenetre, QSize(300, 200), ecran), place);
+}
+
+void TestSettings::panelStaysOnScreen() {
+    const auto f = ouvrir();
+    const QRect ecran = (*f)->screen()->availableGeometry();
+    for (int x : {0, ecran.right() - (*f)->frameGeometry().width(), ecran.width() / 3}) {
+        (*f)->move(x, 40);
+        QVERIFY(ecran.contains(f->panneau()->frameGeometry()));
+        QCOMPARE(f->panneau()->frameGeometry().topLeft(),
+                 WPref::place((*f)->frameGeometry(), f->panneau()->frameGeometry().size(), ecran));
+    }
 }
 
 QTEST_MAIN(TestSettings)

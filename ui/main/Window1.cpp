@@ -7,16 +7,18 @@
 #include "framework/Number.h"
 #include "ui/Style.h"
 #include "ui/main/Canvas.h"
+#include "ui/main/Lien.h"
 #include "ui/settings/WPref.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QRadioButton>
+#include <QScreen>
 #include <QWindow>
 
 namespace {
@@ -30,13 +32,13 @@ struct Apparence {
     bool gras = false;
     bool souligne = false;
 };
-const Apparence Ligne{Qt::AlignLeft | Qt::AlignVCenter, Noir};
-const Apparence Lien{Qt::AlignCenter, Noir, true, true};
+const Apparence Courant{Qt::AlignLeft | Qt::AlignVCenter, Noir};
+const Apparence Souligne{Qt::AlignCenter, Noir, true, true};
 const Apparence Montant{Qt::AlignRight | Qt::AlignVCenter, Bleu, true};
 const Apparence Titre{Qt::AlignCenter, Noir, true};
 const Apparence Code{Qt::AlignCenter, Noir};
 
-enum class Genre { Libelle, Menu, Canevas, Radio };
+enum class Genre { Libelle, Lien, Menu, Canevas, Radio };
 
 // One control of the window as it is made: its name, kind, place and first state.
 struct Controle {
@@ -44,7 +46,7 @@ struct Controle {
     Genre genre;
     QRect place;
     QStringView texte = {};
-    Apparence apparence = Ligne;
+    Apparence apparence = Courant;
     int premier = 0; // a pop-up's items, from premier to dernier, and its first choice
     int dernier = 0;
     int choix = 0;
@@ -98,163 +100,75 @@ void Window1::Layout() {
 
 void Window1::CreateControls() {
     // In the order the controls are made; the numbers of the names do not follow the rows.
+    // clang-format off
     static const Controle controles[] = {
-        {.nom = "StaticText1",
-         .genre = Genre::Libelle,
-         .place = {20, 39, 270, 20},
-         .texte = Lignes::Poches,
-         .libelle = &Window1::StaticText1},
-        {.nom = "PopupMenu1",
-         .genre = Genre::Menu,
-         .place = {395, 40, 45, 20},
-         .dernier = 6,
-         .choix = 4,
-         .etiquette = "StaticText1",
-         .menu = &Window1::PopupMenu1},
-        {.nom = "StaticText2",
-         .genre = Genre::Libelle,
-         .place = {20, 59, 285, 20},
+        {.nom = "StaticText1", .genre = Genre::Libelle, .place = {20, 39, 270, 20},
+         .texte = Lignes::Poches, .libelle = &Window1::StaticText1},
+        {.nom = "PopupMenu1", .genre = Genre::Menu, .place = {395, 40, 45, 20},
+         .dernier = 6, .choix = 4, .etiquette = "StaticText1", .menu = &Window1::PopupMenu1},
+        {.nom = "StaticText2", .genre = Genre::Libelle, .place = {20, 59, 285, 20},
          .texte = Lignes::Jours},
-        {.nom = "PopupMenu2",
-         .genre = Genre::Menu,
-         .place = {395, 59, 45, 20},
-         .premier = 1,
-         .dernier = 7,
-         .choix = 6,
-         .etiquette = "StaticText2",
+        {.nom = "PopupMenu2", .genre = Genre::Menu, .place = {395, 59, 45, 20},
+         .premier = 1, .dernier = 7, .choix = 6, .etiquette = "StaticText2",
          .menu = &Window1::PopupMenu2},
-        {.nom = "StaticText3",
-         .genre = Genre::Libelle,
-         .place = {20, 99, 241, 20},
+        {.nom = "StaticText3", .genre = Genre::Libelle, .place = {20, 99, 241, 20},
          .texte = Lignes::Dimanches},
-        {.nom = "PopupMenu3",
-         .genre = Genre::Menu,
-         .place = {395, 99, 45, 20},
-         .dernier = 7,
-         .choix = 1,
-         .etiquette = "StaticText3",
-         .menu = &Window1::PopupMenu3},
-        {.nom = "StaticText4",
-         .genre = Genre::Libelle,
-         .place = {20, 79, 285, 20},
+        {.nom = "PopupMenu3", .genre = Genre::Menu, .place = {395, 99, 45, 20},
+         .dernier = 7, .choix = 1, .etiquette = "StaticText3", .menu = &Window1::PopupMenu3},
+        {.nom = "StaticText4", .genre = Genre::Libelle, .place = {20, 79, 285, 20},
          .texte = Lignes::Pansements},
-        {.nom = "PopupMenu4",
-         .genre = Genre::Menu,
-         .place = {395, 79, 45, 20},
-         .dernier = 7,
-         .choix = 3,
-         .etiquette = "StaticText4",
-         .menu = &Window1::PopupMenu4},
-        {.nom = "StaticText5",
-         .genre = Genre::Libelle,
-         .place = {20, 119, 195, 20},
+        {.nom = "PopupMenu4", .genre = Genre::Menu, .place = {395, 79, 45, 20},
+         .dernier = 7, .choix = 3, .etiquette = "StaticText4", .menu = &Window1::PopupMenu4},
+        {.nom = "StaticText5", .genre = Genre::Libelle, .place = {20, 119, 195, 20},
          .texte = Lignes::Nuits},
-        {.nom = "PopupMenu5",
-         .genre = Genre::Menu,
-         .place = {395, 119, 45, 20},
-         .dernier = 14,
-         .choix = 7,
-         .etiquette = "StaticText5",
-         .menu = &Window1::PopupMenu5},
+        {.nom = "PopupMenu5", .genre = Genre::Menu, .place = {395, 119, 45, 20},
+         .dernier = 14, .choix = 7, .etiquette = "StaticText5", .menu = &Window1::PopupMenu5},
         {.nom = "Canvas1", .genre = Genre::Canevas, .place = {67, 171, 386, 85}},
-        {.nom = "RB(0)",
-         .genre = Genre::Radio,
-         .place = {20, 7, 70, 20},
-         .texte = u"DPCA",
+        {.nom = "RB(0)", .genre = Genre::Radio, .place = {20, 7, 70, 20}, .texte = u"DPCA",
          .coche = true},
         {.nom = "RB(1)", .genre = Genre::Radio, .place = {460, 7, 48, 20}, .texte = u"DPA"},
-        {.nom = "StaticText6",
-         .genre = Genre::Libelle,
-         .place = {20, 139, 324, 20},
-         .texte = u"Nombre d'organisations de la surveillance par semaine\r",
-         .visible = false,
+        {.nom = "StaticText6", .genre = Genre::Libelle, .place = {20, 139, 324, 20},
+         .texte = u"Nombre d'organisations de la surveillance par semaine\r", .visible = false,
          .libelle = &Window1::StaticText6},
-        {.nom = "PopupMenu6",
-         .genre = Genre::Menu,
-         .place = {395, 139, 45, 20},
-         .dernier = 14,
-         .choix = 7,
-         .etiquette = "StaticText6",
-         .visible = false,
+        {.nom = "PopupMenu6", .genre = Genre::Menu, .place = {395, 139, 45, 20},
+         .dernier = 14, .choix = 7, .etiquette = "StaticText6", .visible = false,
          .menu = &Window1::PopupMenu6},
-        {.nom = "StaticText7",
-         .genre = Genre::Libelle,
-         .place = {210, 268, 100, 20},
-         .texte = u"Paramétrage",
-         .apparence = Lien,
-         .libelle = &Window1::StaticText7},
-        {.nom = "StaticText8",
-         .genre = Genre::Libelle,
-         .place = {453, 39, 55, 20},
-         .texte = u"Na",
-         .apparence = Montant,
-         .libelle = &Window1::StaticText8},
-        {.nom = "StaticText9",
-         .genre = Genre::Libelle,
-         .place = {453, 59, 55, 20},
-         .texte = u"Na",
-         .apparence = Montant,
-         .libelle = &Window1::StaticText9},
-        {.nom = "StaticText10",
-         .genre = Genre::Libelle,
-         .place = {453, 79, 55, 20},
-         .texte = u"Na",
-         .apparence = Montant,
-         .libelle = &Window1::StaticText10},
-        {.nom = "StaticText11",
-         .genre = Genre::Libelle,
-         .place = {453, 99, 55, 20},
-         .texte = u"Na",
-         .apparence = Montant,
-         .libelle = &Window1::StaticText11},
-        {.nom = "StaticText12",
-         .genre = Genre::Libelle,
-         .place = {453, 119, 55, 20},
-         .texte = u"Na",
-         .apparence = Montant,
-         .libelle = &Window1::StaticText12},
-        {.nom = "StaticText13",
-         .genre = Genre::Libelle,
-         .place = {453, 139, 55, 20},
-         .texte = u"Na",
-         .apparence = Montant,
-         .visible = false,
-         .libelle = &Window1::StaticText13},
-        {.nom = "StaticText14",
-         .genre = Genre::Libelle,
-         .place = {96, 7, 314, 20},
-         .texte = u"Modalité de traitement",
-         .apparence = Titre},
-        {.nom = "StaticText15",
-         .genre = Genre::Libelle,
-         .place = {299, 39, 69, 20},
-         .texte = u"Sans_titre",
-         .apparence = Code,
-         .libelle = &Window1::StaticText15},
-        {.nom = "StaticText16",
-         .genre = Genre::Libelle,
-         .place = {299, 79, 69, 20},
-         .texte = u"AMI 4",
-         .apparence = Code},
-        {.nom = "StaticText17",
-         .genre = Genre::Libelle,
-         .place = {299, 99, 69, 20},
-         .texte = u"ISD",
-         .apparence = Code},
-        {.nom = "StaticText18",
-         .genre = Genre::Libelle,
-         .place = {299, 119, 69, 20},
-         .texte = u"ISN",
-         .apparence = Code},
+        {.nom = "StaticText7", .genre = Genre::Lien, .place = {210, 268, 100, 20},
+         .texte = u"Paramétrage", .apparence = Souligne, .libelle = &Window1::StaticText7},
+        {.nom = "StaticText8", .genre = Genre::Libelle, .place = {453, 39, 55, 20},
+         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText8},
+        {.nom = "StaticText9", .genre = Genre::Libelle, .place = {453, 59, 55, 20},
+         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText9},
+        {.nom = "StaticText10", .genre = Genre::Libelle, .place = {453, 79, 55, 20},
+         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText10},
+        {.nom = "StaticText11", .genre = Genre::Libelle, .place = {453, 99, 55, 20},
+         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText11},
+        {.nom = "StaticText12", .genre = Genre::Libelle, .place = {453, 119, 55, 20},
+         .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText12},
+        {.nom = "StaticText13", .genre = Genre::Libelle, .place = {453, 139, 55, 20},
+         .texte = u"Na", .apparence = Montant, .visible = false, .libelle = &Window1::StaticText13},
+        {.nom = "StaticText14", .genre = Genre::Libelle, .place = {96, 7, 314, 20},
+         .texte = u"Modalité de traitement", .apparence = Titre},
+        {.nom = "StaticText15", .genre = Genre::Libelle, .place = {299, 39, 69, 20},
+         .texte = u"Sans_titre", .apparence = Code, .libelle = &Window1::StaticText15},
+        {.nom = "StaticText16", .genre = Genre::Libelle, .place = {299, 79, 69, 20},
+         .texte = u"AMI 4", .apparence = Code},
+        {.nom = "StaticText17", .genre = Genre::Libelle, .place = {299, 99, 69, 20},
+         .texte = u"ISD", .apparence = Code},
+        {.nom = "StaticText18", .genre = Genre::Libelle, .place = {299, 119, 69, 20},
+         .texte = u"ISN", .apparence = Code},
     };
+    // clang-format on
 
     QWidget* contenu = centralWidget();
     for (const Controle& c : controles) {
         const QString texte = c.texte.toString();
         QWidget* w = nullptr;
         switch (c.genre) {
-        case Genre::Libelle: {
-            auto* l = new QLabel(texte, contenu);
+        case Genre::Libelle:
+        case Genre::Lien: {
+            auto* l =
+                c.genre == Genre::Lien ? new Lien(texte, contenu) : new QLabel(texte, contenu);
             l->setTextFormat(Qt::PlainText);
             l->setAlignment(c.apparence.alignement);
             if (c.apparence.gras || c.apparence.souligne)
@@ -301,18 +215,22 @@ void Window1::CreateControls() {
             w->hide();
     }
 
-    StaticText7->setCursor(Qt::PointingHandCursor);
     StaticText7->setAccessibleDescription(
         QStringLiteral("Affiche ou masque les paramètres de tarification"));
-    StaticText7->installEventFilter(this);
 
-    // Tab order follows the rows on screen.
-    const QWidget* ordre[] = {RB[0],      RB[1],      PopupMenu1, PopupMenu2,
-                              PopupMenu4, PopupMenu3, PopupMenu5, PopupMenu6};
+    // Tab order follows the rows on screen, then the link under the sheet.
+    QWidget* const ordre[] = {RB[0],      RB[1],      PopupMenu1, PopupMenu2, PopupMenu4,
+                              PopupMenu3, PopupMenu5, PopupMenu6, StaticText7};
     for (std::size_t i = 1; i < std::size(ordre); ++i)
-        setTabOrder(const_cast<QWidget*>(ordre[i - 1]), const_cast<QWidget*>(ordre[i]));
+        setTabOrder(ordre[i - 1], ordre[i]);
 
     // Handlers only once every initial value is in place.
+    auto* lien = static_cast<Lien*>(StaticText7);
+    connect(lien, &Lien::MouseDown, this, &Window1::StaticText7_MouseDown);
+    connect(lien, &Lien::MouseEnter, this, &Window1::StaticText7_MouseEnter);
+    connect(lien, &Lien::MouseExit, this, &Window1::StaticText7_MouseExit);
+    connect(MenuBar1::instance()->item(QStringLiteral("EditPreferences")), &QAction::triggered,
+            this, [this] { StaticText7_MouseDown(0, 0); });
     connect(Canvas1, &Canvas::Paint, this, &Window1::Canvas1_Paint);
     for (QComboBox* p : {PopupMenu1, PopupMenu2, PopupMenu3, PopupMenu4, PopupMenu5, PopupMenu6})
         connect(p, &QComboBox::currentIndexChanged, this, &Window1::calcul);
@@ -361,14 +279,19 @@ void Window1::calcul() {
     const Choix c = choix();
     const Montants m = Calcul(c, Defaut::Courants());
 
-    StaticText8->setText(framework::Format(m.journee, Motifs::Libelle));
-    StaticText9->setText(framework::Format(m.semainePoches, Motifs::Libelle));
-    StaticText10->setText(framework::Format(m.pansements, Motifs::Libelle));
-    StaticText11->setText(framework::Format(m.dimanches, Motifs::Libelle));
-    StaticText12->setText(framework::Format(m.nuits, Motifs::Libelle));
+    // Each amount is read out with its row.
+    const auto montrer = [](QLabel* montant, QStringView ligne, double valeur) {
+        montant->setText(framework::Format(valeur, Motifs::Libelle));
+        montant->setAccessibleDescription(QStringLiteral("%1 : %2").arg(ligne, montant->text()));
+    };
+    montrer(StaticText8, StaticText1->text(), m.journee);
+    montrer(StaticText9, Lignes::Jours, m.semainePoches);
+    montrer(StaticText10, Lignes::Pansements, m.pansements);
+    montrer(StaticText11, Lignes::Dimanches, m.dimanches);
+    montrer(StaticText12, Lignes::Nuits, m.nuits);
     // Out of DPA the surveillance row is hidden and keeps its last amount.
     if (c.dpa)
-        StaticText13->setText(framework::Format(m.surveillance, Motifs::Libelle));
+        montrer(StaticText13, Lignes::Surveillance, m.surveillance);
     StaticText15->setText(QStringLiteral("AMI ") + framework::Str(Defaut::Poches) +
                           QStringLiteral(" + IFD"));
 
@@ -379,26 +302,6 @@ void Window1::calcul() {
             .arg(titre, framework::Format(m.hebdomadaire, Motifs::Feuille),
                  framework::Format(m.mensuelle, Motifs::Feuille)));
     Canvas1->update();
-}
-
-bool Window1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == StaticText7) {
-        switch (event->type()) {
-        case QEvent::Enter:
-            StaticText7_MouseEnter();
-            break;
-        case QEvent::Leave:
-            StaticText7_MouseExit();
-            break;
-        case QEvent::MouseButtonPress: {
-            const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
-            return StaticText7_MouseDown(p.x(), p.y());
-        }
-        default:
-            break;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 WPref* Window1::panneau() {
@@ -488,5 +391,10 @@ void Window1::avertirLecture() {
     avis->addButton(QMessageBox::Ok);
     avis->setAttribute(Qt::WA_DeleteOnClose);
     avis->setWindowModality(Qt::NonModal);
+    // Over the window it is about, not where the window system puts a new window.
+    avis->adjustSize();
+    QRect place(QPoint(), avis->frameGeometry().size());
+    place.moveCenter(frameGeometry().center());
+    avis->move(place.topLeft());
     avis->show();
 }

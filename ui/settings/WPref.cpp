@@ -4,11 +4,15 @@
 #include "framework/Number.h"
 #include "ui/Style.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -17,6 +21,7 @@ constexpr int Hauteur = 174;
 const QColor Jaune(255, 255, 102);
 const QColor Rose(255, 190, 190);
 const QColor Erreur(170, 0, 0);
+const QColor Confirmation(0, 100, 0);
 
 // A refused text is quoted whole when short; a long one would not fit in the panel.
 QString cite(const QString& texte) {
@@ -52,6 +57,10 @@ void WPref::CreateControls() {
         ef->setTextMargins(0, 0, 0, 0);
         ef->setAccessibleName(libelle);
         ef->installEventFilter(this);
+        connect(ef, &QLineEdit::textEdited, this, [this] {
+            if (effacement_.isActive())
+                montrerMessage({});
+        });
         EF[i] = ef;
         marquer(i, false);
     }
@@ -71,17 +80,30 @@ void WPref::CreateControls() {
     EditField1 = new QLineEdit(this);
     EditField1->setObjectName(QStringLiteral("EditField1"));
     EditField1->setGeometry(21, 130, 0, 22);
-    EditField1->setAccessibleName(QStringLiteral("Aucun champ"));
+    teinter(EditField1, QPalette::Base, Qt::white);
+    teinter(EditField1, QPalette::Text, Qt::black);
+    // It holds the focus when the panel comes up and announces it; Tab leaves it for the first
+    // field, and the fields' cycle never comes back to it.
+    EditField1->setAccessibleName(QStringLiteral("Paramétrage des tarifs"));
+    EditField1->setFocusPolicy(Qt::ClickFocus);
+    setTabOrder(EditField1, EF[0]);
+    for (int i = 1; i < int(EF.size()); ++i)
+        setTabOrder(EF[i - 1], EF[i]);
 
     Message = new QLabel(this);
     Message->setObjectName(QStringLiteral("Message"));
     Message->setWordWrap(true);
     Message->setTextFormat(Qt::PlainText);
     Message->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    teinter(Message, QPalette::WindowText, Erreur);
     Message->hide();
 
     connect(BevelButton2, &QPushButton::clicked, this, &WPref::BevelButton2_Action);
+    auto* enregistrer = new QShortcut(QKeySequence::Save, this);
+    connect(enregistrer, &QShortcut::activated, this, &WPref::BevelButton2_Action);
+    // The confirmation goes after a few seconds, or at the next edit.
+    effacement_.setSingleShot(true);
+    effacement_.setInterval(4000);
+    connect(&effacement_, &QTimer::timeout, this, [this] { montrerMessage({}); });
 }
 
 void WPref::Event_Open() {
@@ -103,9 +125,24 @@ void WPref::EF_GotFocus(int index) {
     EF[index]->setSelection(0, 10);
 }
 
+QPoint WPref::place(const QRect& fenetre, const QSize& panneau, const QRect& ecran) {
+    // Within [debut, fin], the start kept when the panel is larger than the screen.
+    const auto borne = [](int v, int debut, int fin) { return std::max(debut, std::min(v, fin)); };
+    QRect p(QPoint(fenetre.right() + 1, fenetre.top()), panneau);
+    p.moveTop(borne(p.top(), ecran.top(), ecran.bottom() + 1 - panneau.height()));
+    if (!ecran.contains(p))
+        p.moveRight(fenetre.left() - 1);
+    if (!ecran.contains(p))
+        p.moveLeft(borne(p.left(), ecran.left(), ecran.right() + 1 - panneau.width()));
+    return p.topLeft();
+}
+
 void WPref::placer(const QWidget* parent) {
-    const QRect cadre = parent->frameGeometry();
-    move(cadre.right() + 1, cadre.top());
+    const QScreen* ecran = parent->screen();
+    const QRect cadre = frameGeometry();
+    const QPoint coin = place(parent->frameGeometry(), cadre.size(), ecran->availableGeometry());
+    // The frame goes there; the window's own position is its content's.
+    move(coin + (pos() - cadre.topLeft()));
 }
 
 void WPref::ShowWithin(QWidget* parent) {
@@ -124,16 +161,36 @@ void WPref::marquer(int index, bool refuse) {
     teinter(EF[index], QPalette::Text, Qt::black);
 }
 
-void WPref::montrerMessage(const QString& texte) {
+// Under the button, in the panel's own height when one line is enough; read out at once.
+void WPref::montrerMessage(const QString& texte, const QColor& couleur) {
+    effacement_.stop();
     Message->setText(texte);
     Message->setVisible(!texte.isEmpty());
     int hauteur = Hauteur;
     if (!texte.isEmpty()) {
+        teinter(Message, QPalette::WindowText, couleur.isValid() ? couleur : Erreur);
         const int h = Message->heightForWidth(Largeur - 20);
-        Message->setGeometry(10, 158, Largeur - 20, h);
-        hauteur = std::max(Hauteur, 158 + h + 8);
+        Message->setGeometry(10, 155, Largeur - 20, h);
+        hauteur = std::max(Hauteur, 155 + h + 2);
+        QAccessibleEvent alerte(Message, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alerte);
     }
     setFixedSize(Largeur, hauteur);
+}
+
+void WPref::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        BevelButton2_Action();
+        break;
+    case Qt::Key_Escape:
+        hide();
+        parentWidget()->activateWindow();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void WPref::BevelButton2_Action() {
@@ -164,8 +221,8 @@ void WPref::BevelButton2_Action() {
                                .arg(texte, libelle, framework::Str(ListeTarifs[i].plafond)));
             break;
         default:
-            montrerMessage(
-                QStringLiteral("« %1 » n'est pas un nombre valide pour « %2 ».").arg(texte, libelle));
+            montrerMessage(QStringLiteral("« %1 » n'est pas un nombre valide pour « %2 ».")
+                               .arg(texte, libelle));
             break;
         }
         return;
@@ -177,6 +234,7 @@ void WPref::BevelButton2_Action() {
                            .arg(QDir::toNativeSeparators(r.chemin), r.erreur));
         return;
     }
-    montrerMessage({});
+    montrerMessage(QStringLiteral("Tarifs enregistrés."), Confirmation);
+    effacement_.start();
     emit Enregistre(r.relu);
 }

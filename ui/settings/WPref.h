@@ -2,6 +2,7 @@
 
 #include "fees/Defaut.h"
 
+#include <QTimer>
 #include <QWidget>
 #include <array>
 
@@ -9,8 +10,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The settings panel: the five tariffs, one field each, and "Enregistrer". It sits against
-// the main window and leaves the main window usable.
+// The settings panel: the five tariffs, one field each, and "Enregistrer". It sits beside the
+// main window, inside the screen, and leaves the main window usable.
 class WPref : public QWidget {
     Q_OBJECT
 public:
@@ -19,8 +20,11 @@ public:
     // Made hidden, its fields filled from the values in use, beside the window that owns it.
     explicit WPref(QWidget* parent);
 
+    // Where a panel of that size goes beside a window: against its right edge when it fits on
+    // the screen, else against its left edge, else as near as it fits, always inside the screen.
+    static QPoint place(const QRect& fenetre, const QSize& panneau, const QRect& ecran);
+
     void ShowWithin(QWidget* parent);
-    // Places the panel against the window's edge.
     void placer(const QWidget* parent);
     // Gives the focus to the field that holds no value, so that nothing is selected.
     void donnerFocus();
@@ -31,13 +35,14 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateControls();
     void Event_Open();
     void EF_GotFocus(int index);
     void BevelButton2_Action();
-    void montrerMessage(const QString& texte);
+    void montrerMessage(const QString& texte, const QColor& couleur = {});
     void marquer(int index, bool refuse);
 
     std::array<QLineEdit*, ListeTarifs.size()> EF{};
@@ -45,4 +50,5 @@ private:
     QPushButton* BevelButton2 = nullptr;
     QLineEdit* EditField1 = nullptr;
     QLabel* Message = nullptr;
+    QTimer effacement_;
 };
