@@ -34,8 +34,7 @@ void TestMenuBar::initTestCase() {
     QVERIFY(fenetre_->montrer());
     // One menu bar, the window's, built once.
     QCOMPARE((*fenetre_)->menuBar(), MenuBar1::instance());
-    QCOMPARE(qApp->findChildren<MenuBar1*>().size() +
-                 (*fenetre_)->findChildren<MenuBar1*>().size(),
+    QCOMPARE(qApp->findChildren<MenuBar1*>().size() + (*fenetre_)->findChildren<MenuBar1*>().size(),
              1);
     fenetre_->basculer();
 }
@@ -48,15 +47,15 @@ void TestMenuBar::items_data() {
     QTest::newRow("File") << "&File"
                           << QStringList{"FilePrint", "FileExportPdf", "UntitledMenu3", "FileQuit"}
                           << QStringList{"&Imprimer…", "E&xporter en PDF…", "", "&Quit"}
-                          << QList<QKeySequence>{QKeySequence::Print, {}, {},
-                                                 QKeySequence(Qt::CTRL | Qt::Key_Q)};
+                          << QList<QKeySequence>{
+                                 QKeySequence::Print, {}, {}, QKeySequence(Qt::CTRL | Qt::Key_Q)};
     QTest::newRow("Edit") << "&Edit"
-                          << QStringList{"EditUndo",      "UntitledMenu1", "EditCut",
-                                         "EditCopy",      "EditPaste",     "EditClear",
-                                         "UntitledMenu0", "EditSelectAll", "UntitledMenu2",
+                          << QStringList{"EditUndo",       "UntitledMenu1", "EditCut",
+                                         "EditCopy",       "EditPaste",     "EditClear",
+                                         "UntitledMenu0",  "EditSelectAll", "UntitledMenu2",
                                          "EditPreferences"}
-                          << QStringList{"&Undo",   "",        "Cu&t", "&Copy",       "&Paste",
-                                         "&Delete", "",        "Select &All", "", "Pa&ramétrage…"}
+                          << QStringList{"&Undo",   "", "Cu&t",        "&Copy", "&Paste",
+                                         "&Delete", "", "Select &All", "",      "Pa&ramétrage…"}
                           << QList<QKeySequence>{QKeySequence::Undo,
                                                  {},
                                                  QKeySequence::Cut,
@@ -67,8 +66,8 @@ void TestMenuBar::items_data() {
                                                  QKeySequence::SelectAll,
                                                  {},
                                                  QKeySequence(Qt::CTRL | Qt::Key_Comma)};
-    QTest::newRow("?") << "?" << QStringList{"HelpAbout"}
-                       << QStringList{"À &propos de Tarivane"} << QList<QKeySequence>{{}};
+    QTest::newRow("?") << "?" << QStringList{"HelpAbout"} << QStringList{"À &propos de Tarivane"}
+                       << QList<QKeySequence>{{}};
 }
 
 void TestMenuBar::items() {
@@ -77,8 +76,8 @@ void TestMenuBar::items() {
     QFETCH(QStringList, texts);
     QFETCH(QList<QKeySequence>, shortcuts);
     const QList<QAction*> bar = MenuBar1::instance()->actions();
-    const auto titre = std::find_if(bar.begin(), bar.end(),
-                                    [&](QAction* a) { return a->text() == menu; });
+    const auto titre =
+        std::find_if(bar.begin(), bar.end(), [&](QAction* a) { return a->text() == menu; });
     QVERIFY(titre != bar.end());
     QStringList n, t;
     QList<QKeySequence> s;

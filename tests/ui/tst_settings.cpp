@@ -3,11 +3,11 @@
 #include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
-#include <QPushButton>
 
 class TestSettings : public QObject {
     Q_OBJECT
@@ -101,7 +101,8 @@ void TestSettings::panelLayout() {
 void TestSettings::fieldsShowValuesInUse_data() {
     QTest::addColumn<QByteArray>("fichier");
     QTest::addColumn<QStringList>("attendus");
-    QTest::newRow("defaults") << QByteArray() << QStringList{"3.00", "2.20", "7.80", "9.15", "4.00"};
+    QTest::newRow("defaults") << QByteArray()
+                              << QStringList{"3.00", "2.20", "7.80", "9.15", "4.00"};
     QTest::newRow("rounded to two places, comma read")
         << QByteArray("3.14159\n2,5\n7.8\n9.155\n4\n")
         << QStringList{"3.14", "2.50", "7.80", "9.16", "4.00"};
@@ -242,7 +243,8 @@ void TestSettings::keyboardOnly() {
     QTest::keyClick(f.fenetre(), Qt::Key_Comma, Qt::ControlModifier);
     QVERIFY(f.panneau() && f.panneau()->isVisible());
     QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("EditField1"));
-    QCOMPARE(QApplication::focusWidget()->accessibleName(), QStringLiteral("Paramétrage des tarifs"));
+    QCOMPARE(QApplication::focusWidget()->accessibleName(),
+             QStringLiteral("Paramétrage des tarifs"));
     // Tab goes to the first field, then round the five, never back to the empty one.
     QStringList tour;
     for (int i = 0; i < 6; ++i) {
@@ -282,8 +284,8 @@ void TestSettings::placeBesideTheWindow_data() {
         << QRect(100, 30, 520, 350) << QRect(0, 0, 800, 600) << QPoint(0, 30);
     QTest::newRow("low on the screen: raised to fit, still on the right")
         << QRect(100, 950, 520, 100) << grand << QPoint(620, 880);
-    QTest::newRow("a second screen") << QRect(2800, 100, 520, 350)
-                                     << QRect(1920, 0, 1280, 1024) << QPoint(2500, 100);
+    QTest::newRow("a second screen")
+        << QRect(2800, 100, 520, 350) << QRect(1920, 0, 1280, 1024) << QPoint(2500, 100);
 }
 
 void TestSettings::placeBesideTheWindow() {

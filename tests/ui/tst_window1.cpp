@@ -3,8 +3,11 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
+#include <cmath>
 
 namespace {
 
@@ -88,6 +91,7 @@ private slots:
     void settingsFileNotice();
     void linkHoverAndToggle();
     void amountsAtTheCeilingsShowWhole();
+    void readableWithADarkTheme();
 };
 
 void TestWindow1::layout() {
@@ -201,19 +205,29 @@ void TestWindow1::readOutToScreenReaders() {
     QCOMPARE(nom("StaticText6"),
              QStringLiteral("Nombre d'organisations de la surveillance par semaine"));
     QCOMPARE(nom("StaticText7"), QStringLiteral("Paramétrage"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.w("StaticText7"))->role(), QAccessible::Link);
     QCOMPARE(nom("RB(1)"), QStringLiteral("DPA"));
-    // Amounts are read out as they are shown now, not as the window opened.
+    // Amounts are read out with their row, as they are shown now.
+    const auto description = [&](const char* control) {
+        return QAccessible::queryAccessibleInterface(f.w(control))->text(QAccessible::Description);
+    };
     QCOMPARE(nom("StaticText8"), QStringLiteral("56.80 €"));
+    QCOMPARE(description("StaticText10"),
+             QStringLiteral("Nombre de pansements par semaine : 36.00 €"));
     QTest::mouseClick(f.w("RB(1)"), Qt::LeftButton);
-    QCOMPARE(nom("StaticText8"), QStringLiteral("28.40 €"));
+    QCOMPARE(description("StaticText8"),
+             QStringLiteral("Nombre de branchements ou débranchements par jour : 28.40 €"));
+    QCOMPARE(description("StaticText13"),
+             QStringLiteral("Nombre d'organisations de la surveillance par semaine : 84.00 €"));
     QCOMPARE(f.w("PopupMenu1")->accessibleName(), f.texte("StaticText1"));
-    // Tab order follows the rows on screen.
+    // Tab order follows the rows on screen, then the link; the sheet takes no focus.
     QStringList ordre;
-    for (QWidget* c = f.w("RB(0)"); ordre.size() < 8; c = c->nextInFocusChain())
+    for (QWidget* c = f.w("RB(0)"); ordre.size() < 10; c = c->nextInFocusChain())
         if ((c->focusPolicy() & Qt::TabFocus) && !c->isHidden())
             ordre << c->objectName();
-    QCOMPARE(ordre, (QStringList{"RB(0)", "RB(1)", "PopupMenu1", "PopupMenu2", "PopupMenu4",
-                                 "PopupMenu3", "PopupMenu5", "PopupMenu6"}));
+    QCOMPARE(ordre,
+             (QStringList{"RB(0)", "RB(1)", "PopupMenu1", "PopupMenu2", "PopupMenu4", "PopupMenu3",
+                          "PopupMenu5", "PopupMenu6", "StaticText7", "RB(0)"}));
 }
 
 void TestWindow1::settingsFileNotice_data() {
@@ -284,8 +298,26 @@ void TestWindow1::linkHoverAndToggle() {
     QCOMPARE(lien->palette().color(QPalette::WindowText), QColor(Qt::blue));
     QTest::mouseClick(lien, Qt::LeftButton, {}, QPoint(2, 2));
     QVERIFY(!f.panneau()->isVisible());
-    QTest::mouseClick(lien, Qt::LeftButton);
+    // From the keyboard: focused, it shows a dotted frame; Return or Space acts as a click.
+    f->activateWindow();
+    lien->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(lien->hasFocus());
+    const auto cadre = [&] {
+        const QImage vue = lien->grab().toImage();
+        int noirs = 0;
+        for (int x = 0; x < vue.width(); ++x)
+            noirs += vue.pixelColor(x, 0) != Window1::BackColor;
+        return noirs;
+    };
+    QVERIFY(cadre() > 20);
+    QTest::keyClick(lien, Qt::Key_Return);
     QVERIFY(f.panneau()->isVisible());
+    QTest::keyClick(lien, Qt::Key_Space);
+    QVERIFY(!f.panneau()->isVisible());
+    QTest::keyClick(lien, Qt::Key_A);
+    QVERIFY(!f.panneau()->isVisible());
+    lien->clearFocus();
+    QCOMPARE(cadre(), 0);
 }
 
 void TestWindow1::amountsAtTheCeilingsShowWhole() {
@@ -305,6 +337,67 @@ void TestWindow1::amountsAtTheCeilingsShowWhole() {
                                              : QStringLiteral("8\u202F400,00 €"));
     }
     QLocale::setDefault(QLocale::c());
+}
+
+namespace {
+
+double luminance(QColor c) {
+    const auto canal = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * canal(c.redF()) + 0.7152 * canal(c.greenF()) + 0.0722 * canal(c.blueF());
+}
+
+// The contrast (WCAG) between the colour a control writes its text in and the background it
+// paints, its median colour inside its frame.
+double contraste(QWidget* w) {
+    const QImage vue = w->grab().toImage();
+    std::array<QList<int>, 3> canaux;
+    for (int y = 3; y < vue.height() - 3; ++y)
+        for (int x = 3; x < vue.width() - 3; ++x) {
+            const QRgb p = vue.pixel(x, y);
+            canaux[0] << qRed(p);
+            canaux[1] << qGreen(p);
+            canaux[2] << qBlue(p);
+        }
+    for (auto& c : canaux)
+        std::nth_element(c.begin(), c.begin() + c.size() / 2, c.end());
+    const QColor fond(canaux[0][canaux[0].size() / 2], canaux[1][canaux[1].size() / 2],
+                      canaux[2][canaux[2].size() / 2]);
+    const QPalette::ColorRole role =
+        qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w) ? QPalette::Text
+        : qobject_cast<const QPushButton*>(w) ? QPalette::ButtonText
+                                              : w->foregroundRole();
+    const double a = luminance(fond);
+    const double b = luminance(w->palette().color(role));
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+} // namespace
+
+void TestWindow1::readableWithADarkTheme() {
+    const QPalette avant = qApp->palette();
+    QPalette sombre(QColor(60, 60, 60), QColor(35, 35, 35));
+    sombre.setColor(QPalette::WindowText, QColor(235, 235, 235));
+    sombre.setColor(QPalette::Text, QColor(235, 235, 235));
+    sombre.setColor(QPalette::ButtonText, QColor(235, 235, 235));
+    qApp->setPalette(sombre);
+    {
+        const Fenetre f;
+        QVERIFY(f.montrer());
+        f.basculer();
+        QTest::mouseClick(f.panneau()->findChild<QWidget*>("BevelButton2"), Qt::LeftButton);
+        QList<QWidget*> textes = f->centralWidget()->findChildren<QWidget*>();
+        textes << f.panneau()->findChildren<QWidget*>();
+        for (QWidget* w : textes) {
+            // The blue amounts on the pale green are the window's own colours.
+            if (w->isHidden() || w->width() == 0 || w->objectName() == "Canvas1" ||
+                (qobject_cast<QLabel*>(w) && qobject_cast<QLabel*>(w)->text().endsWith("€")))
+                continue;
+            QVERIFY2(contraste(w) >= 4.5, qPrintable(w->objectName()));
+        }
+    }
+    qApp->setPalette(avant);
 }
 
 QTEST_MAIN(TestWindow1)

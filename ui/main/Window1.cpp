@@ -92,6 +92,8 @@ void Window1::Layout() {
     contenu->setFixedSize(520, 308);
     contenu->setAutoFillBackground(true);
     teinter(contenu, QPalette::Window, BackColor);
+    // Text on the forced background is black whatever the desktop's theme.
+    teinter(contenu, QPalette::WindowText, Noir);
     contenu->setFont(policeTimes(12));
     setCentralWidget(contenu);
     // Fixed size: the window is exactly its content and menu bar.
