@@ -2,9 +2,31 @@
 #include "fees/Defaut.h"
 #include "ui/main/Window1.h"
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Where no window can be shown, Qt gives up with a message in English and a core dump: the
+// program says what is missing, in French, and stops cleanly.
+void sansAffichage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg)
+        return;
+    std::fprintf(stderr,
+                 "Tarivane a besoin d'une session graphique, et aucun écran n'est disponible.\n"
+                 "Pour le voir quand même : xvfb-run -s '-screen 0 1024x768x24' tarivane\n"
+                 "(Détail : %s)\n",
+                 qPrintable(message));
+    std::_Exit(1);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     Defaut::Initialiser();
+    const QtMessageHandler avant = qInstallMessageHandler(sansAffichage);
     App app(argc, argv);
+    qInstallMessageHandler(avant);
     Window1::instance()->show();
     return app.exec();
 }

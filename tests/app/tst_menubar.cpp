@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QTimer>
 
 class TestMenuBar : public QObject {
@@ -19,6 +20,8 @@ private slots:
     void editItemsActOnTheFocusedField();
     void pasteFollowsTheClipboard();
     void editItemsDisabledWithoutAField();
+    void qtSpeaksFrench();
+    void withoutADisplay();
     void quitEndsTheEventLoop();
 
 private:
@@ -145,6 +148,28 @@ void TestMenuBar::editItemsDisabledWithoutAField() {
         QVERIFY2(!item(name)->isEnabled(), name);
     // Out of a text field, Copy copies the estimate.
     QVERIFY(item("EditCopy")->isEnabled());
+}
+
+void TestMenuBar::qtSpeaksFrench() {
+    std::unique_ptr<QMenu> menu(champ(0)->createStandardContextMenu());
+    QStringList textes;
+    for (const QAction* a : menu->actions())
+        textes << a->text().section(u'\t', 0, 0).remove(u'&');
+    QVERIFY2(textes.contains("Copier") && textes.contains("Tout sélectionner"),
+             qPrintable(textes.join(u',')));
+}
+
+void TestMenuBar::withoutADisplay() {
+    QProcess programme;
+    programme.setProcessEnvironment(QProcessEnvironment());
+    programme.start(QStringLiteral(TARIVANE_PROGRAMME), {});
+    QVERIFY(programme.waitForFinished(10000));
+    QCOMPARE(programme.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(programme.exitCode(), 1);
+    const QString erreur = QString::fromUtf8(programme.readAllStandardError());
+    QVERIFY2(erreur.startsWith("Tarivane a besoin d'une session graphique") &&
+                 erreur.contains("xvfb-run"),
+             qPrintable(erreur));
 }
 
 void TestMenuBar::quitEndsTheEventLoop() {

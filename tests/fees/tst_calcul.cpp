@@ -17,16 +17,16 @@ constexpr Choix OuvertureDpa{2, 7, 1, 7, 7, 7, false, true};
 
 QStringList euros(const Montants& m) {
     QStringList out;
-    for (double v : {m.journee, m.semainePoches, m.pansements, m.dimanches, m.nuits,
-                     m.surveillance, m.hebdomadaire, m.mensuelle})
+    for (double v : {m.journee, m.semainePoches, m.pansements, m.dimanches, m.nuits, m.surveillance,
+                     m.hebdomadaire, m.mensuelle})
         out << framework::Format(v, Motifs::Libelle, QLocale::c());
     return out;
 }
 
 QList<quint64> bits(const Montants& m) {
     QList<quint64> out;
-    for (double v : {m.journee, m.semainePoches, m.pansements, m.dimanches, m.nuits,
-                     m.surveillance, m.hebdomadaire, m.mensuelle})
+    for (double v : {m.journee, m.semainePoches, m.pansements, m.dimanches, m.nuits, m.surveillance,
+                     m.hebdomadaire, m.mensuelle})
         out << std::bit_cast<quint64>(v);
     return out;
 }
@@ -48,19 +48,17 @@ void TestCalcul::montants_data() {
     // day, week of bags, dressings, Sundays, nights, surveillance, weekly, monthly
     QTest::addColumn<QStringList>("attendus");
     QTest::newRow("opening choices, default tariffs")
-        << Ouverture << Tarifs{}
-        << QStringList{"56.80 €",  "397.60 €", "36.00 €",  "31.20 €",
-                       "64.05 €",  "0.00 €",   "528.85 €", "2,291.68 €"};
+        << Ouverture << Tarifs{} << QStringList{"56.80 €", "397.60 €", "36.00 €",  "31.20 €",
+                                                "64.05 €", "0.00 €",   "528.85 €", "2,291.68 €"};
     QTest::newRow("after switching to DPA")
-        << OuvertureDpa << Tarifs{}
-        << QStringList{"28.40 €", "198.80 €", "84.00 €",  "15.60 €",
-                       "64.05 €", "84.00 €",  "446.45 €", "1,934.62 €"};
+        << OuvertureDpa << Tarifs{} << QStringList{"28.40 €", "198.80 €", "84.00 €",  "15.60 €",
+                                                   "64.05 €", "84.00 €",  "446.45 €", "1,934.62 €"};
     QTest::newRow("five AMI per bag; dressings stay four AMI")
         << Ouverture << Tarifs{3.0, 2.2, 7.8, 9.15, 5}
         << QStringList{"68.80 €", "481.60 €", "36.00 €",  "31.20 €",
                        "64.05 €", "0.00 €",   "612.85 €", "2,655.68 €"};
-    QTest::newRow("every count zero") << Choix{0, 1, 0, 0, 0, 0, true, false} << Tarifs{}
-                                      << QStringList(8, "0.00 €");
+    QTest::newRow("every count zero")
+        << Choix{0, 1, 0, 0, 0, 0, true, false} << Tarifs{} << QStringList(8, "0.00 €");
     QTest::newRow("DPCA never bills surveillance")
         << Choix{0, 1, 0, 0, 0, 14, true, false} << Tarifs{}
         << QStringList{"0.00 €", "0.00 €", "0.00 €", "0.00 €",

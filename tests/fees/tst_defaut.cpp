@@ -32,9 +32,9 @@ QStringList etat(const QString& dossier) {
     for (const QFileInfo& f : QDir(dossier).entryInfoList(QDir::AllEntries | QDir::Hidden |
                                                           QDir::System | QDir::NoDotAndDotDot)) {
         QFile fichier(f.filePath());
-        const QByteArray debut =
-            f.isFile() && !f.isSymLink() && fichier.open(QIODevice::ReadOnly) ? fichier.read(64)
-                                                                               : QByteArray();
+        const QByteArray debut = f.isFile() && !f.isSymLink() && fichier.open(QIODevice::ReadOnly)
+                                     ? fichier.read(64)
+                                     : QByteArray();
         out << QStringLiteral("%1 %2 %3 %4 %5")
                    .arg(f.fileName(), f.symLinkTarget(), QString::number(f.size()))
                    .arg(f.isDir())
@@ -92,10 +92,9 @@ void TestDefaut::lecture_data() {
         << QByteArray("20\n20\n50\n50\n9\n") << QStringList{"20", "20", "50", "50", "9"}
         << QList<int>{};
     QTest::newRow("each tariff just above")
-        << QByteArray("20.01\n20.01\n50.01\n50.01\n9.01\n") << Defauts
-        << QList<int>{1, 2, 3, 4, 5};
-    QTest::newRow("a number of 309 digits") << QByteArray("1" + QByteArray(308, '0') + "\n")
-                                            << Defauts << QList<int>{1, 2, 3, 4, 5};
+        << QByteArray("20.01\n20.01\n50.01\n50.01\n9.01\n") << Defauts << QList<int>{1, 2, 3, 4, 5};
+    QTest::newRow("a number of 309 digits")
+        << QByteArray("1" + QByteArray(308, '0') + "\n") << Defauts << QList<int>{1, 2, 3, 4, 5};
     QTest::newRow("empty file") << QByteArray("") << Defauts << QList<int>{1, 2, 3, 4, 5};
 }
 
@@ -118,8 +117,9 @@ void TestDefaut::hostileFiles_data() {
     QTest::addColumn<QString>("raison"); // why it cannot be read nor replaced; %1 the folder
     QTest::addColumn<QStringList>("attendus");
     QTest::addColumn<QList<int>>("ignorees");
-    QTest::newRow("a named pipe")
-        << "fifo" << "ce n'est pas un fichier ordinaire mais un tube nommé" << Defauts << QList<int>{};
+    QTest::newRow("a named pipe") << "fifo"
+                                  << "ce n'est pas un fichier ordinaire mais un tube nommé"
+                                  << Defauts << QList<int>{};
     QTest::newRow("a link to a device made here")
         << "mknod"
         << "c'est un lien vers « %1/peripherique », qui n'est pas un fichier ordinaire mais un "
@@ -130,19 +130,22 @@ void TestDefaut::hostileFiles_data() {
         << "c'est un lien vers « /dev/zero », qui n'est pas un fichier ordinaire mais un "
            "périphérique"
         << Defauts << QList<int>{};
-    QTest::newRow("a folder") << "dossier" << "ce n'est pas un fichier ordinaire mais un dossier"
-                              << Defauts << QList<int>{};
+    QTest::newRow("a folder") << "dossier"
+                              << "ce n'est pas un fichier ordinaire mais un dossier" << Defauts
+                              << QList<int>{};
     QTest::newRow("a dangling link")
         << "casse"
         << "c'est un lien vers « %1/absent », qui ne mène à rien (le fichier ou son dossier "
            "n'existe pas)"
         << Defauts << QList<int>{};
-    QTest::newRow("a file this user may not read") << "illisible" << "permission refusée"
-                                                    << Defauts << QList<int>{};
-    QTest::newRow("a gigabyte without a line break") << "gigaoctet" << "" << Defauts
-                                                     << QList<int>{1, 2, 3, 4, 5};
+    QTest::newRow("a file this user may not read")
+        << "illisible"
+        << "permission refusée" << Defauts << QList<int>{};
+    QTest::newRow("a gigabyte without a line break") << "gigaoctet"
+                                                     << "" << Defauts << QList<int>{1, 2, 3, 4, 5};
     QTest::newRow("a link to a regular file")
-        << "lien" << "" << QStringList{"3.5", "2", "3", "4", "5"} << QList<int>{};
+        << "lien"
+        << "" << QStringList{"3.5", "2", "3", "4", "5"} << QList<int>{};
 }
 
 void TestDefaut::hostileFiles() {
@@ -236,13 +239,17 @@ void TestDefaut::whereTheFileLives_data() {
     QTest::addColumn<QString>("lu");  // where each is read, then written, then read again
     QTest::addColumn<QString>("ecrit");
     QTest::newRow("portable copy, beside it")
-        << FolderItem::Copie::Portable << true << true << "beside" << "beside";
+        << FolderItem::Copie::Portable << true << true << "beside"
+        << "beside";
     QTest::newRow("installed copy, never beside it")
-        << FolderItem::Copie::Installee << true << false << "" << "config";
+        << FolderItem::Copie::Installee << true << false << ""
+        << "config";
     QTest::newRow("copy in a protected folder reads beside it until it saves")
-        << FolderItem::Copie::Protegee << true << false << "beside" << "config";
+        << FolderItem::Copie::Protegee << true << false << "beside"
+        << "config";
     QTest::newRow("copy in a protected folder, once it has saved")
-        << FolderItem::Copie::Protegee << true << true << "config" << "config";
+        << FolderItem::Copie::Protegee << true << true << "config"
+        << "config";
 }
 
 void TestDefaut::whereTheFileLives() {

@@ -73,8 +73,8 @@ void TestFichiers::readLine_data() {
                                      << three << none;
     QTest::newRow("short file reads empty past the end")
         << QByteArray("3.00\n") << QStringList{"3.00", "", ""} << none;
-    QTest::newRow("empty lines kept") << QByteArray("\n\r\n7.80") << QStringList{"", "", "7.80"}
-                                      << none;
+    QTest::newRow("empty lines kept")
+        << QByteArray("\n\r\n7.80") << QStringList{"", "", "7.80"} << none;
     QTest::newRow("UTF-8 kept") << QByteArray("é\n€\n\n") << QStringList{"é", "€", ""} << none;
     QTest::newRow("a line just at the limit")
         << QByteArray(TextInputStream::MaxLineBytes, '7') + "\n4\n"
@@ -155,8 +155,7 @@ void TestFichiers::reasonsAreFrenchAndTrue_data() {
         << "protege/config" << 0
         << "le dossier « %1/protege/config » n'existe pas et n'a pas pu être créé : permission "
            "refusée";
-    QTest::newRow("a folder that cannot be written")
-        << "protege" << 0 << "permission refusée";
+    QTest::newRow("a folder that cannot be written") << "protege" << 0 << "permission refusée";
     QTest::newRow("full disk or size limit")
         << "ouvert" << 3 << "le fichier dépasse la taille permise";
     QTest::newRow("links in a loop") << "boucle" << 0 << "des liens symboliques tournent en rond";
@@ -176,8 +175,8 @@ void TestFichiers::reasonsAreFrenchAndTrue() {
                                                     QFile::ReadOwner | QFile::WriteOwner |
                                                     QFile::ExeOwner));
     QVERIFY(QFile::setPermissions(d.chemin("protege"), QFile::ReadOther | QFile::ExeOther));
-    QVERIFY(QFile::setPermissions(d.chemin("ouvert"), QFile::ReadOther | QFile::WriteOther |
-                                                          QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(d.chemin("ouvert"),
+                                  QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
     const FolderItem item = FolderItem::GetFolderItem(d.chemin(dossier), "Tarivane");
     const QString erreur = commeUtilisateur([&] {
         const LimiteDeTaille l(limite ? rlim_t(limite) : RLIM_INFINITY);

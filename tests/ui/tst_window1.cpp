@@ -1,5 +1,7 @@
+#include "app/App.h"
 #include "app/MenuBar1.h"
 #include "support/Fenetre.h"
+#include "ui/Style.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -7,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <cmath>
 
 namespace {
@@ -92,6 +95,9 @@ private slots:
     void linkHoverAndToggle();
     void amountsAtTheCeilingsShowWhole();
     void readableWithADarkTheme();
+    void textsFitTheirControls();
+    void about_data();
+    void about();
 };
 
 void TestWindow1::layout() {
@@ -116,6 +122,10 @@ void TestWindow1::windowAndBackground() {
     QCOMPARE(f->minimumSize(), f->maximumSize());
     QVERIFY(!(f->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(Window1::instance(), f.fenetre());
+    // The program's icon on every window, even where no icon theme holds it.
+    f.basculer();
+    for (const QWidget* fenetre : std::initializer_list<const QWidget*>{f.fenetre(), f.panneau()})
+        QVERIFY(!fenetre->windowIcon().pixmap(48).isNull());
     // The pale green the user sees, where no control is, and around the sheet.
     const QImage vue = f->centralWidget()->grab().toImage();
     for (QPoint p : {QPoint(5, 300), QPoint(515, 5), QPoint(60, 200), QPoint(200, 170)})
@@ -251,28 +261,27 @@ void TestWindow1::settingsFileNotice_data() {
 void TestWindow1::settingsFileNotice() {
     QFETCH(QByteArray, fichier);
     QFETCH(QString, texte);
-    const Fenetre f(fichier == "dossier" ? QByteArray() : fichier);
-    if (fichier == "dossier") {
-        delete f.fenetre();
-        QVERIFY(QDir().mkdir(f.dossier().chemin()));
-    }
-    Window1* w = Window1::instance();
+    const Dossier d;
+    QVERIFY(fichier == "dossier" ? QDir().mkdir(d.chemin()) : d.ecrire(fichier));
+    Defaut::Initialiser();
+    const std::unique_ptr<Window1> w(Window1::instance());
     // The calculation does not wait for the user.
     QCOMPARE(w->findChild<QLabel*>("StaticText8")->text(), QStringLiteral("56.80 €"));
     w->show();
     QTest::qWait(20);
     auto* avis = w->findChild<QMessageBox*>("AvisLecture");
-    QCOMPARE(avis ? avis->text() : QString(),
-             texte.replace(QStringLiteral("%1"), f.dossier().chemin()));
+    QCOMPARE(avis ? avis->text() : QString(), texte.replace(QStringLiteral("%1"), d.chemin()));
     if (avis) {
         QVERIFY(!avis->isModal());
+        // Over the window it speaks of.
+        QVERIFY((avis->frameGeometry().center() - w->frameGeometry().center()).manhattanLength() <=
+                2);
         avis->close();
         w->hide();
         w->show();
         QTest::qWait(20);
         QVERIFY(!w->findChild<QMessageBox*>("AvisLecture"));
     }
-    delete w;
 }
 
 void TestWindow1::linkHoverAndToggle() {
@@ -400,5 +409,75 @@ void TestWindow1::readableWithADarkTheme() {
     qApp->setPalette(avant);
 }
 
-QTEST_MAIN(TestWindow1)
+void TestWindow1::textsFitTheirControls() {
+    // "Times" itself, or the metric twin that takes its place.
+    const QString face = QFontInfo(policeTimes(12)).family().section(" [", 0, 0);
+    QVERIFY2(QStringList({"Nimbus Roman", "Liberation Serif", "TeX Gyre Termes", "Times"})
+                 .contains(face),
+             qPrintable(face));
+    const Fenetre f("3.15\n2.75\n8.50\n18.30\n4\n");
+    QVERIFY(f.montrer());
+    f.basculer();
+    QTest::mouseClick(f.w("RB(1)"), Qt::LeftButton);
+    QList<QWidget*> controles = f->centralWidget()->findChildren<QWidget*>();
+    controles << f.panneau()->findChildren<QWidget*>();
+    for (QWidget* w : controles) {
+        QString texte = w->property("text").toString().trimmed();
+        int largeur = w->width();
+        if (auto* rb = qobject_cast<QRadioButton*>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(rb);
+            largeur =
+                rb->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, rb).width();
+        } else if (qobject_cast<QPushButton*>(w)) {
+            largeur -= 6;
+        } else if (!qobject_cast<QLabel*>(w) || w->objectName() == "Message") {
+            continue;
+        }
+        QVERIFY2(w->fontMetrics().horizontalAdvance(texte) <= largeur,
+                 qPrintable(QStringLiteral("%1 in %2").arg(texte, face)));
+    }
+    // On the sheet, each caption stays clear of its amount.
+    QFont gras = policeTimes(16, true);
+    for (auto [legende, montant] : {std::pair{"Facturation hebdomadaire", "8,400.00 €"},
+                                    {"Facturation mensuelle moyenne", "61,880.00 €"}})
+        QVERIFY(10 + QFontMetrics(gras).horizontalAdvance(legende) + 8 <
+                386 - 10 - QFontMetrics(gras).horizontalAdvance(montant));
+}
+
+void TestWindow1::about_data() {
+    QTest::addColumn<QByteArray>("fichier");
+    QTest::addColumn<QString>("provenance");
+    QTest::newRow("built-in defaults") << QByteArray() << "valeurs par défaut";
+    QTest::newRow("a settings file") << QByteArray("3.15\n2.75\n8.5\n9.15\n4\n") << "%1";
+}
+
+void TestWindow1::about() {
+    QFETCH(QByteArray, fichier);
+    QFETCH(QString, provenance);
+    const Fenetre f(fichier);
+    QVERIFY(f.montrer());
+    MenuBar1::instance()->item("HelpAbout")->trigger();
+    auto* boite = f->findChild<QMessageBox*>("APropos");
+    QVERIFY(boite && boite->isVisible() && !boite->isModal());
+    QCOMPARE(boite->text(), "Tarivane " + QCoreApplication::applicationVersion() +
+                                "\nHonoraires infirmiers en dialyse péritonéale (DPCA et DPA).");
+    const QStringList lignes = boite->informativeText().split(u'\n');
+    QCOMPARE(
+        lignes.mid(0, 6),
+        (QStringList{
+            "Fichier de paramètres : " + provenance.arg(f.dossier().chemin()),
+            "Valeur de l'AMI (€) : " + QString(fichier.isNull() ? "3.00" : "3.15"),
+            "Indemnités de déplacements (€) : " + QString(fichier.isNull() ? "2.20" : "2.75"),
+            "Majoration dimanches et fériés (€) : " + QString(fichier.isNull() ? "7.80" : "8.50"),
+            "Majoration de nuit (€) : 9.15", "Nombre d'AMI pour un chgt de poche : 4.00"}));
+    QVERIFY(lignes.last().contains("Assurance Maladie"));
+    QVERIFY(lignes.join(u' ').contains("ancien tarif"));
+}
+
+int main(int argc, char* argv[]) {
+    App app(argc, argv);
+    TestWindow1 test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_window1.moc"

@@ -6,6 +6,7 @@
 #include "fees/Motifs.h"
 #include "framework/Number.h"
 #include "ui/Style.h"
+#include "ui/main/APropos.h"
 #include "ui/main/Canvas.h"
 #include "ui/main/Lien.h"
 #include "ui/settings/WPref.h"
@@ -231,8 +232,11 @@ void Window1::CreateControls() {
     connect(lien, &Lien::MouseDown, this, &Window1::StaticText7_MouseDown);
     connect(lien, &Lien::MouseEnter, this, &Window1::StaticText7_MouseEnter);
     connect(lien, &Lien::MouseExit, this, &Window1::StaticText7_MouseExit);
-    connect(MenuBar1::instance()->item(QStringLiteral("EditPreferences")), &QAction::triggered,
-            this, [this] { StaticText7_MouseDown(0, 0); });
+    const MenuBar1* menus = MenuBar1::instance();
+    connect(menus->item(QStringLiteral("EditPreferences")), &QAction::triggered, this,
+            [this] { StaticText7_MouseDown(0, 0); });
+    connect(menus->item(QStringLiteral("HelpAbout")), &QAction::triggered, this,
+            [this] { montrerAPropos(this, rapport_); });
     connect(Canvas1, &Canvas::Paint, this, &Window1::Canvas1_Paint);
     for (QComboBox* p : {PopupMenu1, PopupMenu2, PopupMenu3, PopupMenu4, PopupMenu5, PopupMenu6})
         connect(p, &QComboBox::currentIndexChanged, this, &Window1::calcul);
@@ -393,10 +397,9 @@ void Window1::avertirLecture() {
     avis->addButton(QMessageBox::Ok);
     avis->setAttribute(Qt::WA_DeleteOnClose);
     avis->setWindowModality(Qt::NonModal);
+    avis->show();
     // Over the window it is about, not where the window system puts a new window.
-    avis->adjustSize();
     QRect place(QPoint(), avis->frameGeometry().size());
     place.moveCenter(frameGeometry().center());
     avis->move(place.topLeft());
-    avis->show();
 }
