@@ -7,7 +7,7 @@
 namespace FeuilleResultat {
 
 void Dessiner(framework::Graphics& g, QColor fond, const QString& titre, double hebdomadaire,
-              double mensuelle) {
+              double mensuelle, const QLocale& locale) {
     g.SetForeColor(fond);
     g.FillRect(0, 0, g.Width(), g.Height());
 
@@ -27,19 +27,19 @@ void Dessiner(framework::Graphics& g, QColor fond, const QString& titre, double 
     g.SetBold(true);
     g.SetForeColor(Rouge);
     g.DrawString(QStringLiteral("Facturation hebdomadaire"), x, y);
-    MiseEnForme(g, hebdomadaire, y);
+    MiseEnForme(g, hebdomadaire, y, locale);
     y += 8;
     g.DrawLine(0, y, g.Width(), y);
     y += g.TextSize();
     g.DrawString(QStringLiteral("Facturation mensuelle moyenne"), x, y);
-    MiseEnForme(g, mensuelle, y);
+    MiseEnForme(g, mensuelle, y, locale);
     y += 8;
     g.DrawLine(0, y, g.Width(), y);
     g.SetBold(false);
 }
 
-void MiseEnForme(framework::Graphics& g, double montant, int y) {
-    const QString texte = framework::Format(montant, Motifs::Feuille);
+void MiseEnForme(framework::Graphics& g, double montant, int y, const QLocale& locale) {
+    const QString texte = framework::Format(montant, Motifs::Feuille, locale);
     const int x = static_cast<int>((static_cast<double>(g.Width()) - g.StringWidth(texte)) - Marge);
     g.DrawString(texte, x, y);
 }

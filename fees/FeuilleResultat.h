@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QLocale>
 #include <QString>
 
 namespace framework {
@@ -13,12 +14,16 @@ namespace FeuilleResultat {
 
 inline constexpr QColor Rouge{255, 0, 0};
 inline constexpr int Marge = 10;
+// Its size in the window, in logical pixels.
+inline constexpr int Largeur = 386;
+inline constexpr int Hauteur = 85;
 
+// Amounts are written with the locale's separators.
 void Dessiner(framework::Graphics& g, QColor fond, const QString& titre, double hebdomadaire,
-              double mensuelle);
+              double mensuelle, const QLocale& locale = QLocale());
 
 // Draws an amount on the row whose baseline is y, ending Marge pixels short of the right edge,
 // in the colour and style in force.
-void MiseEnForme(framework::Graphics& g, double montant, int y);
+void MiseEnForme(framework::Graphics& g, double montant, int y, const QLocale& locale = QLocale());
 
 } // namespace FeuilleResultat

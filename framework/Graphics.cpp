@@ -11,9 +11,15 @@ Graphics::Graphics(QPaintDevice* device, QSize logicalSize) : device_(device), s
     font_.setPixelSize(12);
 }
 
+Graphics::Graphics(QPainter& painter, QSize logicalSize) : Graphics(nullptr, logicalSize) {
+    borrowed_ = &painter;
+}
+
 Graphics::~Graphics() = default;
 
 QPainter& Graphics::painter() {
+    if (borrowed_)
+        return *borrowed_;
     if (!painter_)
         painter_ = std::make_unique<QPainter>(device_);
     return *painter_;

@@ -18,6 +18,9 @@ class Picture;
 class Graphics {
 public:
     Graphics(QPaintDevice* device, QSize logicalSize);
+    // Draws through a painter that stays its owner's, in that painter's coordinates: its
+    // transform decides where the drawing stands and how large it is, as on a printed page.
+    Graphics(QPainter& painter, QSize logicalSize);
     ~Graphics();
     Graphics(const Graphics&) = delete;
     Graphics& operator=(const Graphics&) = delete;
@@ -39,7 +42,8 @@ public:
     double StringWidth(const QString& text) const;
     void DrawPicture(const Picture& picture, int x, int y);
 
-    // Completes what has been drawn, so the device can be read or copied.
+    // Completes what has been drawn, so the device can be read or copied. A borrowed painter is
+    // left to its owner.
     void End() { painter_.reset(); }
 
 private:
@@ -47,7 +51,8 @@ private:
     // drawing itself.
     QPainter& painter();
 
-    QPaintDevice* device_;
+    QPaintDevice* device_ = nullptr;
+    QPainter* borrowed_ = nullptr;
     QSize size_;
     QColor foreColor_{Qt::black};
     QFont font_;

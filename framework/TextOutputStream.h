@@ -5,8 +5,9 @@
 
 namespace framework {
 
-// Writes UTF-8 lines ended by LF into a temporary file beside the target, which replaces the
-// target only on a successful Close. Destroyed without Close, it leaves the target untouched.
+// Writes UTF-8 lines ended by LF, or bytes as they are, into a temporary file beside the target,
+// which replaces the target only on a successful Close. Destroyed without Close, it leaves the
+// target untouched.
 class TextOutputStream {
 public:
     // Takes the open temporary file; it is renamed onto target when closed.
@@ -16,6 +17,7 @@ public:
     TextOutputStream& operator=(const TextOutputStream&) = delete;
 
     void WriteLine(const QString& text);
+    void Write(const QByteArray& bytes) { pending_ += bytes; }
     // Completes the file. False, with the reason in French, when it could not be written whole.
     bool Close(QString& erreur);
 
