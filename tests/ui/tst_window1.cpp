@@ -4,7 +4,15 @@
 #include "ui/Style.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QToolTip>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -96,6 +104,7 @@ private slots:
     void amountsAtTheCeilingsShowWhole();
     void readableWithADarkTheme();
     void textsFitTheirControls();
+    void estimateLeavesTheWindow();
     void about_data();
     void about();
 };
@@ -443,6 +452,65 @@ void TestWindow1::textsFitTheirControls() {
                                     {"Facturation mensuelle moyenne", "61,880.00 €"}})
         QVERIFY(10 + QFontMetrics(gras).horizontalAdvance(legende) + 8 <
                 386 - 10 - QFontMetrics(gras).horizontalAdvance(montant));
+}
+
+void TestWindow1::estimateLeavesTheWindow() {
+    const Fenetre f;
+    QVERIFY(f.montrer());
+    QTemporaryDir dossier;
+    // Ctrl+C out of a text field: the estimate, as text and as a table.
+    f.w("PopupMenu1")->setFocus();
+    QTRY_VERIFY(f.w("PopupMenu1")->hasFocus());
+    MenuBar1::instance()->item("EditCopy")->trigger();
+    const QMimeData* copie = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copie->text().contains("Facturation mensuelle moyenne : 2,291.68 €"));
+    QVERIFY(copie->html().contains("<table"));
+    // How each amount is made.
+    const auto bulle = [&](const char* nom) {
+        QWidget* w = f.w(nom);
+        QHelpEvent aide(QEvent::ToolTip, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(w, &aide);
+        return QToolTip::text();
+    };
+    QCOMPARE(bulle("StaticText8"),
+             "4 poches × (4 AMI × 3.00 € + 2.20 € IFD) = 56.80 € par jour de traitement");
+    QVERIFY(bulle("Canvas1").contains("(56.80 €) n'en fait pas partie"));
+    // The sheet's own menu.
+    emit f.w("Canvas1")->customContextMenuRequested(QPoint(20, 20));
+    QStringList choix;
+    for (const QAction* a : f->findChild<QMenu*>("MenuFeuille")->actions())
+        choix << a->text();
+    QCOMPARE(choix, (QStringList{"Copier l'estimation", "Imprimer…", "Exporter en PDF…"}));
+    // A PDF where the user says, by default in the Documents folder.
+    MenuBar1::instance()->item("FileExportPdf")->trigger();
+    auto* dialogue = f->findChild<QFileDialog*>("ExportPdf");
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(dialogue->selectedFiles().value(0),
+             QDir(QDir(documents).exists() ? documents : QDir::homePath())
+                 .filePath("Estimation Tarivane " + QDate::currentDate().toString(Qt::ISODate) +
+                           ".pdf"));
+    dialogue->selectFile(dossier.filePath("estimation.pdf"));
+    static_cast<QDialog*>(dialogue)->accept();
+    QVERIFY(QFileInfo(dossier.filePath("estimation.pdf")).size() > 1000);
+    // A failed write says why and leaves nothing.
+    QVERIFY(QFile(dossier.filePath("fichier")).open(QIODevice::WriteOnly));
+    MenuBar1::instance()->item("FileExportPdf")->trigger();
+    dialogue = f->findChild<QFileDialog*>("ExportPdf");
+    dialogue->selectFile(dossier.filePath("fichier/estimation.pdf"));
+    static_cast<QDialog*>(dialogue)->accept();
+    auto* echec = f->findChild<QMessageBox*>("EchecPdf");
+    QVERIFY(echec && echec->text().endsWith(": un élément du chemin n'est pas un dossier."));
+    echec->close();
+    // Printed on one page, here into a file; the printer keeps its settings from one print to
+    // the next.
+    MenuBar1::instance()->item("FilePrint")->trigger();
+    auto* impression = f->findChild<QPrintDialog*>("Impression");
+    impression->printer()->setOutputFileName(dossier.filePath("imprime.pdf"));
+    impression->reject();
+    QTRY_VERIFY(!f->findChild<QPrintDialog*>("Impression"));
+    MenuBar1::instance()->item("FilePrint")->trigger();
+    f->findChild<QPrintDialog*>("Impression")->accept();
+    QVERIFY(QFileInfo(dossier.filePath("imprime.pdf")).size() > 1000);
 }
 
 void TestWindow1::about_data() {

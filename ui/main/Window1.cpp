@@ -9,10 +9,12 @@
 #include "ui/main/APropos.h"
 #include "ui/main/Canvas.h"
 #include "ui/main/Lien.h"
+#include "ui/main/Partage.h"
 #include "ui/settings/WPref.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
@@ -237,6 +239,25 @@ void Window1::CreateControls() {
             [this] { StaticText7_MouseDown(0, 0); });
     connect(menus->item(QStringLiteral("HelpAbout")), &QAction::triggered, this,
             [this] { montrerAPropos(this, rapport_); });
+
+    // The estimate leaves the window from the menus and from the sheet's own menu; each amount
+    // tells how it is made.
+    auto* partage = new Partage(this, [this] {
+        return Estimation(choix(), Defaut::Courants(), rapport_, QDate::currentDate());
+    });
+    connect(menus, &MenuBar1::copierEstimation, partage, &Partage::copier);
+    connect(menus->item(QStringLiteral("FilePrint")), &QAction::triggered, partage,
+            &Partage::imprimer);
+    connect(menus->item(QStringLiteral("FileExportPdf")), &QAction::triggered, partage,
+            &Partage::exporterPdf);
+    Canvas1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Canvas1, &QWidget::customContextMenuRequested, partage,
+            [partage, this](const QPoint& p) { partage->menuContextuel(Canvas1, p); });
+    const QLabel* montants[] = {StaticText8,  StaticText9,  StaticText10,
+                                StaticText11, StaticText12, StaticText13};
+    for (int i = 0; i < 6; ++i)
+        partage->expliquer(const_cast<QLabel*>(montants[i]), i);
+    partage->expliquer(Canvas1, -1);
     connect(Canvas1, &Canvas::Paint, this, &Window1::Canvas1_Paint);
     for (QComboBox* p : {PopupMenu1, PopupMenu2, PopupMenu3, PopupMenu4, PopupMenu5, PopupMenu6})
         connect(p, &QComboBox::currentIndexChanged, this, &Window1::calcul);

@@ -1,0 +1,106 @@
+#include "ui/main/Partage.h"
+
+#include "fees/PageEstimation.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QToolTip>
+
+Partage::Partage(QWidget* fenetre, std::function<Estimation()> estimation)
+    : QObject(fenetre), fenetre_(fenetre), estimation_(std::move(estimation)) {}
+
+Partage::~Partage() = default;
+
+void Partage::expliquer(QWidget* montant, int ligne) {
+    montant->setProperty("ligne", ligne);
+    montant->installEventFilter(this);
+}
+
+bool Partage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return false;
+    const Estimation e = estimation_();
+    const int ligne = watched->property("ligne").toInt();
+    const QString texte =
+        ligne < 0 ? e.formuleHebdomadaire() + u'\n' + e.formuleMensuelle()
+                  : (ligne < e.lignes().size() ? e.lignes()[ligne].formule : QString());
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), texte,
+                       static_cast<QWidget*>(watched));
+    return true;
+}
+
+void Partage::copier() {
+    const Estimation e = estimation_();
+    auto* donnees = new QMimeData;
+    donnees->setText(e.texte());
+    donnees->setHtml(e.html());
+    QGuiApplication::clipboard()->setMimeData(donnees);
+}
+
+void Partage::imprimer() {
+    if (!imprimante_) {
+        imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        imprimante_->setPageSize(QPageSize(QPageSize::A4));
+        imprimante_->setDocName(QStringLiteral("Estimation Tarivane"));
+    }
+    auto* dialogue = new QPrintDialog(imprimante_.get(), fenetre_);
+    dialogue->setObjectName(QStringLiteral("Impression"));
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    dialogue->setOptions(QAbstractPrintDialog::PrintToFile);
+    connect(dialogue, &QDialog::accepted, this, [this] {
+        QPainter peintre(imprimante_.get());
+        PageEstimation::Dessiner(peintre, estimation_());
+    });
+    dialogue->open();
+}
+
+void Partage::exporterPdf() {
+    const Estimation e = estimation_();
+    // In the user's Documents folder, or at home where there is none.
+    QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(dossier).exists())
+        dossier = QDir::homePath();
+    auto* dialogue = new QFileDialog(fenetre_, QStringLiteral("Exporter l'estimation en PDF"),
+                                     QDir(dossier).filePath(PageEstimation::NomFichier(e.date())),
+                                     QStringLiteral("Document PDF (*.pdf)"));
+    dialogue->setObjectName(QStringLiteral("ExportPdf"));
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    dialogue->setAcceptMode(QFileDialog::AcceptSave);
+    dialogue->setDefaultSuffix(QStringLiteral("pdf"));
+    connect(dialogue, &QFileDialog::fileSelected, this, &Partage::enregistrerPdf);
+    dialogue->open();
+}
+
+void Partage::enregistrerPdf(const QString& chemin) {
+    QString erreur;
+    if (PageEstimation::EcrirePdf(estimation_(), chemin, erreur))
+        return;
+    auto* avis = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("Exporter en PDF"),
+        QStringLiteral("L'estimation n'a pas pu être enregistrée dans « %1 » : %2.")
+            .arg(QDir::toNativeSeparators(chemin), erreur),
+        QMessageBox::Ok, fenetre_);
+    avis->setObjectName(QStringLiteral("EchecPdf"));
+    avis->setAttribute(Qt::WA_DeleteOnClose);
+    avis->open();
+}
+
+void Partage::menuContextuel(QWidget* feuille, const QPoint& position) {
+    auto* menu = new QMenu(feuille);
+    menu->setObjectName(QStringLiteral("MenuFeuille"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(QStringLiteral("Copier l'estimation"), this, &Partage::copier);
+    menu->addAction(QStringLiteral("Imprimer…"), this, &Partage::imprimer);
+    menu->addAction(QStringLiteral("Exporter en PDF…"), this, &Partage::exporterPdf);
+    menu->popup(feuille->mapToGlobal(position));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "fees/Estimation.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+// What leaves the window: the estimate copied, printed or kept as a PDF, and how each amount is
+// made, told when the pointer rests on it. The estimate is made only when asked for, so that a
+// recompute costs no more than before.
+class Partage : public QObject {
+    Q_OBJECT
+public:
+    Partage(QWidget* fenetre, std::function<Estimation()> estimation);
+    ~Partage() override;
+
+    // The amount's tooltip tells how it is made: a row (0 to 5) or, for -1, the sheet's totals.
+    void expliquer(QWidget* montant, int ligne);
+
+    // Plain text and a table in one clipboard item: a mail pastes text, a word processor a table.
+    void copier();
+    void imprimer();
+    void exporterPdf();
+    void menuContextuel(QWidget* feuille, const QPoint& position);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void enregistrerPdf(const QString& chemin);
+
+    QWidget* fenetre_;
+    std::function<Estimation()> estimation_;
+    std::unique_ptr<QPrinter> imprimante_;
+};
