@@ -113,7 +113,10 @@ FolderItem FolderItem::GetFolderItem(const QString& folder, const QString& name)
 
 bool FolderItem::Exists() const {
     struct stat st {};
-    return !isNil() && ::lstat(natif(path_).constData(), &st) == 0;
+    if (isNil())
+        return false;
+    // A folder that may not be looked into may hold it: that is to be told, not taken as none.
+    return ::lstat(natif(path_).constData(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR);
 }
 
 void FolderItem::SetVisible(bool visible) const {

@@ -38,7 +38,8 @@ public:
     bool isNil() const { return path_.isEmpty(); }
     const QString& path() const { return path_; }
 
-    // True when something of that name is there, be it a dangling link.
+    // True when something of that name is there, be it a dangling link, or may be there in a
+    // folder that cannot be looked into.
     bool Exists() const;
     void SetVisible(bool visible) const;
 

@@ -4,12 +4,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 // A temporary application folder for one test, put back as it was afterwards.
 class Dossier {
 public:
-    explicit Dossier(framework::FolderItem::Copie copie = framework::FolderItem::Copie::Portable) {
+    explicit Dossier(framework::FolderItem::Copie copie = framework::FolderItem::Copie::Portable)
+        : dir_(QDir(QFileInfo::exists("/tmp") ? "/tmp" : QDir::tempPath())
+                   .filePath("Tarivane-XXXXXX")) {
+        // In a folder any user may go through: some tests run as another user.
         framework::FolderItem::SetApplicationFolder(dir_.path(), copie);
     }
     ~Dossier() { framework::FolderItem::SetApplicationFolder({}); }
@@ -28,8 +32,8 @@ public:
     }
     // Every name in the folder, hidden ones too: a save must leave no temporary file behind.
     QStringList noms() const {
-        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                           QDir::NoDotAndDotDot);
+        return QDir(dir_.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
 
 private:

@@ -34,5 +34,5 @@ inline QString commeUtilisateur(const std::function<QString()>& f) {
     int statut = 0;
     ::waitpid(pid, &statut, 0);
     return WIFEXITED(statut) && WEXITSTATUS(statut) == 0 ? QString::fromUtf8(r)
-                                                          : QStringLiteral("<child failed>");
+                                                         : QStringLiteral("<child failed>");
 }
