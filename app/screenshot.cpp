@@ -1,23 +1,54 @@
-// Renders the calculator, alone and with its settings panel, to PNG files without a display.
+// Renders the pictures of the README without a display: the calculator alone, with its settings
+// panel, the same on a dark desktop theme, and the estimate's printed page.
 #include "app/App.h"
+#include "app/MenuBar1.h"
 #include "fees/Defaut.h"
+#include "fees/Estimation.h"
+#include "fees/PageEstimation.h"
 #include "framework/FolderItem.h"
 #include "ui/main/Window1.h"
 #include "ui/settings/WPref.h"
 
+#include <QAction>
 #include <QDir>
-#include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
+
+namespace {
+
+// The window and, on its right, its settings panel as shown, on one picture.
+QPixmap avecPanneau(Window1* fenetre, bool enregistrer) {
+    auto* panneau = fenetre->findChild<WPref*>();
+    if (!panneau || !panneau->isVisible())
+        MenuBar1::instance()->item(QStringLiteral("EditPreferences"))->trigger();
+    panneau = fenetre->findChild<WPref*>();
+    if (enregistrer)
+        panneau->findChild<QPushButton*>()->click();
+    QCoreApplication::processEvents();
+    const QPixmap principale = fenetre->grab();
+    const QPixmap reglages = panneau->grab();
+    const qreal ratio = principale.devicePixelRatio();
+    QPixmap ensemble(QSize(principale.width() + reglages.width(),
+                           std::max(principale.height(), reglages.height())));
+    ensemble.setDevicePixelRatio(ratio);
+    ensemble.fill(Qt::white);
+    QPainter p(&ensemble);
+    p.drawPixmap(0, 0, principale);
+    p.drawPixmap(QPointF(principale.width() / ratio, 0), reglages);
+    return ensemble;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Defaut::Initialiser();
     App app(argc, argv);
-    const QString dossier = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(dossier);
+    const QDir dossier(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    dossier.mkpath(QStringLiteral("."));
 
     // An empty application folder: the pictures show the built-in tariffs.
     QTemporaryDir vide;
@@ -27,32 +58,37 @@ int main(int argc, char* argv[]) {
     fenetre->show();
     QCoreApplication::processEvents();
     const QPixmap principale = fenetre->grab();
+    const QPixmap reglages = avecPanneau(fenetre, false);
 
-    // Opened as a click on the link opens it.
-    QWidget* lien = fenetre->findChild<QWidget*>(QStringLiteral("StaticText7"));
-    QMouseEvent clic(QEvent::MouseButtonPress, QPointF(50, 10), lien->mapToGlobal(QPointF(50, 10)),
-                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(lien, &clic);
-    QCoreApplication::processEvents();
-    WPref* panneau = fenetre->findChild<WPref*>();
-    const QPixmap reglages = panneau->grab();
-
-    const qreal ratio = principale.devicePixelRatio();
-    QPixmap ensemble(QSize(principale.width() + reglages.width(),
-                           std::max(principale.height(), reglages.height())));
-    ensemble.setDevicePixelRatio(ratio);
-    ensemble.fill(Qt::white);
+    // The page as printed, in French, at about the screen's resolution.
+    QImage page(579, 819, QImage::Format_RGB32);
+    page.fill(Qt::white);
     {
-        QPainter p(&ensemble);
-        p.drawPixmap(0, 0, principale);
-        p.drawPixmap(QPointF(principale.width() / ratio, 0), reglages);
+        QPainter peintre(&page);
+        PageEstimation::Dessiner(peintre, Estimation({4, 7, 1, 3, 7, 7, true, false},
+                                                     Defaut::Courants(), {}, QDate::currentDate(),
+                                                     QLocale(QLocale::French, QLocale::France)));
     }
-    const QString a = QDir(dossier).filePath(QStringLiteral("main-window.png"));
-    const QString b = QDir(dossier).filePath(QStringLiteral("main-window-with-settings.png"));
-    if (!principale.save(a) || !ensemble.save(b)) {
-        std::fprintf(stderr, "cannot write the pictures in %s\n", qPrintable(dossier));
-        return 1;
+
+    // On a dark desktop theme, just after a save.
+    QPalette sombre(QColor(60, 60, 60), QColor(35, 35, 35));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        sombre.setColor(role, QColor(235, 235, 235));
+    QApplication::setPalette(sombre);
+    const QPixmap sombres = avecPanneau(fenetre, true);
+
+    const std::pair<const char*, QImage> images[] = {
+        {"main-window.png", principale.toImage()},
+        {"main-window-with-settings.png", reglages.toImage()},
+        {"main-window-dark.png", sombres.toImage()},
+        {"estimation.png", page}};
+    for (const auto& [nom, image] : images) {
+        const QString chemin = dossier.filePath(QLatin1String(nom));
+        if (!image.save(chemin)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(chemin));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(chemin));
     }
-    std::printf("%s\n%s\n", qPrintable(a), qPrintable(b));
     return 0;
 }

@@ -2,13 +2,10 @@
 #include "framework/TextInputStream.h"
 #include "framework/TextOutputStream.h"
 #include "support/Dossier.h"
-#include "support/Utilisateur.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,22 +13,6 @@ using framework::FolderItem;
 using framework::TextInputStream;
 
 namespace {
-
-// Lowers the largest file this process may write, so that a write fails even for root.
-class LimiteDeTaille {
-public:
-    explicit LimiteDeTaille(rlim_t octets) {
-        getrlimit(RLIMIT_FSIZE, &avant_);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limite = avant_;
-        limite.rlim_cur = octets;
-        setrlimit(RLIMIT_FSIZE, &limite);
-    }
-    ~LimiteDeTaille() { setrlimit(RLIMIT_FSIZE, &avant_); }
-
-private:
-    rlimit avant_{};
-};
 
 // Writes lines through the program's stream; the reason when it fails.
 QString ecrire(const FolderItem& item, const QStringList& lignes) {
@@ -51,11 +32,8 @@ class TestFichiers : public QObject {
 private slots:
     void readLine_data();
     void readLine();
-    void writeThenRead();
     void streamDroppedWithoutCloseKeepsOldFile();
     void replacingKeepsPermissionsAndOwner();
-    void reasonsAreFrenchAndTrue_data();
-    void reasonsAreFrenchAndTrue();
     void neverResolvesOntoTheProgram();
 };
 
@@ -97,22 +75,6 @@ void TestFichiers::readLine() {
     QVERIFY(in.EndOfFile());
 }
 
-void TestFichiers::writeThenRead() {
-    const Dossier d;
-    const FolderItem item = FolderItem::GetFolderItem("Tarivane");
-    QVERIFY(!item.Exists());
-    QCOMPARE(ecrire(item, {"3.00", "é"}), QString());
-    QVERIFY(item.Exists());
-    QCOMPARE(d.contenu(), QByteArray("3.00\n\xC3\xA9\n"));
-    QCOMPARE(d.noms(), QStringList{"Tarivane"});
-    QString erreur;
-    auto in = item.OpenAsTextFile(erreur);
-    QVERIFY(in);
-    QCOMPARE(in->ReadLine(), QStringLiteral("3.00"));
-    QCOMPARE(in->ReadLine(), QStringLiteral("é"));
-    QVERIFY(in->EndOfFile());
-}
-
 void TestFichiers::streamDroppedWithoutCloseKeepsOldFile() {
     const Dossier d;
     QVERIFY(d.ecrire("old\n"));
@@ -143,48 +105,6 @@ void TestFichiers::replacingKeepsPermissionsAndOwner() {
         QCOMPARE(st.st_gid, gid_t(4343));
     }
     QCOMPARE(d.contenu(), QByteArray("new\n"));
-}
-
-void TestFichiers::reasonsAreFrenchAndTrue_data() {
-    QTest::addColumn<QString>("dossier"); // the file's folder, in the test folder
-    QTest::addColumn<int>("limite");      // a file size limit, or 0
-    QTest::addColumn<QString>("raison");  // %1: the test folder
-    QTest::newRow("a folder on the path is a file")
-        << "fichier/sous-dossier" << 0 << "un élément du chemin n'est pas un dossier";
-    QTest::newRow("a folder that cannot be made")
-        << "protege/config" << 0
-        << "le dossier « %1/protege/config » n'existe pas et n'a pas pu être créé : permission "
-           "refusée";
-    QTest::newRow("a folder that cannot be written") << "protege" << 0 << "permission refusée";
-    QTest::newRow("full disk or size limit")
-        << "ouvert" << 3 << "le fichier dépasse la taille permise";
-    QTest::newRow("links in a loop") << "boucle" << 0 << "des liens symboliques tournent en rond";
-    QTest::newRow("a name too long") << QString(300, u'n') << 0 << "le chemin est trop long";
-}
-
-void TestFichiers::reasonsAreFrenchAndTrue() {
-    QFETCH(QString, dossier);
-    QFETCH(int, limite);
-    QFETCH(QString, raison);
-    const Dossier d;
-    QVERIFY(d.ecrire("x", "fichier"));
-    QVERIFY(QFile::link(d.chemin("boucle"), d.chemin("boucle")));
-    QVERIFY(QDir().mkdir(d.chemin("protege")) && QDir().mkdir(d.chemin("ouvert")));
-    // Everyone may go through the test folder and write in "ouvert", nobody in "protege".
-    QVERIFY(QFile::setPermissions(d.chemin(""), QFile::ReadOther | QFile::ExeOther |
-                                                    QFile::ReadOwner | QFile::WriteOwner |
-                                                    QFile::ExeOwner));
-    QVERIFY(QFile::setPermissions(d.chemin("protege"), QFile::ReadOther | QFile::ExeOther));
-    QVERIFY(QFile::setPermissions(d.chemin("ouvert"),
-                                  QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
-    const FolderItem item = FolderItem::GetFolderItem(d.chemin(dossier), "Tarivane");
-    const QString erreur = commeUtilisateur([&] {
-        const LimiteDeTaille l(limite ? rlim_t(limite) : RLIM_INFINITY);
-        return ecrire(item, {"3.00", "2.20"});
-    });
-    QCOMPARE(erreur, raison.replace(QStringLiteral("%1"), QDir::cleanPath(d.chemin(""))));
-    QCOMPARE(d.noms(), (QStringList{"boucle", "fichier", "ouvert", "protege"}));
-    QVERIFY(QDir(d.chemin("protege")).isEmpty() && QDir(d.chemin("ouvert")).isEmpty());
 }
 
 void TestFichiers::neverResolvesOntoTheProgram() {
