@@ -1,6 +1,7 @@
 #include "app/App.h"
 
 #include "app/MenuBar1.h"
+#include <QDir>
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
@@ -45,8 +46,8 @@ App::App(int& argc, char** argv) : QApplication(argc, argv) {
 
     // The installed theme's icon, else the copy built into the program.
     QIcon copie;
-    for (int taille : {16, 32, 48, 64, 128, 256})
-        copie.addFile(QStringLiteral(":/icones/%1.png").arg(taille), QSize(taille, taille));
+    for (const QFileInfo& image : QDir(QStringLiteral(":/icones")).entryInfoList())
+        copie.addFile(image.filePath());
     setWindowIcon(QIcon::fromTheme(QStringLiteral("fr.tarivane.Tarivane"), copie));
 
     substituerTimes();

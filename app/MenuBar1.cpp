@@ -52,11 +52,11 @@ void MenuBar1::Untitled1() {
     edit->setObjectName(QStringLiteral("EditMenu"));
     connect(edit, &QMenu::aboutToShow, this, &MenuBar1::lirePressePapiers);
     edit->menuAction()->setObjectName(QStringLiteral("EditMenu"));
+    // The field's own signals bring the items' states up to date afterwards.
     const auto surChamp = [this](auto op) {
         return [this, op] {
             if (champ_)
                 (champ_->*op)();
-            majEdition();
         };
     };
     connect(ajouter(edit, "EditUndo", QStringLiteral("&Undo"), QKeySequence::Undo),

@@ -60,20 +60,21 @@ int main(int argc, char* argv[]) {
     const QPixmap principale = fenetre->grab();
     const QPixmap reglages = avecPanneau(fenetre, false);
 
-    // The page as printed, in French, at about the screen's resolution.
+    // The page as printed, in French, at about the screen's resolution, on a fixed day so that
+    // the picture changes only when the page does.
     QImage page(579, 819, QImage::Format_RGB32);
     page.fill(Qt::white);
     {
         QPainter peintre(&page);
         PageEstimation::Dessiner(peintre, Estimation({4, 7, 1, 3, 7, 7, true, false},
-                                                     Defaut::Courants(), {}, QDate::currentDate(),
+                                                     Defaut::Courants(), {}, QDate(2026, 12, 6),
                                                      QLocale(QLocale::French, QLocale::France)));
     }
 
     // On a dark desktop theme, just after a save.
-    QPalette sombre(QColor(60, 60, 60), QColor(35, 35, 35));
+    QPalette sombre(QColor(u"#3c3c3c"), QColor(u"#232323"));
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        sombre.setColor(role, QColor(235, 235, 235));
+        sombre.setColor(role, QColor(u"#ebebeb"));
     QApplication::setPalette(sombre);
     const QPixmap sombres = avecPanneau(fenetre, true);
 

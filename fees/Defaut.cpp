@@ -30,17 +30,17 @@ const Tarifs& Courants() {
 
 Valeur Lire(const Tarif& tarif, QStringView texte) {
     if (texte.trimmed().isEmpty())
-        return {0, Refus::Vide};
+        return {.refus = Refus::Vide};
     bool ok = false;
     const double v = framework::CDbl(texte, &ok);
     if (!ok)
-        return {0, Refus::PasUnNombre};
+        return {.refus = Refus::PasUnNombre};
     if (v < 0)
-        return {v, Refus::Negatif};
+        return {.refus = Refus::Negatif};
     if (v > tarif.plafond)
-        return {v, Refus::TropGrand};
+        return {.refus = Refus::TropGrand};
     // Adding zero turns -0 into 0, so that nothing ever shows a minus sign before a zero.
-    return {v + 0.0, Refus::Aucun};
+    return {.valeur = v + 0.0};
 }
 
 QList<int> LireFlux(framework::TextInputStream& flux) {
@@ -116,8 +116,7 @@ ResultatEcriture Ecriture(const std::array<QString, ListeTarifs.size()>& textes)
     } else if (auto flux = item.CreateTextFile(resultat.erreur)) {
         for (const QString& t : textes)
             flux->WriteLine(t);
-        if (flux->Close(resultat.erreur))
-            item.SetVisible(true);
+        flux->Close(resultat.erreur);
     }
     resultat.relu = Lecture();
     return resultat;

@@ -31,8 +31,6 @@ QString origine(const Defaut::RapportLecture& r) {
     QStringList numeros;
     QStringList libelles;
     for (int l : r.lignesIgnorees) {
-        if (l < 1 || l > int(ListeTarifs.size()))
-            continue;
         numeros << QString::number(l);
         libelles << QStringLiteral("« %1 »").arg(ListeTarifs[l - 1].libelle);
     }

@@ -20,11 +20,9 @@ void Dessiner(framework::Graphics& g, QColor fond, const QString& titre, double 
                  static_cast<int>((static_cast<double>(g.Width()) - g.StringWidth(titre)) / 2), y);
     y += 8;
     g.DrawLine(0, y, g.Width(), y);
-    g.SetBold(false);
     g.SetUnderline(false);
     y += g.TextSize() + 2;
 
-    g.SetBold(true);
     g.SetForeColor(Rouge);
     g.DrawString(QStringLiteral("Facturation hebdomadaire"), x, y);
     MiseEnForme(g, hebdomadaire, y, locale);

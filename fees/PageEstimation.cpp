@@ -28,10 +28,10 @@ constexpr double Droite = LargeurPage - 200;
 constexpr double Largeur = Droite - Gauche;
 constexpr double Retrait = 15; // between a cell's edge and its text
 
-const QColor Noir(0, 0, 0);
+const QColor Noir(Qt::black);
 const QColor Gris(90, 90, 90);
 const QColor Filet(190, 190, 190);
-const QColor Bleu(0, 0, 255);        // the amounts' colour in the window
+const QColor Bleu(Qt::blue); // the amounts' colour in the window
 const QColor Bandeau(216, 253, 244); // the window's background
 
 QFont police(double points, bool gras = false, bool italique = false) {

@@ -119,19 +119,6 @@ bool FolderItem::Exists() const {
     return ::lstat(natif(path_).constData(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR);
 }
 
-void FolderItem::SetVisible(bool visible) const {
-#ifdef Q_OS_MACOS
-    struct stat st {};
-    const QByteArray native = natif(path_);
-    if (::lstat(native.constData(), &st) == 0)
-        ::lchflags(native.constData(),
-                   visible ? (st.st_flags & ~UF_HIDDEN) : (st.st_flags | UF_HIDDEN));
-#else
-    // Elsewhere a file is hidden only by a leading dot in its name, which is fixed.
-    Q_UNUSED(visible);
-#endif
-}
-
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile(QString& erreur) const {
     const QByteArray chemin = natif(path_);
     // Looked at before it is opened: opening a device or a pipe may block or act on it.
@@ -151,16 +138,11 @@ std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile(QString& erreur) con
     }
     QByteArray bytes(TextInputStream::MaxBytes, Qt::Uninitialized);
     qsizetype lus = 0;
-    while (lus < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + lus, static_cast<size_t>(bytes.size() - lus));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n < 0)
-                erreur = Raison(errno);
-            break;
-        }
-        lus += n;
+    for (ssize_t n = 1; n > 0 && lus < bytes.size(); lus += n) {
+        n = ::read(fd, bytes.data() + lus, static_cast<size_t>(bytes.size() - lus));
+        if (n < 0)
+            erreur = Raison(errno);
+        n = std::max<ssize_t>(n, 0);
     }
     ::close(fd);
     if (!erreur.isEmpty())
@@ -208,12 +190,8 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile(QString& erreur) co
     const mode_t masque = ::umask(0);
     ::umask(masque);
     ::fchmod(fd, existe ? (st.st_mode & 07777) : (0666 & ~masque));
-    if (existe && ::geteuid() == 0 && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
-        erreur = Raison(errno);
-        ::close(fd);
-        ::unlink(modele.constData());
-        return nullptr;
-    }
+    if (existe && ::geteuid() == 0)
+        (void)!::fchown(fd, st.st_uid, st.st_gid); // where the file system keeps owners
     return std::make_unique<TextOutputStream>(fd, QFile::decodeName(modele), cible);
 }
 

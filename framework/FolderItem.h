@@ -41,7 +41,6 @@ public:
     // True when something of that name is there, be it a dangling link, or may be there in a
     // folder that cannot be looked into.
     bool Exists() const;
-    void SetVisible(bool visible) const;
 
     // A stream on a new file that replaces the old one only when closed successfully. Only a
     // regular file is ever replaced (through a link, the file it points to); anything else is

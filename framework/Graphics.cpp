@@ -8,7 +8,6 @@ namespace framework {
 
 Graphics::Graphics(QPaintDevice* device, QSize logicalSize) : device_(device), size_(logicalSize) {
     font_.setStyleHint(QFont::Serif);
-    font_.setPixelSize(12);
 }
 
 Graphics::Graphics(QPainter& painter, QSize logicalSize) : Graphics(nullptr, logicalSize) {

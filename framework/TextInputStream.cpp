@@ -12,8 +12,7 @@ QString TextInputStream::ReadLine() {
     tooLong_ = length > MaxLineBytes;
     const QString line = QString::fromUtf8(bytes_.constData() + position_,
                                            std::min(length, MaxLineBytes));
-    if (end < bytes_.size() && bytes_[end] == '\r' && end + 1 < bytes_.size() &&
-        bytes_[end + 1] == '\n')
+    if (QByteArrayView(bytes_).sliced(end).startsWith("\r\n"))
         ++end;
     position_ = std::min(end + 1, bytes_.size());
     return line;

@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFileInfo>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -43,6 +45,7 @@ private slots:
     void editItemsWithoutAField();
     void qtSpeaksFrench();
     void withoutADisplay();
+    void picturesOfTheReadme();
     void quitEndsTheEventLoop();
 
 private:
@@ -54,6 +57,8 @@ private:
 };
 
 void TestMenuBar::initTestCase() {
+    // Before any focus: out of a text field, only Copy can act.
+    QVERIFY(!item("EditUndo")->isEnabled() && item("EditCopy")->isEnabled());
     fenetre_ = std::make_unique<Fenetre>();
     QVERIFY(fenetre_->montrer());
     // One menu bar, the window's, built once.
@@ -135,6 +140,13 @@ void TestMenuBar::qtSpeaksFrench() {
 }
 
 void TestMenuBar::withoutADisplay() {
+    // With one, it starts and runs until it is told to quit.
+    QProcess lance;
+    lance.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    lance.start(QStringLiteral(TARIVANE_PROGRAMME), {});
+    QVERIFY(!lance.waitForFinished(1500));
+    lance.kill();
+    lance.waitForFinished();
     QProcess programme;
     programme.setProcessEnvironment(QProcessEnvironment());
     programme.start(QStringLiteral(TARIVANE_PROGRAMME), {});
@@ -145,6 +157,30 @@ void TestMenuBar::withoutADisplay() {
     QVERIFY2(erreur.startsWith("Tarivane a besoin d'une session graphique") &&
                  erreur.contains("xvfb-run"),
              qPrintable(erreur));
+}
+
+void TestMenuBar::picturesOfTheReadme() {
+    QTemporaryDir dossier;
+    QProcess rendu;
+    rendu.start(QStringLiteral(TARIVANE_CAPTURES), {dossier.path()});
+    QVERIFY(rendu.waitForFinished(30000) && rendu.exitCode() == 0);
+    // What the README shows is what the program draws today, but for a few pixels of
+    // anti-aliasing: the window, on a dark theme with its panel just saved, and the page.
+    for (const char* nom : {"main-window.png", "main-window-dark.png", "estimation.png"}) {
+        const QImage vu(dossier.filePath(nom));
+        const QImage montre(QStringLiteral(TARIVANE_SOURCES "/screenshots/") + nom);
+        QCOMPARE(vu.size(), montre.size());
+        int ecarts = 0;
+        for (int y = 0; y < vu.height(); ++y)
+            for (int x = 0; x < vu.width(); ++x) {
+                const QColor a = vu.pixelColor(x, y), b = montre.pixelColor(x, y);
+                ecarts += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                              std::abs(a.blue() - b.blue()) >
+                          96;
+            }
+        QVERIFY2(ecarts <= vu.width() * vu.height() / 500, qPrintable(QString::number(ecarts)));
+    }
+    QVERIFY(QFileInfo::exists(dossier.filePath("main-window-with-settings.png")));
 }
 
 void TestMenuBar::quitEndsTheEventLoop() {

@@ -37,6 +37,7 @@ class TestEstimation : public QObject {
 private slots:
     void modele_data();
     void modele();
+    void formuleHebdomadaire();
     void texteEtHtml();
     void pdf_data();
     void pdf();
@@ -59,6 +60,13 @@ void TestEstimation::modele_data() {
            "ou débranchements × (5 AMI × 3,10 € + 2,20 € IFD) = 35,40 € par jour de traitement"
         << "Tarifs lus dans le fichier de paramètres « /x/Tarivane ». Ligne 2 ignorée : "
            "« Indemnités de déplacements (€) » garde sa valeur par défaut.";
+    QTest::newRow("DPCA, a file with two ignored lines")
+        << Dpca << Tarifs{} << Defaut::RapportLecture{"/x/Tarivane", "", {2, 4}}
+        << "Nombre de dimanches et jour fériés par semaine|1|ISD|31,20 €|1 dimanche × 4 poches "
+           "× 7,80 € = 31,20 € par semaine"
+        << "Tarifs lus dans le fichier de paramètres « /x/Tarivane ». Lignes 2 et 4 ignorées : "
+           "« Indemnités de déplacements (€) » et « Majoration de nuit (€) » gardent leur valeur "
+           "par défaut.";
     QTest::newRow("a file that could not be read")
         << Dpca << Tarifs{} << Defaut::RapportLecture{"/x/Tarivane", "permission refusée", {}}
         << "Nombre de dimanches et jour fériés par semaine|1|ISD|31,20 €|1 dimanche × 4 poches "
@@ -87,6 +95,17 @@ void TestEstimation::modele() {
     QCOMPARE(e.tarifs()[4].libelle, "Nombre d'AMI pour un chgt de poche");
     QCOMPARE(e.tarifs()[4].valeur, framework::Format(tarifs.Poches, Motifs::Champ, Francais));
     QCOMPARE(e.provenance(), source);
+}
+
+void TestEstimation::formuleHebdomadaire() {
+    // The per-day first row is not one of the weekly terms.
+    QCOMPARE(Estimation(Dpa, Tarifs{}, {}, Jour, Francais).formuleHebdomadaire(),
+             "Somme des montants de la semaine : 198,80 € (branchements ou débranchements de la "
+             "semaine) + 84,00 € (pansements) + 15,60 € (dimanches et jours fériés) + 64,05 € "
+             "(actes de nuit) + 84,00 € (surveillance) = 446,45 €. Le montant par jour de "
+             "traitement (28,40 €) n'en fait pas partie : la semaine le compte déjà. La somme est "
+             "faite sur les montants non arrondis ; elle peut différer d'un centime de celle des "
+             "lignes arrondies.");
 }
 
 void TestEstimation::texteEtHtml() {

@@ -1,4 +1,5 @@
 #include "framework/FolderItem.h"
+#include "framework/Raison.h"
 #include "framework/TextInputStream.h"
 #include "framework/TextOutputStream.h"
 #include "support/Dossier.h"
@@ -34,6 +35,7 @@ private slots:
     void readLine();
     void streamDroppedWithoutCloseKeepsOldFile();
     void replacingKeepsPermissionsAndOwner();
+    void anUnknownCauseIsNumbered();
     void neverResolvesOntoTheProgram();
 };
 
@@ -105,6 +107,10 @@ void TestFichiers::replacingKeepsPermissionsAndOwner() {
         QCOMPARE(st.st_gid, gid_t(4343));
     }
     QCOMPARE(d.contenu(), QByteArray("new\n"));
+}
+
+void TestFichiers::anUnknownCauseIsNumbered() {
+    QCOMPARE(framework::Raison(4242), QStringLiteral("erreur du système n° 4242"));
 }
 
 void TestFichiers::neverResolvesOntoTheProgram() {

@@ -84,6 +84,7 @@ void TestNumber::cdbl_data() {
     QTest::newRow("grouping") << "1,234.5" << C << non;
     QTest::newRow("French grouping") << "1\u202F234" << Francais << non;
     QTest::newRow("exponent") << "1e3" << C << non;
+    QTest::newRow("two separators") << "1.2,3" << C << non;
     QTest::newRow("trailing junk, or an amount") << "3,00 €" << C << non;
     QTest::newRow("sign only") << "-" << C << non;
     QTest::newRow("double sign") << "--1" << C << non;

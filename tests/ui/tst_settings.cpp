@@ -88,6 +88,10 @@ void TestSettings::panelLayout() {
         QCOMPARE(fond(*f, i), QColor(255, 255, 102));
     }
     QCOMPARE(p->findChild<QPushButton*>()->focusPolicy(), Qt::NoFocus);
+    QVERIFY(!message(*f)->isVisible());
+    // A field taking the focus has its value selected, so that typing replaces it.
+    EF(*f, 3)->setFocus(Qt::OtherFocusReason);
+    QTRY_COMPARE(EF(*f, 3)->selectedText(), QStringLiteral("9.15"));
 }
 
 void TestSettings::saveRoundTrip() {
@@ -162,7 +166,7 @@ void TestSettings::refusedValues() {
     // Whole, inside the panel.
     const QRect place = message(*f)->geometry();
     QVERIFY(f->panneau()->rect().contains(place));
-    QVERIFY(place.top() >= 155);
+    QCOMPARE(place.topLeft(), QPoint(10, 155));
     QVERIFY(message(*f)->heightForWidth(place.width()) <= place.height());
     QCOMPARE(fond(*f, champ), QColor(255, 190, 190));
     QCOMPARE(fond(*f, champ == 2 ? 1 : 2), QColor(255, 255, 102));

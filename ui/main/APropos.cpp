@@ -3,7 +3,7 @@
 #include "fees/Motifs.h"
 #include "framework/Number.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 
@@ -24,7 +24,6 @@ void montrerAPropos(QWidget* fenetre, const Defaut::RapportLecture& provenance) 
     auto* boite = new QMessageBox(fenetre);
     boite->setObjectName(QStringLiteral("APropos"));
     boite->setWindowTitle(QStringLiteral("À propos de Tarivane"));
-    boite->setIconPixmap(QGuiApplication::windowIcon().pixmap(64, 64));
     boite->setTextFormat(Qt::PlainText);
     boite->setText(QStringLiteral("Tarivane %1\nHonoraires infirmiers en dialyse péritonéale "
                                   "(DPCA et DPA).")

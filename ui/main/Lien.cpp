@@ -18,7 +18,7 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
         if (action == pressAction())
-            emit static_cast<Lien*>(widget())->MouseDown(0, 0);
+            emit static_cast<Lien*>(widget())->Activation();
     }
 };
 
@@ -54,7 +54,7 @@ void Lien::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        emit MouseDown(0, 0);
+        emit Activation();
         break;
     default:
         QLabel::keyPressEvent(event);

@@ -12,6 +12,8 @@ public:
 
 signals:
     void MouseDown(int x, int y);
+    // From the keyboard or a screen reader, as a click.
+    void Activation();
     void MouseEnter();
     void MouseExit();
 

@@ -232,11 +232,12 @@ void Window1::CreateControls() {
     // Handlers only once every initial value is in place.
     auto* lien = static_cast<Lien*>(StaticText7);
     connect(lien, &Lien::MouseDown, this, &Window1::StaticText7_MouseDown);
+    connect(lien, &Lien::Activation, this, &Window1::basculerPanneau);
     connect(lien, &Lien::MouseEnter, this, &Window1::StaticText7_MouseEnter);
     connect(lien, &Lien::MouseExit, this, &Window1::StaticText7_MouseExit);
     const MenuBar1* menus = MenuBar1::instance();
     connect(menus->item(QStringLiteral("EditPreferences")), &QAction::triggered, this,
-            [this] { StaticText7_MouseDown(0, 0); });
+            &Window1::basculerPanneau);
     connect(menus->item(QStringLiteral("HelpAbout")), &QAction::triggered, this,
             [this] { montrerAPropos(this, rapport_); });
 
@@ -253,10 +254,10 @@ void Window1::CreateControls() {
     Canvas1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Canvas1, &QWidget::customContextMenuRequested, partage,
             [partage, this](const QPoint& p) { partage->menuContextuel(Canvas1, p); });
-    const QLabel* montants[] = {StaticText8,  StaticText9,  StaticText10,
+    QLabel* const montants[] = {StaticText8,  StaticText9,  StaticText10,
                                 StaticText11, StaticText12, StaticText13};
     for (int i = 0; i < 6; ++i)
-        partage->expliquer(const_cast<QLabel*>(montants[i]), i);
+        partage->expliquer(montants[i], i);
     partage->expliquer(Canvas1, -1);
     connect(Canvas1, &Canvas::Paint, this, &Window1::Canvas1_Paint);
     for (QComboBox* p : {PopupMenu1, PopupMenu2, PopupMenu3, PopupMenu4, PopupMenu5, PopupMenu6})
@@ -343,6 +344,11 @@ WPref* Window1::panneau() {
 }
 
 bool Window1::StaticText7_MouseDown(int, int) {
+    basculerPanneau();
+    return false;
+}
+
+void Window1::basculerPanneau() {
     WPref* pref = panneau();
     if (pref->isVisible()) {
         pref->hide();
@@ -350,7 +356,6 @@ bool Window1::StaticText7_MouseDown(int, int) {
         pref->ShowWithin(this);
         pref->donnerFocus();
     }
-    return false;
 }
 
 void Window1::StaticText7_MouseEnter() {
@@ -373,8 +378,7 @@ void Window1::showEvent(QShowEvent* event) {
     }
 }
 
-void Window1::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
+void Window1::moveEvent(QMoveEvent*) {
     if (panneau_ && panneau_->isVisible())
         panneau_->placer(this);
 }

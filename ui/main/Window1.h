@@ -43,6 +43,8 @@ private:
     void Canvas1_Paint(framework::Graphics& g);
     void RB_Action(int index);
     bool StaticText7_MouseDown(int x, int y);
+    // Shows the settings panel, or hides it when it is shown.
+    void basculerPanneau();
     void StaticText7_MouseEnter();
     void StaticText7_MouseExit();
 

@@ -20,8 +20,8 @@ constexpr int Largeur = 300;
 constexpr int Hauteur = 174;
 const QColor Jaune(255, 255, 102);
 const QColor Rose(255, 190, 190);
-const QColor Erreur(170, 0, 0);
-const QColor Confirmation(0, 100, 0);
+const QColor Erreur(Qt::darkRed);
+const QColor Confirmation(Qt::darkGreen);
 
 // A refused text is quoted whole when short; a long one would not fit in the panel.
 QString cite(const QString& texte) {
