@@ -50,9 +50,7 @@ private slots:
 
 private:
     static QAction* item(const char* name) { return MenuBar1::instance()->item(name); }
-    QLineEdit* champ(int i) const {
-        return fenetre_->panneau()->findChild<QLineEdit*>(QStringLiteral("EF(%1)").arg(i));
-    }
+    QLineEdit* champ(int i) const { return fenetre_->champ(i); }
     std::unique_ptr<Fenetre> fenetre_;
 };
 

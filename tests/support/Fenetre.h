@@ -6,17 +6,23 @@
 #include "ui/settings/WPref.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 // The main window opened on a temporary application folder, holding the given settings file
 // (none when null), and its controls and those of its settings panel by name.
 class Fenetre {
 public:
-    explicit Fenetre(const QByteArray& fichier = {}) {
+    // Shown, with its panel when asked.
+    enum Ouverture { Cachee, Montree, AvecPanneau };
+    explicit Fenetre(const QByteArray& fichier = {}, Ouverture ouverture = Cachee) {
         Defaut::Initialiser();
         if (!fichier.isNull())
             dossier_.ecrire(fichier);
         fenetre_ = Window1::instance();
+        if (ouverture != Cachee && montrer() && ouverture == AvecPanneau)
+            basculer();
     }
     ~Fenetre() { delete fenetre_; }
     Fenetre(const Fenetre&) = delete;
@@ -40,6 +46,14 @@ public:
     // A click on the "Paramétrage" link.
     void basculer() const { QTest::mouseClick(w<QLabel>("StaticText7"), Qt::LeftButton); }
     WPref* panneau() const { return fenetre_->findChild<WPref*>(); }
+    QLineEdit* champ(int i) const {
+        return panneau()->findChild<QLineEdit*>(QStringLiteral("EF(%1)").arg(i));
+    }
+    QLabel* message() const { return panneau()->findChild<QLabel*>("Message"); }
+    // A click on "Enregistrer".
+    void enregistrer() const {
+        QTest::mouseClick(panneau()->findChild<QPushButton*>(), Qt::LeftButton);
+    }
 
 private:
     Dossier dossier_;

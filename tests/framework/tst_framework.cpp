@@ -1,9 +1,17 @@
 #include "fees/Motifs.h"
+#include "framework/FolderItem.h"
 #include "framework/Number.h"
+#include "framework/Raison.h"
+#include "framework/TextOutputStream.h"
+#include "support/Dossier.h"
 
+#include <QCoreApplication>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using framework::CDbl;
+using framework::FolderItem;
 using framework::Format;
 using framework::Str;
 
@@ -17,9 +25,20 @@ QString enFrancais(QString texte) {
     return texte.replace(u',', QChar(0x202F)).replace(u'.', u',');
 }
 
+// Writes lines through the program's stream; the reason when it fails.
+QString ecrire(const FolderItem& item, const QStringList& lignes) {
+    QString erreur;
+    if (auto flux = item.CreateTextFile(erreur)) {
+        for (const QString& l : lignes)
+            flux->WriteLine(l);
+        flux->Close(erreur);
+    }
+    return erreur;
+}
+
 } // namespace
 
-class TestNumber : public QObject {
+class TestFramework : public QObject {
     Q_OBJECT
 private slots:
     void format_data();
@@ -27,9 +46,12 @@ private slots:
     void cdbl_data();
     void cdbl();
     void whatTheFieldsShowReadsBackInEveryLocale();
+    void replacingKeepsPermissionsAndOwner();
+    void anUnknownCauseIsNumbered();
+    void neverResolvesOntoTheProgram();
 };
 
-void TestNumber::format_data() {
+void TestFramework::format_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("inC");
@@ -56,7 +78,7 @@ void TestNumber::format_data() {
                                           << "0.30000000000000004";
 }
 
-void TestNumber::format() {
+void TestFramework::format() {
     QFETCH(double, value);
     QFETCH(QString, pattern);
     QFETCH(QString, inC);
@@ -67,7 +89,7 @@ void TestNumber::format() {
     QCOMPARE(ecrit(Francais), enFrancais(inC));
 }
 
-void TestNumber::cdbl_data() {
+void TestFramework::cdbl_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<double>("expected"); // NaN: not a number
@@ -92,7 +114,7 @@ void TestNumber::cdbl_data() {
     QTest::newRow("beyond the doubles") << "1" + QString(400, u'0') << C << non;
 }
 
-void TestNumber::cdbl() {
+void TestFramework::cdbl() {
     QFETCH(QString, text);
     QFETCH(QLocale, locale);
     QFETCH(double, expected);
@@ -101,7 +123,7 @@ void TestNumber::cdbl() {
     QCOMPARE(ok, !std::isnan(expected));
 }
 
-void TestNumber::whatTheFieldsShowReadsBackInEveryLocale() {
+void TestFramework::whatTheFieldsShowReadsBackInEveryLocale() {
     const auto locales =
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     QVERIFY(locales.size() > 100);
@@ -115,5 +137,43 @@ void TestNumber::whatTheFieldsShowReadsBackInEveryLocale() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestNumber)
-#include "tst_number.moc"
+void TestFramework::replacingKeepsPermissionsAndOwner() {
+    const Dossier d;
+    QVERIFY(d.ecrire("old\n"));
+    const QByteArray chemin = QFile::encodeName(d.chemin());
+    QCOMPARE(::chmod(chemin, 0640), 0);
+    const bool root = ::geteuid() == 0;
+    if (root)
+        QCOMPARE(::chown(chemin, 4242, 4343), 0);
+    QCOMPARE(ecrire(FolderItem::GetFolderItem("Tarivane"), {"new"}), QString());
+    struct stat st {};
+    QCOMPARE(::stat(chemin, &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0640));
+    if (root) {
+        QCOMPARE(st.st_uid, uid_t(4242));
+        QCOMPARE(st.st_gid, gid_t(4343));
+    }
+    QCOMPARE(d.contenu(), QByteArray("new\n"));
+}
+
+void TestFramework::anUnknownCauseIsNumbered() {
+    QCOMPARE(framework::Raison(4242), QStringLiteral("erreur du système n° 4242"));
+}
+
+void TestFramework::neverResolvesOntoTheProgram() {
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    QVERIFY(FolderItem::GetFolderItem(program.absolutePath(), program.fileName()).isNil());
+    // Nor through another name for the same file.
+    const Dossier d;
+    QVERIFY(QFile::link(program.absoluteFilePath(), d.chemin()));
+    QVERIFY(FolderItem::GetFolderItem("Tarivane").isNil());
+    QString erreur;
+    QVERIFY(!FolderItem::GetFolderItem("Tarivane").CreateTextFile(erreur));
+    QVERIFY(!erreur.isEmpty());
+    // The real folder of a test program is a portable copy's.
+    FolderItem::SetApplicationFolder({});
+    QCOMPARE(FolderItem::SorteDeCopie(), FolderItem::Copie::Portable);
+}
+
+QTEST_GUILESS_MAIN(TestFramework)
+#include "tst_framework.moc"

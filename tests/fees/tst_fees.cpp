@@ -1,0 +1,515 @@
+#include "fees/Calcul.h"
+#include "fees/Defaut.h"
+#include "fees/Estimation.h"
+#include "fees/Motifs.h"
+#include "fees/PageEstimation.h"
+#include "framework/Number.h"
+#include "support/Dossier.h"
+#include "support/Utilisateur.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+#include <bit>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+using framework::FolderItem;
+
+Q_DECLARE_METATYPE(Choix)
+Q_DECLARE_METATYPE(Tarifs)
+Q_DECLARE_METATYPE(Montants)
+Q_DECLARE_METATYPE(Defaut::RapportLecture)
+
+namespace {
+
+constexpr Choix Dpca{4, 7, 1, 3, 7, 7, true, false};
+constexpr Choix Dpa{2, 7, 1, 7, 7, 7, false, true};
+const QLocale Francais(QLocale::French, QLocale::France);
+const QDate Jour(2026, 12, 6);
+const std::array<QString, 5> Affiches{"3.00", "2.20", "7.80", "9.15", "4.00"};
+const char* const Defauts = "3 2.2 7.8 9.15 4";
+
+QList<double> tous(const Montants& m) {
+    return {m.journee, m.semainePoches, m.pansements,   m.dimanches,
+            m.nuits,   m.surveillance,  m.hebdomadaire, m.mensuelle};
+}
+
+// What a reading left: the lines ignored, then the values in use, each as its shortest exact
+// text ("-0" and 0 differ, so do 2.2 and 2.2000001).
+QString lu(const Defaut::RapportLecture& r) {
+    QStringList out;
+    for (int l : r.lignesIgnorees)
+        out << QString::number(l);
+    out << u"|"_qs;
+    for (const Tarif& t : ListeTarifs)
+        out << framework::Str(Defaut::Courants().*t.valeur, QLocale::c());
+    return (r.erreur + u' ' + out.join(u' ')).trimmed();
+}
+
+// What a folder holds, links and kinds included, to see that nothing changed.
+QStringList etat(const QString& dossier) {
+    QStringList out;
+    for (const QFileInfo& f : QDir(dossier).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                          QDir::System | QDir::NoDotAndDotDot)) {
+        QFile fichier(f.filePath());
+        out << f.fileName() + u' ' + f.symLinkTarget() + u' ' + QString::number(f.size()) +
+                   (f.isFile() && fichier.open(QIODevice::ReadOnly) ? fichier.read(64).toHex()
+                                                                    : QByteArray());
+    }
+    return out;
+}
+
+QString sortie(const QString& programme, const QStringList& arguments) {
+    QProcess p;
+    p.start(programme, arguments);
+    p.waitForFinished();
+    // Extracted text loses the kind of space: a French group separator reads as a plain one.
+    return QString::fromUtf8(p.readAllStandardOutput()).replace(QChar(0x202F), ' ');
+}
+
+} // namespace
+
+class TestFees : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Defaut::Initialiser(); }
+    void cleanup() { QFile::remove(FolderItem::GetConfigItem("Tarivane").path()); }
+    // The computation.
+    void montants_data();
+    void montants();
+    void exactDoublesOfTheStatedOrder_data();
+    void exactDoublesOfTheStatedOrder();
+    // The settings file.
+    void lecture_data();
+    void lecture();
+    void hostilePlaces_data();
+    void hostilePlaces();
+    void saveWritesTextsAsGivenAndReadsThemBack();
+    void whereTheFileLives_data();
+    void whereTheFileLives();
+    // The estimate.
+    void modele_data();
+    void modele();
+    void formuleHebdomadaire();
+    void texteEtHtml();
+    void pdf_data();
+    void pdf();
+};
+
+void TestFees::montants_data() {
+    QTest::addColumn<Choix>("choix");
+    QTest::addColumn<Tarifs>("tarifs");
+    // day, week of bags, dressings, Sundays, nights, surveillance, weekly, monthly
+    QTest::addColumn<QString>("attendus");
+    QTest::newRow("five AMI per bag; dressings stay four AMI")
+        << Choix{4, 7, 1, 3, 7, 7, true, false} << Tarifs{3.0, 2.2, 7.8, 9.15, 5}
+        << "68.80 481.60 36.00 31.20 64.05 0.00 612.85 2,655.68";
+    QTest::newRow("every count zero") << Choix{0, 1, 0, 0, 0, 0, true, false} << Tarifs{}
+                                      << "0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00";
+    QTest::newRow("DPCA never bills surveillance")
+        << Choix{0, 1, 0, 0, 0, 14, true, false} << Tarifs{}
+        << "0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00";
+    QTest::newRow("weekly twelve gives monthly fifty-two")
+        << Choix{0, 1, 0, 1, 0, 0, true, false} << Tarifs{3, 0, 0, 0, 0}
+        << "0.00 0.00 12.00 0.00 0.00 0.00 12.00 52.00";
+    QTest::newRow("half cents: the total is made from unrounded terms")
+        << Choix{1, 1, 1, 0, 1, 0, true, false} << Tarifs{0, 0, 7.805, 9.155, 4}
+        << "0.00 0.00 0.00 7.81 9.16 0.00 16.96 73.49";
+}
+
+void TestFees::montants() {
+    QFETCH(Choix, choix);
+    QFETCH(Tarifs, tarifs);
+    QFETCH(QString, attendus);
+    QStringList groupes;
+    for (double v : tous(Calcul(choix, tarifs)))
+        groupes << framework::Format(v, u"#,###.00", QLocale::c());
+    QCOMPARE(groupes.join(u' '), attendus);
+}
+
+void TestFees::exactDoublesOfTheStatedOrder_data() {
+    QTest::addColumn<Choix>("choix");
+    QTest::addColumn<Tarifs>("tarifs");
+    QTest::addColumn<Montants>("attendus");
+    // Inputs where another grouping of a product, another order of the weekly sum, 52/12 taken
+    // at once or a fused multiply-add would each change at least one bit of one amount.
+    QTest::newRow("six bags, three days")
+        << Choix{6, 3, 4, 5, 6, 3, false, true} << Tarifs{3.81, 3.62, 10.56, 5.65, 5.0}
+        << Montants{0x1.100a3d70a3d70p+7, 0x1.980f5c28f5c28p+8, 0x1.30ccccccccccdp+6,
+                    0x1.fae147ae147aep+7, 0x1.0f33333333334p+5, 0x1.c933333333333p+5,
+                    0x1.9e5ffffffffffp+9, 0x1.c0e7fffffffffp+11};
+    QTest::newRow("three bags, thirteen nights")
+        << Choix{3, 3, 6, 1, 13, 3, false, true} << Tarifs{3.52, 2.0, 11.28, 16.42, 3.75}
+        << Montants{0x1.6cccccccccccdp+5, 0x1.119999999999ap+7, 0x1.c28f5c28f5c29p+3,
+                    0x1.96147ae147ae1p+7, 0x1.aaeb851eb8520p+7, 0x1.3cccccccccccdp+5,
+                    0x1.2f7d70a3d70a5p+9, 0x1.48c7e4b17e4b3p+11};
+}
+
+void TestFees::exactDoublesOfTheStatedOrder() {
+    QFETCH(Choix, choix);
+    QFETCH(Tarifs, tarifs);
+    QFETCH(Montants, attendus);
+    QList<quint64> vus, bits;
+    for (double v : tous(Calcul(choix, tarifs)))
+        vus << std::bit_cast<quint64>(v);
+    for (double v : tous(attendus))
+        bits << std::bit_cast<quint64>(v);
+    QCOMPARE(vus, bits);
+}
+
+void TestFees::lecture_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("attendu"); // ignored lines | values in use
+    QTest::newRow("no file") << QByteArray() << "| 3 2.2 7.8 9.15 4";
+    QTest::newRow("five lines") << QByteArray("3.10\n2.50\n8.00\n9.40\n5\n") << "| 3.1 2.5 8 9.4 5";
+    QTest::newRow("seven lines: the first five")
+        << QByteArray("1\n2\n3\n4\n5\n6\n7\n") << "| 1 2 3 4 5";
+    QTest::newRow("three lines: the rest as it was")
+        << QByteArray("1\n2\n3\n") << "4 5 | 1 2 3 9.15 4";
+    QTest::newRow("a word, an empty line, a negative")
+        << QByteArray("3.5\nabc\n\n-9\n4\n") << "2 3 4 | 3.5 2.2 7.8 9.15 4";
+    QTest::newRow("zero is a value, minus zero is zero")
+        << QByteArray("0\n-0\n-0,00\n0\n0\n") << "| 0 0 0 0 0";
+    QTest::newRow("comma decimals, all of them kept")
+        << QByteArray("3,14159\n2,2\n7,8\n9,15\n4,5\n") << "| 3.14159 2.2 7.8 9.15 4.5";
+    QTest::newRow("the lone CR of older files")
+        << QByteArray("3.1\r2.3\r7.9\r9.2\r5") << "| 3.1 2.3 7.9 9.2 5";
+    QTest::newRow("CRLF and byte order mark") << QByteArray("\xEF\xBB\xBF"
+                                                            "3.1\r\n2.3\r\n7.9\r\n9.2\r\n5\r\n")
+                                              << "| 3.1 2.3 7.9 9.2 5";
+    QTest::newRow("a valid number on a line too long")
+        << QByteArray("3.2\n") + QByteArray(4997, '0') + QByteArray("2.5\n7\n8\n5\n")
+        << "2 | 3.2 2.2 7 8 5";
+    QTest::newRow("each tariff at its ceiling")
+        << QByteArray("20\n20\n50\n50\n9\n") << "| 20 20 50 50 9";
+    QTest::newRow("each tariff just above")
+        << QByteArray("20.01\n20.01\n50.01\n50.01\n9.01\n") << "1 2 3 4 5 | 3 2.2 7.8 9.15 4";
+    QTest::newRow("a number of 309 digits")
+        << QByteArray("1" + QByteArray(308, '0') + "\n") << "1 2 3 4 5 | 3 2.2 7.8 9.15 4";
+    QTest::newRow("empty file") << QByteArray("") << "1 2 3 4 5 | 3 2.2 7.8 9.15 4";
+}
+
+void TestFees::lecture() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, attendu);
+    const Dossier d;
+    if (!bytes.isNull())
+        QVERIFY(d.ecrire(bytes));
+    const Defaut::RapportLecture rapport = Defaut::Lecture();
+    QCOMPARE(rapport.chemin, bytes.isNull() ? QString() : d.chemin());
+    QCOMPARE(lu(rapport), attendu);
+}
+
+void TestFees::hostilePlaces_data() {
+    QTest::addColumn<QString>("genre");
+    QTest::addColumn<QString>("lecture");  // what reading gives; %1 the folder
+    QTest::addColumn<QString>("ecriture"); // why a save is refused, or nothing
+    const QString refus = "ce n'est pas un fichier ordinaire mais un %1 | ";
+    const QString lien = "c'est un lien vers « %2 », qui n'est pas un fichier ordinaire mais un "
+                         "périphérique";
+    const auto row = [](const char* nom, const char* genre, const QString& lecture,
+                        const QString& ecriture) {
+        QTest::newRow(nom) << QString(genre) << lecture << ecriture;
+    };
+    row("a named pipe", "fifo", refus.arg("tube nommé") + Defauts,
+        refus.arg("tube nommé").chopped(3));
+    row("a link to a device made here", "mknod", lien.arg("%1/peripherique") + " | " + Defauts,
+        lien.arg("%1/peripherique"));
+    row("a link to an endless device", "zero", lien.arg("/dev/zero") + " | " + Defauts,
+        lien.arg("/dev/zero"));
+    row("a folder", "dossier", refus.arg("dossier") + Defauts, refus.arg("dossier").chopped(3));
+    const QString casse = "c'est un lien vers « %1/absent », qui ne mène à rien (le fichier ou "
+                          "son dossier n'existe pas)";
+    row("a dangling link", "casse", casse + " | " + Defauts, casse);
+    row("a file this user may not read", "illisible", QString("permission refusée | ") + Defauts,
+        "permission refusée");
+    row("a gigabyte without a line break", "gigaoctet", QString("1 2 3 4 5 | ") + Defauts, "");
+    row("a link to a regular file", "lien", "| 3.5 2 3 4 5", "");
+    // The program's folder itself: "dossier/" and where it is.
+    row("a folder on the path is a file", "dossier/fichier/sous-dossier", QString("| ") + Defauts,
+        "un élément du chemin n'est pas un dossier");
+    row("a folder that cannot be made", "dossier/protege/config", QString("| ") + Defauts,
+        "le dossier « %1/protege/config » n'existe pas et n'a pas pu être créé : permission "
+        "refusée");
+    row("a folder that cannot be written", "dossier/protege", QString("| ") + Defauts,
+        "permission refusée");
+    row("a full disk or a size limit", "limite", QString("| ") + Defauts,
+        "le fichier dépasse la taille permise");
+    const QString boucle = "des liens symboliques tournent en rond";
+    row("links in a loop", "dossier/boucle", boucle + " | " + Defauts, boucle);
+    const QString long_ = "le chemin est trop long";
+    row("a name too long", qPrintable("dossier/" + QString(300, u'n')), long_ + " | " + Defauts,
+        long_);
+}
+
+void TestFees::hostilePlaces() {
+    QFETCH(QString, genre);
+    QFETCH(QString, lecture);
+    QFETCH(QString, ecriture);
+    const Dossier d;
+    const QString dossier = QDir::cleanPath(d.chemin(""));
+    const QByteArray fichier = QFile::encodeName(d.chemin());
+    QVERIFY(d.ecrire("x", "fichier") && QDir().mkdir(d.chemin("protege")));
+    QVERIFY(QFile::link(d.chemin("boucle"), d.chemin("boucle")));
+    QVERIFY(QFile::setPermissions(d.chemin("protege"), QFile::ReadOther | QFile::ExeOther));
+    if (genre == "fifo")
+        QCOMPARE(::mkfifo(fichier, 0644), 0);
+    if (genre == "mknod") {
+        if (::mknod(QFile::encodeName(d.chemin("peripherique")), S_IFCHR | 0666, makedev(1, 3)))
+            QSKIP("devices cannot be made here");
+        QVERIFY(QFile::link(d.chemin("peripherique"), d.chemin()));
+    }
+    if (genre == "zero")
+        QVERIFY(QFile::link("/dev/zero", d.chemin()));
+    if (genre == "dossier")
+        QVERIFY(QDir().mkdir(d.chemin()));
+    if (genre.startsWith("dossier/"))
+        FolderItem::SetApplicationFolder(d.chemin(genre.mid(8)));
+    if (genre == "casse")
+        QVERIFY(QFile::link(d.chemin("absent"), d.chemin()));
+    if (genre == "illisible")
+        QVERIFY(d.ecrire("5\n5\n5\n5\n5\n") && ::chmod(fichier, 0) == 0);
+    if (genre == "gigaoctet")
+        QVERIFY(d.ecrire("") && ::truncate(fichier, 1 << 30) == 0);
+    if (genre == "lien")
+        QVERIFY(d.ecrire("3.5\n2\n3\n4\n5\n", "vrai") && QFile::link(d.chemin("vrai"), d.chemin()));
+    // Nobody else may write in the test folder, nor in "protege".
+    QVERIFY(QFile::setPermissions(dossier, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ExeOther | QFile::ReadOther));
+    const QStringList avant = etat(dossier);
+
+    // Read and saved as an unprivileged user would, where permissions matter.
+    const bool utilisateur = genre == "illisible" || genre.contains("protege");
+    const auto commeIl = [&](const std::function<QString()>& f) {
+        return utilisateur ? commeUtilisateur(f) : f();
+    };
+    // Never blocks, never reads without bound.
+    QElapsedTimer chrono;
+    chrono.start();
+    QCOMPARE(commeIl([] { return lu(Defaut::Lecture()); }), lecture.replace("%1", dossier));
+    QVERIFY2(chrono.elapsed() < 1000, qPrintable(QString::number(chrono.elapsed())));
+    // A save replaces nothing but a regular file, and says why in French.
+    QCOMPARE(commeIl([&] {
+                 std::signal(SIGXFSZ, SIG_IGN);
+                 rlimit limite{genre == "limite" ? 3 : RLIM_INFINITY, RLIM_INFINITY};
+                 setrlimit(RLIMIT_FSIZE, &limite);
+                 const QString raison = Defaut::Ecriture(Affiches).erreur;
+                 limite.rlim_cur = RLIM_INFINITY;
+                 setrlimit(RLIMIT_FSIZE, &limite);
+                 return raison;
+             }),
+             ecriture.replace("%1", dossier));
+    if (!ecriture.isEmpty())
+        QCOMPARE(etat(dossier), avant);
+    if (genre == "lien")
+        QCOMPARE(QFileInfo(d.chemin()).symLinkTarget(), d.chemin("vrai"));
+}
+
+void TestFees::saveWritesTextsAsGivenAndReadsThemBack() {
+    const Dossier d;
+    QVERIFY(d.ecrire("1\n2\n3\n4\n5\n6\n7\n"));
+    const Defaut::ResultatEcriture r = Defaut::Ecriture({"3.15", "2,5", " 8", "9.5", "5"});
+    QCOMPARE(r.erreur + r.chemin, d.chemin());
+    QCOMPARE(d.contenu(), QByteArray("3.15\n2,5\n 8\n9.5\n5\n"));
+    QCOMPARE(lu(r.relu), "| 3.15 2.5 8 9.5 5");
+    QCOMPARE(d.noms(), QStringList{"Tarivane"});
+    // A line break inside a value would shift every later line of the file.
+    QCOMPARE(Defaut::Ecriture({"3\n", "2", "3", "4", "5"}).erreur,
+             "une valeur contient un saut de ligne");
+    QCOMPARE(d.contenu(), QByteArray("3.15\n2,5\n 8\n9.5\n5\n"));
+}
+
+void TestFees::whereTheFileLives_data() {
+    QTest::addColumn<FolderItem::Copie>("copie");
+    QTest::addColumn<bool>("config"); // a file in the configuration folder to begin with
+    QTest::addColumn<QString>("lu");  // where it is read, then written
+    QTest::addColumn<QString>("ecrit");
+    QTest::newRow("portable copy, beside it") << FolderItem::Copie::Portable << true << "beside"
+                                              << "beside";
+    QTest::newRow("installed copy, never beside it") << FolderItem::Copie::Installee << false << ""
+                                                     << "config";
+    QTest::newRow("copy in a protected folder reads beside it until it saves")
+        << FolderItem::Copie::Protegee << false << "beside"
+        << "config";
+    QTest::newRow("copy in a protected folder, once it has saved")
+        << FolderItem::Copie::Protegee << true << "config"
+        << "config";
+}
+
+void TestFees::whereTheFileLives() {
+    QFETCH(FolderItem::Copie, copie);
+    QFETCH(bool, config);
+    QFETCH(QString, lu);
+    QFETCH(QString, ecrit);
+    const Dossier d(copie);
+    const QString chemins[] = {d.chemin(), FolderItem::GetConfigItem("Tarivane").path()};
+    const auto nom = [&](const QString& chemin) {
+        return chemin == chemins[0] ? "beside" : chemin == chemins[1] ? "config" : chemin;
+    };
+    QVERIFY(d.ecrire("1\n1\n1\n1\n1\n"));
+    QFile f(chemins[1]);
+    QVERIFY(!config || (QDir().mkpath(QFileInfo(chemins[1]).path()) &&
+                        f.open(QIODevice::WriteOnly) && f.write("2\n") == 2));
+    f.close();
+    QCOMPARE(nom(Defaut::Lecture().chemin), lu);
+    const Defaut::ResultatEcriture r = Defaut::Ecriture(Affiches);
+    QCOMPARE(nom(r.chemin), ecrit);
+    QCOMPARE(nom(r.relu.chemin), ecrit);
+}
+
+void TestFees::modele_data() {
+    QTest::addColumn<Choix>("choix");
+    QTest::addColumn<Tarifs>("tarifs");
+    QTest::addColumn<Defaut::RapportLecture>("rapport");
+    QTest::addColumn<QString>("formule"); // the first row's, or the Sundays' in DPCA
+    QTest::addColumn<QString>("source");
+    QTest::newRow("DPCA, built-in tariffs")
+        << Dpca << Tarifs{} << Defaut::RapportLecture{}
+        << "Nombre de dimanches et jour fériés par semaine|1|ISD|31,20 €|1 dimanche × 4 poches "
+           "× 7,80 € = 31,20 € par semaine"
+        << "Tarifs par défaut du programme : aucun fichier de paramètres n'a été trouvé.";
+    QTest::newRow("DPA, a file with an ignored line")
+        << Dpa << Tarifs{3.1, 2.2, 8, 9.4, 5} << Defaut::RapportLecture{"/x/Tarivane", "", {2}}
+        << "Nombre de branchements ou débranchements par jour|2|AMI 5 + IFD|35,40 €|2 branchements "
+           "ou débranchements × (5 AMI × 3,10 € + 2,20 € IFD) = 35,40 € par jour de traitement"
+        << "Tarifs lus dans le fichier de paramètres « /x/Tarivane ». Ligne 2 ignorée : "
+           "« Indemnités de déplacements (€) » garde sa valeur par défaut.";
+    QTest::newRow("DPCA, a file with two ignored lines")
+        << Dpca << Tarifs{} << Defaut::RapportLecture{"/x/Tarivane", "", {2, 4}}
+        << "Nombre de dimanches et jour fériés par semaine|1|ISD|31,20 €|1 dimanche × 4 poches "
+           "× 7,80 € = 31,20 € par semaine"
+        << "Tarifs lus dans le fichier de paramètres « /x/Tarivane ». Lignes 2 et 4 ignorées : "
+           "« Indemnités de déplacements (€) » et « Majoration de nuit (€) » gardent leur valeur "
+           "par défaut.";
+    QTest::newRow("a file that could not be read")
+        << Dpca << Tarifs{} << Defaut::RapportLecture{"/x/Tarivane", "permission refusée", {}}
+        << "Nombre de dimanches et jour fériés par semaine|1|ISD|31,20 €|1 dimanche × 4 poches "
+           "× 7,80 € = 31,20 € par semaine"
+        << "Tarifs par défaut du programme : le fichier de paramètres « /x/Tarivane » n'a pas "
+           "pu être lu (permission refusée).";
+}
+
+void TestFees::modele() {
+    QFETCH(Choix, choix);
+    QFETCH(Tarifs, tarifs);
+    QFETCH(Defaut::RapportLecture, rapport);
+    QFETCH(QString, formule);
+    QFETCH(QString, source);
+    const Estimation e(choix, tarifs, rapport, Jour, Francais);
+    QCOMPARE(e.lignes().size(), choix.dpa ? 6 : 5);
+    const Estimation::Ligne& l = e.lignes()[choix.dpa ? 0 : 3];
+    QCOMPARE(QStringList({l.libelle, e.nombre(l), l.code, l.montant, l.formule}).join(u'|'),
+             formule);
+    const Montants m = Calcul(choix, tarifs);
+    QCOMPARE(e.hebdomadaire(), framework::Format(m.hebdomadaire, Motifs::Feuille, Francais));
+    QCOMPARE(e.formuleMensuelle(), e.hebdomadaire() + " × 52 ÷ 12 = " +
+                                       framework::Format(m.mensuelle, Motifs::Feuille, Francais));
+    QCOMPARE(e.modalite(), choix.dpa ? "DPA" : "DPCA");
+    QCOMPARE(e.tarifs().size(), 5);
+    QCOMPARE(e.tarifs()[4].libelle, "Nombre d'AMI pour un chgt de poche");
+    QCOMPARE(e.tarifs()[4].valeur, framework::Format(tarifs.Poches, Motifs::Champ, Francais));
+    QCOMPARE(e.provenance(), source);
+}
+
+void TestFees::formuleHebdomadaire() {
+    // The per-day first row is not one of the weekly terms.
+    QCOMPARE(Estimation(Dpa, Tarifs{}, {}, Jour, Francais).formuleHebdomadaire(),
+             "Somme des montants de la semaine : 198,80 € (branchements ou débranchements de la "
+             "semaine) + 84,00 € (pansements) + 15,60 € (dimanches et jours fériés) + 64,05 € "
+             "(actes de nuit) + 84,00 € (surveillance) = 446,45 €. Le montant par jour de "
+             "traitement (28,40 €) n'en fait pas partie : la semaine le compte déjà. La somme est "
+             "faite sur les montants non arrondis ; elle peut différer d'un centime de celle des "
+             "lignes arrondies.");
+}
+
+void TestFees::texteEtHtml() {
+    const Estimation e(Dpca, Tarifs{}, {"/a&b/Tarivane", "", {}}, Jour, QLocale::c());
+    QCOMPARE(e.texte(), "Tarivane — Estimation du 6 décembre 2026\n"
+                        "Modalité de traitement : DPCA\n\n"
+                        "Nombre de poches par jour de traitement : 4 — AMI 4 + IFD — 56.80 €\n"
+                        "Nombre de jours de traitement par semaine : 7 — 397.60 €\n"
+                        "Nombre de pansements par semaine : 3 — AMI 4 — 36.00 €\n"
+                        "Nombre de dimanches et jour fériés par semaine : 1 — ISD — 31.20 €\n"
+                        "Nombre d'actes de nuit par semaine : 7 — ISN — 64.05 €\n"
+                        "Facturation hebdomadaire : 528.85 €\n"
+                        "Facturation mensuelle moyenne : 2,291.68 €\n\n"
+                        "Tarifs appliqués :\n"
+                        "Valeur de l'AMI (€) : 3.00\n"
+                        "Indemnités de déplacements (€) : 2.20\n"
+                        "Majoration dimanches et fériés (€) : 7.80\n"
+                        "Majoration de nuit (€) : 9.15\n"
+                        "Nombre d'AMI pour un chgt de poche : 4.00\n"
+                        "Tarifs lus dans le fichier de paramètres « /a&b/Tarivane ».\n");
+    const QString html = e.html();
+    for (const char* ligne :
+         {"<tr><td>Nombre de poches par jour de traitement</td><td align=\"right\">4</td>"
+          "<td>AMI 4 + IFD</td><td align=\"right\">56.80 €</td></tr>",
+          "<tr><td>Nombre de jours de traitement par semaine</td><td align=\"right\">7</td>"
+          "<td></td><td align=\"right\">397.60 €</td></tr>",
+          "<tr><th colspan=\"3\" align=\"left\">Facturation mensuelle moyenne</th>"
+          "<td align=\"right\"><b>2,291.68 €</b></td></tr>",
+          "<tr><td>Majoration de nuit (€)</td><td align=\"right\">9.15</td></tr>",
+          "<p>Tarifs lus dans le fichier de paramètres « /a&amp;b/Tarivane ».</p>"})
+        QVERIFY2(html.contains(QString::fromUtf8(ligne)), ligne);
+}
+
+void TestFees::pdf_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<Choix>("choix");
+    QTest::newRow("French, DPCA") << Francais << Dpca;
+    QTest::newRow("C, DPA") << QLocale::c() << Dpa;
+}
+
+void TestFees::pdf() {
+    QFETCH(QLocale, locale);
+    QFETCH(Choix, choix);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext is not installed");
+    const QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(PageEstimation::NomFichier(Jour));
+    QCOMPARE(QFileInfo(chemin).fileName(), "Estimation Tarivane 2026-12-06.pdf");
+    const Estimation e(choix, Tarifs{}, {}, Jour, locale);
+    QString erreur;
+    QVERIFY2(PageEstimation::EcrirePdf(e, chemin, erreur), qPrintable(erreur));
+    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    const QString info = sortie("pdfinfo", {chemin});
+    QVERIFY2(info.contains(QRegularExpression("Title: +Estimation Tarivane\n")), qPrintable(info));
+    QVERIFY(info.contains(QRegularExpression("Pages: +1\n")));
+    // The sheet is drawn, not pasted as a picture.
+    QCOMPARE(sortie("pdfimages", {"-list", chemin}).count('\n'), 2);
+
+    const QString page = sortie("pdftotext", {"-layout", chemin, "-"});
+    for (const QString& attendu : {QString("Tarivane"), QString("6 décembre 2026"),
+                                   "Modalité de traitement : " + e.modalite()})
+        QVERIFY2(page.contains(attendu), qPrintable(attendu));
+    // Cells of one line of the page, in this order.
+    const auto ligne = [&page](const QStringList& cellules) {
+        QStringList motifs;
+        for (const QString& c : cellules)
+            motifs << QRegularExpression::escape(QString(c).replace(QChar(0x202F), ' '));
+        return page.contains(QRegularExpression(motifs.join(" +") + "\n"));
+    };
+    for (const Estimation::Ligne& l : e.lignes())
+        QVERIFY2(ligne(l.code.isEmpty() ? QStringList{l.libelle, e.nombre(l), l.montant}
+                                        : QStringList{l.libelle, e.nombre(l), l.code, l.montant}),
+                 qPrintable(l.libelle));
+    // The totals as the sheet shows them, each on its row.
+    QVERIFY(ligne({"Facturation hebdomadaire", e.hebdomadaire()}));
+    QVERIFY2(ligne({"Facturation mensuelle moyenne", e.mensuelle()}), qPrintable(page));
+}
+
+int main(int argc, char* argv[]) {
+    // Keeps the configuration folder of these tests apart from the user's own.
+    QStandardPaths::setTestModeEnabled(true);
+    QGuiApplication app(argc, argv);
+    TestFees test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_fees.moc"

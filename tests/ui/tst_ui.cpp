@@ -1,0 +1,684 @@
+#include "app/App.h"
+#include "app/MenuBar1.h"
+#include "support/Fenetre.h"
+#include "ui/Style.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStyleOptionButton>
+#include <QToolTip>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+#include <cmath>
+
+namespace {
+
+// Each control of the window and of its panel, opened with the built-in tariffs: name,
+// geometry, shown, text (a pop-up's: its choice and item count).
+const char* const Disposition =
+    R"(StaticText1 20 39 270 20 1 Nombre de poches par jour de traitement
+PopupMenu1 395 40 45 20 1 4/7
+StaticText2 20 59 285 20 1 Nombre de jours de traitement par semaine
+PopupMenu2 395 59 45 20 1 7/7
+StaticText3 20 99 241 20 1 Nombre de dimanches et jour fériés par semaine
+PopupMenu3 395 99 45 20 1 1/8
+StaticText4 20 79 285 20 1 Nombre de pansements par semaine
+PopupMenu4 395 79 45 20 1 3/8
+StaticText5 20 119 195 20 1 Nombre d'actes de nuit par semaine
+PopupMenu5 395 119 45 20 1 7/15
+Canvas1 67 171 386 85 1 
+RB(0) 20 7 70 20 1 DPCA
+RB(1) 460 7 48 20 1 DPA
+StaticText6 20 139 324 20 0 Nombre d'organisations de la surveillance par semaine
+PopupMenu6 395 139 45 20 0 7/15
+StaticText7 210 268 100 20 1 Paramétrage
+StaticText8 453 39 55 20 1 56.80 €
+StaticText9 453 59 55 20 1 397.60 €
+StaticText10 453 79 55 20 1 36.00 €
+StaticText11 453 99 55 20 1 31.20 €
+StaticText12 453 119 55 20 1 64.05 €
+StaticText13 453 139 55 20 0 Na
+StaticText14 96 7 314 20 1 Modalité de traitement
+StaticText15 299 39 69 20 1 AMI 4 + IFD
+StaticText16 299 79 69 20 1 AMI 4
+StaticText17 299 99 69 20 1 ISD
+StaticText18 299 119 69 20 1 ISN
+EF(0) 243 12 37 12 1 3.00
+EF(1) 243 34 37 12 1 2.20
+EF(2) 243 56 37 12 1 7.80
+EF(3) 243 78 37 12 1 9.15
+EF(4) 243 100 37 12 1 4.00
+ST(0) 20 12 191 20 1 Valeur de l'AMI (€)
+ST(1) 20 34 191 20 1 Indemnités de déplacements (€)
+ST(2) 20 56 191 20 1 Majoration dimanches et fériés (€)
+ST(3) 20 78 191 20 1 Majoration de nuit (€)
+ST(4) 20 100 220 20 1 Nombre d'AMI pour un chgt de poche
+BevelButton2 118 132 64 22 1 Enregistrer
+EditField1 21 130 0 22 1 )";
+
+// What the user does (Pn=i chooses item i of PopupMenun, Rn clicks RB(n)), then reads: the six
+// choices, the row amounts, the sheet.
+const char* const Gestes =
+    R"(opening: => 4 7 1 3 7 7 | 56.80 397.60 36.00 31.20 64.05 Na | DPCA 528.85 2,291.68
+six bags: P1=6 => 6 7 1 3 7 7 | 85.20 596.40 36.00 46.80 64.05 Na | DPCA 743.25 3,220.75
+one day: P2=0 => 4 1 1 3 7 7 | 56.80 56.80 36.00 31.20 64.05 Na | DPCA 188.05 814.88
+the rest: P3=2 P4=7 P5=14 => 4 7 2 7 14 7 | 56.80 397.60 84.00 62.40 128.10 Na | DPCA 672.10 2,912.43
+to DPA: P2=4 P3=2 P5=3 R1 => 2 5 2 7 3 7 | 28.40 142.00 84.00 31.20 27.45 84.00 | DPA 368.65 1,597.48
+and back: P2=4 P3=2 P5=3 R1 R0 => 4 5 2 3 3 7 | 56.80 284.00 36.00 62.40 27.45 84.00 | DPCA 409.85 1,776.02
+surveillance kept, not billed: R1 P6=3 R0 P5=0 => 4 7 1 3 0 3 | 56.80 397.60 36.00 31.20 0.00 36.00 | DPCA 464.80 2,014.13
+DPA again: R1 P6=3 R0 R1 => 2 7 1 7 7 7 | 28.40 198.80 84.00 15.60 64.05 84.00 | DPA 446.45 1,934.62
+same modality: R1 P1=5 R1 => 5 7 1 7 7 7 | 71.00 497.00 84.00 39.00 64.05 84.00 | DPA 768.05 3,328.22)";
+
+double luminance(QColor c) {
+    const auto canal = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * canal(c.redF()) + 0.7152 * canal(c.greenF()) + 0.0722 * canal(c.blueF());
+}
+
+// The contrast (WCAG) between the colour a control writes its text in and the background it
+// paints, its median colour inside its frame.
+double contraste(QWidget* w) {
+    const QImage vue = w->grab().toImage();
+    std::array<QList<int>, 3> canaux;
+    for (int y = 3; y < vue.height() - 3; ++y)
+        for (int x = 3; x < vue.width() - 3; ++x)
+            for (int i = 0; i < 3; ++i)
+                canaux[i] << (vue.pixel(x, y) >> (16 - 8 * i) & 0xFF);
+    for (auto& c : canaux)
+        std::nth_element(c.begin(), c.begin() + c.size() / 2, c.end());
+    const double a =
+        luminance(QColor(canaux[0][canaux[0].size() / 2], canaux[1][canaux[1].size() / 2],
+                         canaux[2][canaux[2].size() / 2]));
+    const bool champ = qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w);
+    const double b = luminance(w->palette().color(
+        champ
+            ? QPalette::Text
+            : (qobject_cast<const QPushButton*>(w) ? QPalette::ButtonText : w->foregroundRole())));
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QStringList alertes;
+void noterAlerte(QAccessibleEvent* e) {
+    if (e->type() == QAccessible::Alert)
+        alertes << static_cast<QLabel*>(e->object())->text();
+}
+
+// The colour painted in a field, away from its text.
+QColor fond(const Fenetre& f, int i) {
+    return f.champ(i)->grab().toImage().pixelColor(1, 1);
+}
+
+// What the canvas shows, in device pixels: each red line fills exactly its logical row, and
+// text is drawn at that density, not a smaller picture scaled up.
+void verifierFeuille(const Fenetre& f) {
+    const QImage vue = f.w("Canvas1")->grab().toImage();
+    const qreal r = f->devicePixelRatioF();
+    QCOMPARE(vue.size(), QSize(386, 85) * r);
+    for (int y : {28, 54, 78}) {
+        QCOMPARE(vue.pixelColor(0, qRound(y * r)), QColor(255, 0, 0));
+        QCOMPARE(vue.pixelColor(vue.width() - 1, qRound((y + 1) * r) - 1), QColor(255, 0, 0));
+        QCOMPARE(vue.pixelColor(0, qRound(y * r) - 1), Window1::BackColor);
+        QCOMPARE(vue.pixelColor(0, qRound((y + 1) * r)), Window1::BackColor);
+    }
+    int fins = 0;
+    for (int y = 0; y + 1 < vue.height(); y += 2)
+        for (int x = 0; x + 1 < vue.width(); x += 2)
+            fins += vue.pixel(x, y) != vue.pixel(x + 1, y + 1);
+    QVERIFY(r == 1 || fins > 50);
+}
+
+} // namespace
+
+class TestUi : public QObject {
+    Q_OBJECT
+private slots:
+    // The calculator window.
+    void layout();
+    void window();
+    void choices_data();
+    void choices();
+    void readOutToScreenReaders();
+    void settingsFileNotice_data();
+    void settingsFileNotice();
+    void linkByMouseAndKeyboard();
+    void everyTextWholeAndReadable();
+    void estimateLeavesTheWindow();
+    void about();
+    void sheetAtTheScreensDensity();
+    void sheetFollowsTheWindowToAnotherScreen();
+    // The settings panel.
+    void saveRoundTrip();
+    void refusedValues_data();
+    void refusedValues();
+    void failedSaveIsReportedAndChangesNothing();
+    void keyboardOnly();
+    void placeBesideTheWindow_data();
+    void placeBesideTheWindow();
+    void panelStaysOnScreen();
+};
+
+void TestUi::layout() {
+    const Fenetre f({}, Fenetre::AvecPanneau);
+    QCOMPARE(f->centralWidget()->children().size(), 27);
+    for (const QString& ligne : QString::fromUtf8(Disposition).split(u'\n')) {
+        const QStringList c = ligne.section(u' ', 0, 5).split(u' ');
+        const QWidget* w = f.w(c[0]);
+        QCOMPARE(w->geometry(), QRect(c[1].toInt(), c[2].toInt(), c[3].toInt(), c[4].toInt()));
+        QCOMPARE(!w->isHidden(), c[5] == u'1');
+        const auto* p = qobject_cast<const QComboBox*>(w);
+        QCOMPARE(p ? QStringLiteral("%1/%2").arg(p->currentText()).arg(p->count())
+                   : w->property("text").toString().trimmed(),
+                 ligne.section(u' ', 6));
+        QCOMPARE(w->font().family() + QString::number(w->font().pixelSize()), "Times12");
+    }
+    // The panel: a tool window of its own size, its fields yellow, the button never focused.
+    QCOMPARE(f.panneau()->windowTitle() + u' ' + f->windowTitle(),
+             QStringLiteral("Paramétrage Tarivane en Dialyse Péritonéale"));
+    QCOMPARE(f.panneau()->size(), QSize(300, 174));
+    QVERIFY(f.panneau()->windowFlags() & Qt::Tool);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(fond(f, i), QColor(255, 255, 102));
+    QCOMPARE(f.panneau()->findChild<QPushButton*>()->focusPolicy(), Qt::NoFocus);
+    QVERIFY(!f.message()->isVisible());
+    // A field taking the focus has its value selected, so that typing replaces it.
+    f.champ(3)->setFocus(Qt::OtherFocusReason);
+    QTRY_COMPARE(f.champ(3)->selectedText(), QStringLiteral("9.15"));
+}
+
+void TestUi::window() {
+    const Fenetre f({}, Fenetre::AvecPanneau);
+    QCOMPARE(f->menuBar(), MenuBar1::instance());
+    QCOMPARE(f->minimumSize(), f->maximumSize());
+    QVERIFY(!(f->windowFlags() & Qt::WindowMaximizeButtonHint));
+    // The program's icon on every window, even where no icon theme holds it.
+    QVERIFY(!f->windowIcon().pixmap(48).isNull() && !f.panneau()->windowIcon().isNull());
+    // Hidden, the panel keeps what was typed, unused; closed, it is made again from the values
+    // in use.
+    f.champ(3)->setText("10");
+    f.basculer();
+    f.basculer();
+    QCOMPARE(f.champ(3)->text() + f.texte("StaticText12"), QStringLiteral("1064.05 €"));
+    f.panneau()->close();
+    QTRY_VERIFY(!f.panneau());
+    f.basculer();
+    QCOMPARE(f.champ(3)->text(), QStringLiteral("9.15"));
+}
+
+void TestUi::choices_data() {
+    QTest::addColumn<QString>("gestes");
+    QTest::addColumn<QString>("vu");
+    for (const QString& ligne : QString::fromUtf8(Gestes).split(u'\n'))
+        QTest::newRow(qPrintable(ligne.section(u':', 0, 0)))
+            << ligne.section(u':', 1).section(QStringLiteral("=>"), 0, 0)
+            << ligne.section(QStringLiteral("=> "), 1);
+}
+
+void TestUi::choices() {
+    QFETCH(QString, gestes);
+    QFETCH(QString, vu);
+    const Fenetre f({}, Fenetre::Montree);
+    const QImage avant = f.w("Canvas1")->grab().toImage();
+    for (const QString& g : gestes.split(u' ', Qt::SkipEmptyParts)) {
+        if (g.startsWith(u'R'))
+            QTest::mouseClick(f.w(QStringLiteral("RB(%1)").arg(g[1])), Qt::LeftButton);
+        else
+            f.w<QComboBox>(QStringLiteral("PopupMenu%1").arg(g[1]))
+                ->setCurrentIndex(g.section(u'=', 1).toInt());
+    }
+    QStringList lu;
+    for (int i = 1; i <= 6; ++i)
+        lu << f.w<QComboBox>(QStringLiteral("PopupMenu%1").arg(i))->currentText();
+    lu << "|";
+    for (int i = 8; i <= 13; ++i)
+        lu << f.texte(QStringLiteral("StaticText%1").arg(i)).remove(QStringLiteral(" €"));
+    const auto feuille = QRegularExpression("^(\\w+)\\. Facturation hebdomadaire : (.+) €\\. "
+                                            "Facturation mensuelle moyenne : (.+) €\\.$")
+                             .match(f.w("Canvas1")->accessibleDescription());
+    lu << "|" << feuille.captured(1) << feuille.captured(2) << feuille.captured(3);
+    QCOMPARE(lu.join(u' '), vu);
+    const bool dpa = f.w<QRadioButton>("RB(1)")->isChecked();
+    for (const char* ligne : {"StaticText6", "PopupMenu6", "StaticText13"})
+        QCOMPARE(!f.w(ligne)->isHidden(), dpa);
+    QCOMPARE(f.texte("StaticText1"), dpa ? "Nombre de branchements ou débranchements par jour"
+                                         : "Nombre de poches par jour de traitement");
+    QCOMPARE(f.w("Canvas1")->grab().toImage() == avant, gestes.trimmed().isEmpty());
+}
+
+void TestUi::readOutToScreenReaders() {
+    const Fenetre f;
+    const auto lu = [&](const char* control, QAccessible::Text t = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(f.w(control))->text(t);
+    };
+    // A pop-up is named by its row's label (on Linux, through the label relation).
+    const auto relations =
+        QAccessible::queryAccessibleInterface(f.w("PopupMenu6"))->relations(QAccessible::Label);
+    QCOMPARE(relations.value(0).first->object(), f.w("StaticText6"));
+    QCOMPARE(f.w("PopupMenu4")->accessibleName(), f.texte("StaticText4"));
+    QCOMPARE(lu("StaticText6"), "Nombre d'organisations de la surveillance par semaine");
+    QCOMPARE(lu("StaticText7"), "Paramétrage");
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.w("StaticText7"))->role(), QAccessible::Link);
+    // Amounts are read out with their row, as they are shown now.
+    QCOMPARE(lu("StaticText10", QAccessible::Description),
+             "Nombre de pansements par semaine : 36.00 €");
+    QTest::mouseClick(f.w("RB(1)"), Qt::LeftButton);
+    QCOMPARE(lu("StaticText8") + u'|' + lu("StaticText8", QAccessible::Description),
+             "28.40 €|Nombre de branchements ou débranchements par jour : 28.40 €");
+    QCOMPARE(lu("StaticText13", QAccessible::Description),
+             "Nombre d'organisations de la surveillance par semaine : 84.00 €");
+    QCOMPARE(f.w("PopupMenu1")->accessibleName(), f.texte("StaticText1"));
+    QCOMPARE(f.w("Canvas1")->accessibleDescription(),
+             "DPA. Facturation hebdomadaire : 446.45 €. Facturation mensuelle moyenne : "
+             "1,934.62 €.");
+    // Tab order follows the rows on screen, then the link; the sheet takes no focus.
+    QStringList ordre;
+    for (QWidget* c = f.w("RB(0)"); ordre.size() < 10; c = c->nextInFocusChain())
+        if ((c->focusPolicy() & Qt::TabFocus) && !c->isHidden())
+            ordre << c->objectName();
+    QCOMPARE(ordre.join(u' '), "RB(0) RB(1) PopupMenu1 PopupMenu2 PopupMenu4 PopupMenu3 "
+                               "PopupMenu5 PopupMenu6 StaticText7 RB(0)");
+}
+
+void TestUi::settingsFileNotice_data() {
+    QTest::addColumn<QByteArray>("fichier");
+    QTest::addColumn<QString>("texte"); // %1: the file
+    QTest::newRow("two lines ignored")
+        << QByteArray("3.00\nabc\n7.80\n\n4\n")
+        << "Dans le fichier de paramètres « %1 », les lignes 2 et 4 ne sont pas des valeurs "
+           "admises : elles gardent la valeur par défaut.";
+    QTest::newRow("one line above its ceiling")
+        << QByteArray("3.00\n2.20\n7.80\n9.15\n10\n")
+        << "Dans le fichier de paramètres « %1 », la ligne 5 n'est pas une valeur admise : elle "
+           "garde la valeur par défaut.";
+    QTest::newRow("a folder in its place")
+        << QByteArray("dossier")
+        << "Le fichier de paramètres « %1 » n'a pas pu être lu : ce n'est pas un fichier "
+           "ordinaire mais un dossier. Les tarifs par défaut sont utilisés.";
+    QTest::newRow("a good file") << QByteArray("3\n2.2\n7\n9\n4\n") << "";
+}
+
+void TestUi::settingsFileNotice() {
+    QFETCH(QByteArray, fichier);
+    QFETCH(QString, texte);
+    const Dossier d;
+    QVERIFY(fichier == "dossier" ? QDir().mkdir(d.chemin()) : d.ecrire(fichier));
+    Defaut::Initialiser();
+    const std::unique_ptr<Window1> w(Window1::instance());
+    // The calculation does not wait for the user.
+    QCOMPARE(w->findChild<QLabel*>("StaticText8")->text(), QStringLiteral("56.80 €"));
+    for (int fois = 0; fois < 2; ++fois) {
+        w->show();
+        QTest::qWait(20);
+        // Over the window it speaks of, not in its way, and only once.
+        auto* avis = w->findChild<QMessageBox*>("AvisLecture");
+        QCOMPARE(avis ? avis->text() : QString(),
+                 fois ? QString() : QString(texte).replace(QStringLiteral("%1"), d.chemin()));
+        QVERIFY(!avis || !avis->isModal());
+        QVERIFY(!avis ||
+                (avis->frameGeometry().center() - w->frameGeometry().center()).manhattanLength() <
+                    3);
+        delete avis;
+        w->hide();
+    }
+}
+
+void TestUi::linkByMouseAndKeyboard() {
+    const Fenetre f({}, Fenetre::Montree);
+    auto* lien = f.w<QLabel>("StaticText7");
+    QCOMPARE(lien->cursor().shape(), Qt::PointingHandCursor);
+    QEvent entree(QEvent::Enter);
+    QEvent sortie(QEvent::Leave);
+    QCoreApplication::sendEvent(lien, &entree);
+    QCOMPARE(lien->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    QCoreApplication::sendEvent(lien, &sortie);
+    QCOMPARE(lien->palette().color(QPalette::WindowText), QColor(Qt::black));
+    // A click shows the panel, the next hides it; the window stays usable meanwhile.
+    QTest::mouseClick(lien, Qt::LeftButton, {}, QPoint(95, 18));
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), "EditField1");
+    f.w<QComboBox>("PopupMenu5")->setCurrentIndex(0);
+    QCOMPARE(f.texte("StaticText12"), QStringLiteral("0.00 €"));
+    QTest::mouseClick(lien, Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(!f.panneau()->isVisible());
+    // Focused, it shows a dotted frame; Return or Space acts as a click.
+    f->activateWindow();
+    lien->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(lien->hasFocus());
+    const auto cadre = [&] {
+        const QImage vue = lien->grab().toImage();
+        int traits = 0;
+        for (int x = 0; x < vue.width(); ++x)
+            traits += (vue.pixelColor(x, 0) != Window1::BackColor) +
+                      (vue.pixelColor(x, vue.height() - 1) != Window1::BackColor);
+        return traits;
+    };
+    QVERIFY(cadre() > 40);
+    QTest::keyClick(lien, Qt::Key_Return);
+    QVERIFY(f.panneau()->isVisible());
+    QTest::keyClick(lien, Qt::Key_Space);
+    QTest::keyClick(lien, Qt::Key_A);
+    QVERIFY(!f.panneau()->isVisible());
+    lien->clearFocus();
+    QCOMPARE(cadre(), 0);
+}
+
+void TestUi::everyTextWholeAndReadable() {
+    // "Times" itself, or the metric twin that takes its place.
+    const QString face = QFontInfo(policeTimes(12)).family().section(" [", 0, 0);
+    QVERIFY2(QStringList({"Nimbus Roman", "Liberation Serif", "TeX Gyre Termes", "Times"})
+                 .contains(face),
+             qPrintable(face));
+    // Every tariff at its ceiling, every count at its largest, in both locales, on a dark theme.
+    const QPalette avant = qApp->palette();
+    QPalette sombre(QColor(60, 60, 60), QColor(35, 35, 35));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        sombre.setColor(role, QColor(235, 235, 235));
+    qApp->setPalette(sombre);
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::French, QLocale::France)}) {
+        QLocale::setDefault(locale);
+        const Fenetre f("20\n20\n50\n50\n9\n", Fenetre::AvecPanneau);
+        f.enregistrer();
+        QTest::mouseClick(f.w("RB(1)"), Qt::LeftButton);
+        for (auto* p : f->findChildren<QComboBox*>())
+            p->setCurrentIndex(p->count() - 1);
+        QCOMPARE(f.texte("StaticText9"), locale == QLocale::c() ? "8,400.00 €" : "8\u202F400,00 €");
+        for (QWidget* w : f->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->width() == 0 || w->objectName() == "Canvas1")
+                continue;
+            // Readable against what is painted behind, but for the window's own blue amounts.
+            const auto* l = qobject_cast<QLabel*>(w);
+            QVERIFY2((l && l->text().endsWith("€")) || contraste(w) >= 4.5,
+                     qPrintable(w->objectName()));
+            int largeur = w->width() - (qobject_cast<QPushButton*>(w) ? 6 : 0);
+            if (auto* rb = qobject_cast<QRadioButton*>(w)) {
+                QStyleOptionButton option;
+                option.initFrom(rb);
+                largeur = rb->style()
+                              ->subElementRect(QStyle::SE_RadioButtonContents, &option, rb)
+                              .width();
+            }
+            const QString texte = w->property("text").toString().trimmed();
+            QVERIFY2(w->objectName() == "Message" || qobject_cast<QLineEdit*>(w) ||
+                         w->fontMetrics().horizontalAdvance(texte) <= largeur,
+                     qPrintable(QStringLiteral("%1 in %2").arg(texte, face)));
+        }
+        // On the sheet, each caption stays clear of its amount.
+        const QFontMetrics gras(policeTimes(16, true));
+        const QStringList montants = f.w("Canvas1")->accessibleDescription().split(" : ");
+        for (int i : {1, 2})
+            QVERIFY(10 + gras.horizontalAdvance(montants[i - 1].section(". ", -1)) + 8 <
+                    386 - 10 - gras.horizontalAdvance(montants[i].section(". ", 0, 0)));
+    }
+    QLocale::setDefault(QLocale::c());
+    qApp->setPalette(avant);
+}
+
+void TestUi::estimateLeavesTheWindow() {
+    const Fenetre f({}, Fenetre::Montree);
+    QTemporaryDir dossier;
+    MenuBar1* menus = MenuBar1::instance();
+    // Ctrl+C out of a text field: the estimate, as text and as a table.
+    f.w("PopupMenu1")->setFocus();
+    QTRY_VERIFY(f.w("PopupMenu1")->hasFocus());
+    menus->item("EditCopy")->trigger();
+    const QMimeData* copie = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copie->text().contains("Facturation mensuelle moyenne : 2,291.68 €"));
+    QVERIFY(copie->html().contains("<table"));
+    // How each amount is made.
+    const auto bulle = [&](const char* nom) {
+        QHelpEvent aide(QEvent::ToolTip, QPoint(5, 5), f.w(nom)->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(f.w(nom), &aide);
+        return QToolTip::text();
+    };
+    QCOMPARE(bulle("StaticText8"),
+             "4 poches × (4 AMI × 3.00 € + 2.20 € IFD) = 56.80 € par jour de traitement");
+    QVERIFY(bulle("Canvas1").contains("(56.80 €) n'en fait pas partie"));
+    // The sheet's own menu.
+    emit f.w("Canvas1")->customContextMenuRequested(QPoint(20, 20));
+    QStringList choix;
+    for (const QAction* a : f->findChild<QMenu*>("MenuFeuille")->actions())
+        choix << a->text();
+    QCOMPARE(choix.join(u'|'), "Copier l'estimation|Imprimer…|Exporter en PDF…");
+    // A PDF where the user says, by default in the Documents folder; a failure says why.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QVERIFY(QFile(dossier.filePath("fichier")).open(QIODevice::WriteOnly));
+    for (const char* nom : {"estimation.pdf", "fichier/estimation.pdf"}) {
+        QTRY_VERIFY(!f->findChild<QFileDialog*>("ExportPdf"));
+        menus->item("FileExportPdf")->trigger();
+        auto* dialogue = f->findChild<QFileDialog*>("ExportPdf");
+        QCOMPARE(dialogue->selectedFiles().value(0),
+                 QDir(QDir(documents).exists() ? documents : QDir::homePath())
+                     .filePath("Estimation Tarivane " + QDate::currentDate().toString(Qt::ISODate) +
+                               ".pdf"));
+        dialogue->selectFile(dossier.filePath(nom));
+        static_cast<QDialog*>(dialogue)->accept();
+    }
+    QVERIFY(QFileInfo(dossier.filePath("estimation.pdf")).size() > 1000);
+    auto* echec = f->findChild<QMessageBox*>("EchecPdf");
+    QVERIFY(echec && echec->text().endsWith(": un élément du chemin n'est pas un dossier."));
+    echec->close();
+    QTRY_VERIFY(!f->findChild<QMessageBox*>("EchecPdf"));
+    // Printed on one page, here into a file; the printer keeps its settings between prints.
+    menus->item("FilePrint")->trigger();
+    auto* impression = f->findChild<QPrintDialog*>("Impression");
+    impression->printer()->setOutputFileName(dossier.filePath("imprime.pdf"));
+    impression->reject();
+    QTRY_VERIFY(!f->findChild<QPrintDialog*>("Impression"));
+    menus->item("FilePrint")->trigger();
+    f->findChild<QPrintDialog*>("Impression")->accept();
+    QVERIFY(QFileInfo(dossier.filePath("imprime.pdf")).size() > 1000);
+}
+
+void TestUi::about() {
+    for (const QByteArray& fichier : {QByteArray(), QByteArray("3.15\n2.75\n8.5\n9.15\n4\n")}) {
+        const Fenetre f(fichier, Fenetre::Montree);
+        MenuBar1::instance()->item("HelpAbout")->trigger();
+        auto* boite = f->findChild<QMessageBox*>("APropos");
+        QVERIFY(boite && boite->isVisible() && !boite->isModal());
+        QCOMPARE(boite->text(),
+                 "Tarivane " + QCoreApplication::applicationVersion() +
+                     "\nHonoraires infirmiers en dialyse péritonéale (DPCA et DPA).");
+        const QStringList lignes = boite->informativeText().split(u'\n');
+        QCOMPARE(lignes.mid(0, 2).join(u'|'),
+                 fichier.isNull()
+                     ? "Fichier de paramètres : valeurs par défaut|Valeur de l'AMI (€) : 3.00"
+                     : "Fichier de paramètres : " + f.dossier().chemin() +
+                           "|Valeur de l'AMI (€) : 3.15");
+        QCOMPARE(lignes[5], "Nombre d'AMI pour un chgt de poche : 4.00");
+        QVERIFY(lignes.last().contains("Assurance Maladie") &&
+                lignes.join(u' ').contains("ancien"));
+    }
+}
+
+void TestUi::sheetAtTheScreensDensity() {
+    const Fenetre f({}, Fenetre::Montree);
+    QCOMPARE(f->centralWidget()->size(), QSize(520, 308));
+    QCOMPARE(f.w("Canvas1")->geometry(), QRect(67, 171, 386, 85));
+    verifierFeuille(f);
+}
+
+void TestUi::sheetFollowsTheWindowToAnotherScreen() {
+    QList<QScreen*> ecrans = QGuiApplication::screens();
+    std::sort(ecrans.begin(), ecrans.end(),
+              [](QScreen* a, QScreen* b) { return a->devicePixelRatio() < b->devicePixelRatio(); });
+    if (ecrans.first()->devicePixelRatio() == ecrans.last()->devicePixelRatio())
+        QSKIP("needs two screens of different density");
+    const Fenetre f;
+    for (QScreen* ecran : {ecrans.first(), ecrans.last()}) {
+        f->move(ecran->geometry().topLeft() + QPoint(10, 10));
+        QVERIFY(f.montrer());
+        QTRY_COMPARE(f->screen(), ecran);
+        verifierFeuille(f);
+    }
+    QVERIFY(f.w("Canvas1")->accessibleDescription().contains("528.85"));
+}
+
+void TestUi::saveRoundTrip() {
+    // Shown rounded to two places; saved as shown, or as typed, twice alike.
+    const Fenetre f("3.14159\n2,5\n7.8\n9.155\n4\n", Fenetre::AvecPanneau);
+    QCOMPARE(f.champ(3)->text(), QStringLiteral("9.16"));
+    f.champ(0)->setText("3,5");
+    for (int fois = 0; fois < 2; ++fois) {
+        f.enregistrer();
+        QCOMPARE(f.dossier().contenu(), QByteArray("3,5\n2.50\n7.80\n9.16\n4.00\n"));
+        QCOMPARE(f.champ(0)->text() + f.texte("StaticText8"), QStringLiteral("3,566.00 €"));
+        QVERIFY(f.panneau()->isVisible());
+    }
+    QCOMPARE(Defaut::AMI, 3.5);
+}
+
+void TestUi::refusedValues_data() {
+    QTest::addColumn<int>("champ");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("a word") << 1 << "abc"
+                            << "« abc » n'est pas un nombre valide pour « Indemnités de "
+                               "déplacements (€) ».";
+    QTest::newRow("empty") << 0 << " "
+                           << "« Valeur de l'AMI (€) » ne peut pas être vide.";
+    QTest::newRow("negative") << 3 << "-9.15"
+                              << "« -9.15 » n'est pas un nombre valide pour « Majoration de "
+                                 "nuit (€) » : il ne peut pas être négatif.";
+    QTest::newRow("grouped") << 4 << "1 000"
+                             << "« 1 000 » n'est pas un nombre valide pour « Nombre d'AMI pour "
+                                "un chgt de poche ».";
+    QTest::newRow("above the ceiling")
+        << 4 << "9,01"
+        << "« 9,01 » est trop grand pour « Nombre d'AMI pour un chgt de poche » : au plus 9.";
+    QTest::newRow("three hundred digits")
+        << 2 << QString(300, u'9')
+        << "« 9999999999999999999… » est trop grand pour « Majoration dimanches et fériés (€) » : "
+           "au plus 50.";
+}
+
+void TestUi::refusedValues() {
+    QFETCH(int, champ);
+    QFETCH(QString, texte);
+    QFETCH(QString, attendu);
+    const Fenetre f("3\n2.2\n7.8\n9.15\n4\n", Fenetre::AvecPanneau);
+    f.champ(2)->setText("8");
+    f.champ(champ)->setText(texte);
+    f.enregistrer();
+    QCOMPARE(f.dossier().contenu(), QByteArray("3\n2.2\n7.8\n9.15\n4\n"));
+    QCOMPARE(Defaut::Dimanches, 7.8);
+    QCOMPARE(f.message()->text(), attendu);
+    // Whole, inside the panel; the field shown in pink, and focused.
+    const QRect place = f.message()->geometry();
+    QVERIFY(f.message()->isVisible() && f.panneau()->rect().contains(place));
+    QCOMPARE(place.topLeft(), QPoint(10, 155));
+    QVERIFY(f.message()->heightForWidth(place.width()) <= place.height());
+    QCOMPARE(fond(f, champ), QColor(255, 190, 190));
+    QCOMPARE(fond(f, champ == 2 ? 1 : 2), QColor(255, 255, 102));
+    QTRY_COMPARE(QApplication::focusWidget(), f.champ(champ));
+    // Mended, saved, confirmed: the panel back to its size.
+    f.champ(champ)->setText("1");
+    f.enregistrer();
+    QCOMPARE(f.message()->text(), QStringLiteral("Tarifs enregistrés."));
+    QCOMPARE(fond(f, champ), QColor(255, 255, 102));
+    QCOMPARE(f.panneau()->size(), QSize(300, 174));
+    QCOMPARE(Defaut::Dimanches, champ == 2 ? 1.0 : 8.0);
+}
+
+void TestUi::failedSaveIsReportedAndChangesNothing() {
+    const Fenetre f({}, Fenetre::AvecPanneau);
+    QVERIFY(f.dossier().ecrire("x", "plain"));
+    framework::FolderItem::SetApplicationFolder(f.dossier().chemin("plain"));
+    f.champ(0)->setText("5");
+    f.enregistrer();
+    QCOMPARE(f.message()->text(),
+             QStringLiteral("Les paramètres n'ont pas pu être enregistrés dans « %1 » : un "
+                            "élément du chemin n'est pas un dossier. Rien n'a été modifié.")
+                 .arg(f.dossier().chemin("plain/Tarivane")));
+    QCOMPARE(Defaut::AMI, 3.0);
+    QCOMPARE(f.texte("StaticText8"), QStringLiteral("56.80 €"));
+}
+
+void TestUi::keyboardOnly() {
+    const Fenetre f({}, Fenetre::Montree);
+    QAccessible::installUpdateHandler(noterAlerte);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    // Ctrl+, opens the panel; the first keys change nothing, the panel is announced.
+    QTest::keyClick(f.fenetre(), Qt::Key_Comma, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("EditField1"));
+    QCOMPARE(QApplication::focusWidget()->accessibleName(),
+             QStringLiteral("Paramétrage des tarifs"));
+    QTest::keyClicks(QApplication::focusWidget(), "12");
+    QCOMPARE(f.champ(0)->text() + f.champ(4)->text(), QStringLiteral("3.004.00"));
+    // Tab goes to the first field, then round the five, never back to the empty one.
+    QStringList tour;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        tour << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(tour.join(u' '), "EF(0) EF(1) EF(2) EF(3) EF(4) EF(0)");
+    // Typed over the selected value, saved with Return, confirmed in place and read out.
+    QTest::keyClicks(f.champ(0), "3,5");
+    QTest::keyClick(f.champ(0), Qt::Key_Return);
+    QCOMPARE(f.dossier().contenu(), QByteArray("3,5\n2.20\n7.80\n9.15\n4.00\n"));
+    QCOMPARE(f.texte("StaticText8"), QStringLiteral("64.80 €"));
+    QCOMPARE(f.message()->text(), QStringLiteral("Tarifs enregistrés."));
+    QCOMPARE(alertes, QStringList{"Tarifs enregistrés."});
+    QCOMPARE(f.panneau()->size(), QSize(300, 174));
+    // Gone at the next edit; Ctrl+S saves as well.
+    QTest::keyClicks(f.champ(0), "7");
+    QVERIFY(!f.message()->isVisible());
+    QTest::keyClick(f.champ(0), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(Defaut::AMI, 3.57);
+    // Escape closes the panel and gives the focus back to the main window.
+    QTest::keyClick(f.champ(0), Qt::Key_Escape);
+    QVERIFY(!f.panneau()->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), f.fenetre());
+    QAccessible::installUpdateHandler(nullptr);
+}
+
+void TestUi::placeBesideTheWindow_data() {
+    QTest::addColumn<QRect>("fenetre");
+    QTest::addColumn<QRect>("ecran");
+    QTest::addColumn<QPoint>("place");
+    const QRect grand(0, 0, 1920, 1080);
+    QTest::newRow("room on the right") << QRect(100, 100, 520, 350) << grand << QPoint(620, 100);
+    QTest::newRow("at the right edge: on the left")
+        << QRect(1400, 100, 520, 350) << grand << QPoint(1100, 100);
+    QTest::newRow("no room either side: as near as it fits")
+        << QRect(100, 30, 520, 350) << QRect(0, 0, 800, 600) << QPoint(0, 30);
+    QTest::newRow("low on the screen: raised to fit, still on the right")
+        << QRect(100, 950, 520, 100) << grand << QPoint(620, 880);
+    QTest::newRow("a second screen")
+        << QRect(2800, 100, 520, 350) << QRect(1920, 0, 1280, 1024) << QPoint(2500, 100);
+}
+
+void TestUi::placeBesideTheWindow() {
+    QFETCH(QRect, fenetre);
+    QFETCH(QRect, ecran);
+    QFETCH(QPoint, place);
+    QCOMPARE(WPref::place(fenetre, QSize(300, 200), ecran), place);
+}
+
+void TestUi::panelStaysOnScreen() {
+    const Fenetre f({}, Fenetre::AvecPanneau);
+    const QRect ecran = f->screen()->availableGeometry();
+    for (int x : {0, ecran.right() - f->frameGeometry().width(), ecran.width() / 3}) {
+        f->move(x, 40);
+        QVERIFY(ecran.contains(f.panneau()->frameGeometry()));
+        QCOMPARE(f.panneau()->frameGeometry().topLeft(),
+                 WPref::place(f->frameGeometry(), f.panneau()->frameGeometry().size(), ecran));
+    }
+}
+
+int main(int argc, char* argv[]) {
+    App app(argc, argv);
+    TestUi test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_ui.moc"
