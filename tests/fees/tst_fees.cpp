@@ -81,8 +81,6 @@ private slots:
     void init() { Defaut::Initialiser(); }
     void cleanup() { QFile::remove(FolderItem::GetConfigItem("Tarivane").path()); }
     // The computation.
-    void montants_data();
-    void montants();
     void exactDoublesOfTheStatedOrder_data();
     void exactDoublesOfTheStatedOrder();
     // The settings file.
@@ -101,37 +99,6 @@ private slots:
     void pdf_data();
     void pdf();
 };
-
-void TestFees::montants_data() {
-    QTest::addColumn<Choix>("choix");
-    QTest::addColumn<Tarifs>("tarifs");
-    // day, week of bags, dressings, Sundays, nights, surveillance, weekly, monthly
-    QTest::addColumn<QString>("attendus");
-    QTest::newRow("five AMI per bag; dressings stay four AMI")
-        << Choix{4, 7, 1, 3, 7, 7, true, false} << Tarifs{3.0, 2.2, 7.8, 9.15, 5}
-        << "68.80 481.60 36.00 31.20 64.05 0.00 612.85 2,655.68";
-    QTest::newRow("every count zero") << Choix{0, 1, 0, 0, 0, 0, true, false} << Tarifs{}
-                                      << "0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00";
-    QTest::newRow("DPCA never bills surveillance")
-        << Choix{0, 1, 0, 0, 0, 14, true, false} << Tarifs{}
-        << "0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00";
-    QTest::newRow("weekly twelve gives monthly fifty-two")
-        << Choix{0, 1, 0, 1, 0, 0, true, false} << Tarifs{3, 0, 0, 0, 0}
-        << "0.00 0.00 12.00 0.00 0.00 0.00 12.00 52.00";
-    QTest::newRow("half cents: the total is made from unrounded terms")
-        << Choix{1, 1, 1, 0, 1, 0, true, false} << Tarifs{0, 0, 7.805, 9.155, 4}
-        << "0.00 0.00 0.00 7.81 9.16 0.00 16.96 73.49";
-}
-
-void TestFees::montants() {
-    QFETCH(Choix, choix);
-    QFETCH(Tarifs, tarifs);
-    QFETCH(QString, attendus);
-    QStringList groupes;
-    for (double v : tous(Calcul(choix, tarifs)))
-        groupes << framework::Format(v, u"#,###.00", QLocale::c());
-    QCOMPARE(groupes.join(u' '), attendus);
-}
 
 void TestFees::exactDoublesOfTheStatedOrder_data() {
     QTest::addColumn<Choix>("choix");
@@ -327,40 +294,34 @@ void TestFees::saveWritesTextsAsGivenAndReadsThemBack() {
 
 void TestFees::whereTheFileLives_data() {
     QTest::addColumn<FolderItem::Copie>("copie");
-    QTest::addColumn<bool>("config"); // a file in the configuration folder to begin with
-    QTest::addColumn<QString>("lu");  // where it is read, then written
-    QTest::addColumn<QString>("ecrit");
-    QTest::newRow("portable copy, beside it") << FolderItem::Copie::Portable << true << "beside"
-                                              << "beside";
-    QTest::newRow("installed copy, never beside it") << FolderItem::Copie::Installee << false << ""
-                                                     << "config";
-    QTest::newRow("copy in a protected folder reads beside it until it saves")
-        << FolderItem::Copie::Protegee << false << "beside"
-        << "config";
-    QTest::newRow("copy in a protected folder, once it has saved")
-        << FolderItem::Copie::Protegee << true << "config"
-        << "config";
+    QTest::addColumn<bool>("config");    // a file in the configuration folder to begin with
+    QTest::addColumn<QString>("places"); // where it is read, written, read again
+    QTest::newRow("portable copy, beside it")
+        << FolderItem::Copie::Portable << true << "beside beside beside";
+    QTest::newRow("installed copy, never beside it")
+        << FolderItem::Copie::Installee << false << " config config";
+    QTest::newRow("protected folder, beside it until it saves")
+        << FolderItem::Copie::Protegee << false << "beside config config";
+    QTest::newRow("protected folder, once saved")
+        << FolderItem::Copie::Protegee << true << "config config config";
 }
 
 void TestFees::whereTheFileLives() {
     QFETCH(FolderItem::Copie, copie);
     QFETCH(bool, config);
-    QFETCH(QString, lu);
-    QFETCH(QString, ecrit);
+    QFETCH(QString, places);
     const Dossier d(copie);
-    const QString chemins[] = {d.chemin(), FolderItem::GetConfigItem("Tarivane").path()};
-    const auto nom = [&](const QString& chemin) {
-        return chemin == chemins[0] ? "beside" : chemin == chemins[1] ? "config" : chemin;
-    };
-    QVERIFY(d.ecrire("1\n1\n1\n1\n1\n"));
-    QFile f(chemins[1]);
-    QVERIFY(!config || (QDir().mkpath(QFileInfo(chemins[1]).path()) &&
-                        f.open(QIODevice::WriteOnly) && f.write("2\n") == 2));
+    const QString chemin = FolderItem::GetConfigItem("Tarivane").path();
+    QFile f(chemin);
+    QVERIFY(d.ecrire("1\n") && (!config || (QDir().mkpath(QFileInfo(chemin).path()) &&
+                                            f.open(QIODevice::WriteOnly) && f.write("2\n"))));
     f.close();
-    QCOMPARE(nom(Defaut::Lecture().chemin), lu);
+    const QString avant = Defaut::Lecture().chemin;
     const Defaut::ResultatEcriture r = Defaut::Ecriture(Affiches);
-    QCOMPARE(nom(r.chemin), ecrit);
-    QCOMPARE(nom(r.relu.chemin), ecrit);
+    QStringList vus;
+    for (const QString& c : {avant, r.chemin, r.relu.chemin})
+        vus << (c == d.chemin() ? "beside" : c == chemin ? "config" : c);
+    QCOMPARE(vus.join(u' '), places);
 }
 
 void TestFees::modele_data() {
@@ -406,13 +367,9 @@ void TestFees::modele() {
     const Estimation::Ligne& l = e.lignes()[choix.dpa ? 0 : 3];
     QCOMPARE(QStringList({l.libelle, e.nombre(l), l.code, l.montant, l.formule}).join(u'|'),
              formule);
-    const Montants m = Calcul(choix, tarifs);
-    QCOMPARE(e.hebdomadaire(), framework::Format(m.hebdomadaire, Motifs::Feuille, Francais));
-    QCOMPARE(e.formuleMensuelle(), e.hebdomadaire() + " × 52 ÷ 12 = " +
-                                       framework::Format(m.mensuelle, Motifs::Feuille, Francais));
-    QCOMPARE(e.modalite(), choix.dpa ? "DPA" : "DPCA");
-    QCOMPARE(e.tarifs().size(), 5);
-    QCOMPARE(e.tarifs()[4].libelle, "Nombre d'AMI pour un chgt de poche");
+    QCOMPARE(e.formuleMensuelle(),
+             e.hebdomadaire() + " × 52 ÷ 12 = " +
+                 framework::Format(Calcul(choix, tarifs).mensuelle, Motifs::Feuille, Francais));
     QCOMPARE(e.tarifs()[4].valeur, framework::Format(tarifs.Poches, Motifs::Champ, Francais));
     QCOMPARE(e.provenance(), source);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <functional>
 #include <grp.h>
@@ -25,12 +26,9 @@ inline QString commeUtilisateur(const std::function<QString()>& f) {
         ::_exit(ok ? 0 : 1);
     }
     ::close(tube[1]);
-    QByteArray r;
-    char morceau[512];
-    ssize_t n = 0;
-    while ((n = ::read(tube[0], morceau, sizeof morceau)) > 0)
-        r.append(morceau, n);
-    ::close(tube[0]);
+    QFile lecture;
+    lecture.open(tube[0], QIODevice::ReadOnly, QFile::AutoCloseHandle);
+    const QByteArray r = lecture.readAll();
     int statut = 0;
     ::waitpid(pid, &statut, 0);
     return WIFEXITED(statut) && WEXITSTATUS(statut) == 0 ? QString::fromUtf8(r)
