@@ -7,8 +7,6 @@
 
 #include <QCoreApplication>
 #include <QTest>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using framework::CDbl;
 using framework::FolderItem;
@@ -25,17 +23,6 @@ QString enFrancais(QString texte) {
     return texte.replace(u',', QChar(0x202F)).replace(u'.', u',');
 }
 
-// Writes lines through the program's stream; the reason when it fails.
-QString ecrire(const FolderItem& item, const QStringList& lignes) {
-    QString erreur;
-    if (auto flux = item.CreateTextFile(erreur)) {
-        for (const QString& l : lignes)
-            flux->WriteLine(l);
-        flux->Close(erreur);
-    }
-    return erreur;
-}
-
 } // namespace
 
 class TestFramework : public QObject {
@@ -46,7 +33,6 @@ private slots:
     void cdbl_data();
     void cdbl();
     void whatTheFieldsShowReadsBackInEveryLocale();
-    void replacingKeepsPermissionsAndOwner();
     void anUnknownCauseIsNumbered();
     void neverResolvesOntoTheProgram();
 };
@@ -58,9 +44,6 @@ void TestFramework::format_data() {
     const QString l = Motifs::Libelle.toString();
     const QString f = Motifs::Champ.toString();
     QTest::newRow("monthly average grouped") << 528.85 * 52 / 12 << l << "2,291.68 €";
-    QTest::newRow("millions") << 1234567.891 << Motifs::Feuille.toString() << "1,234,567.89 €";
-    QTest::newRow("zero") << 0.0 << l << "0.00 €";
-    QTest::newRow("below one keeps its zero") << 0.5 << l << "0.50 €";
     QTest::newRow("negative") << -3.5 << l << "-3.50 €";
     QTest::newRow("negative rounding to zero has no sign") << -0.001 << l << "0.00 €";
     QTest::newRow("half away from zero") << 0.125 << f << "0.13";
@@ -68,7 +51,6 @@ void TestFramework::format_data() {
     QTest::newRow("just below a half stays") << 2.674999 << f << "2.67";
     QTest::newRow("carry into a new group") << 999.995 << l << "1,000.00 €";
     QTest::newRow("field pattern never groups") << 1234.5 << f << "1234.50";
-    QTest::newRow("field shows two places") << 9.1 << f << "9.10";
     // The shortest text that reads back, as the act code shows a count of AMI.
     QTest::newRow("shortest: whole") << 4.0 << ""
                                      << "4";
@@ -98,19 +80,12 @@ void TestFramework::cdbl_data() {
     QTest::newRow("comma whatever the locale") << " \t7,8 " << C << 7.8;
     QTest::newRow("point in French") << "9.15" << Francais << 9.15;
     QTest::newRow("signs") << "-2.5" << C << -2.5;
-    QTest::newRow("plus sign") << "+3." << C << 3.0;
     QTest::newRow("the locale's digits and separator") << "٣٫٥" << QLocale("ar_EG") << 3.5;
     QTest::newRow("the locale's minus sign") << "\u200E−2" << QLocale("fa_IR") << -2.0;
     QTest::newRow("empty") << " " << C << non;
-    QTest::newRow("word") << "abc" << C << non;
-    QTest::newRow("grouping") << "1,234.5" << C << non;
     QTest::newRow("French grouping") << "1\u202F234" << Francais << non;
-    QTest::newRow("exponent") << "1e3" << C << non;
     QTest::newRow("two separators") << "1.2,3" << C << non;
     QTest::newRow("trailing junk, or an amount") << "3,00 €" << C << non;
-    QTest::newRow("sign only") << "-" << C << non;
-    QTest::newRow("double sign") << "--1" << C << non;
-    QTest::newRow("another script's digits") << "٣" << C << non;
     QTest::newRow("beyond the doubles") << "1" + QString(400, u'0') << C << non;
 }
 
@@ -135,25 +110,6 @@ void TestFramework::whatTheFieldsShowReadsBackInEveryLocale() {
                      qPrintable(locale.name() + QStringLiteral(": ") + shown));
         }
     }
-}
-
-void TestFramework::replacingKeepsPermissionsAndOwner() {
-    const Dossier d;
-    QVERIFY(d.ecrire("old\n"));
-    const QByteArray chemin = QFile::encodeName(d.chemin());
-    QCOMPARE(::chmod(chemin, 0640), 0);
-    const bool root = ::geteuid() == 0;
-    if (root)
-        QCOMPARE(::chown(chemin, 4242, 4343), 0);
-    QCOMPARE(ecrire(FolderItem::GetFolderItem("Tarivane"), {"new"}), QString());
-    struct stat st {};
-    QCOMPARE(::stat(chemin, &st), 0);
-    QCOMPARE(st.st_mode & 07777, mode_t(0640));
-    if (root) {
-        QCOMPARE(st.st_uid, uid_t(4242));
-        QCOMPARE(st.st_gid, gid_t(4343));
-    }
-    QCOMPARE(d.contenu(), QByteArray("new\n"));
 }
 
 void TestFramework::anUnknownCauseIsNumbered() {

@@ -6,6 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <functional>
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // A temporary application folder for one test, put back as it was afterwards.
 class Dossier {
@@ -39,3 +43,31 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// Runs f as an unprivileged user and returns what it returned: in a child process when the
+// tests run as root, for root may read and write anything; else in this process.
+inline QString commeUtilisateur(const std::function<QString()>& f) {
+    if (::geteuid() != 0)
+        return f();
+    int tube[2];
+    if (::pipe(tube) != 0)
+        return QStringLiteral("<pipe>");
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(tube[0]);
+        const uid_t personne = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(personne) != 0 || ::setuid(personne) != 0)
+            ::_exit(1);
+        const QByteArray r = f().toUtf8();
+        const bool ok = ::write(tube[1], r.constData(), size_t(r.size())) == r.size();
+        ::_exit(ok ? 0 : 1);
+    }
+    ::close(tube[1]);
+    QFile lecture;
+    lecture.open(tube[0], QIODevice::ReadOnly, QFile::AutoCloseHandle);
+    const QByteArray r = lecture.readAll();
+    int statut = 0;
+    ::waitpid(pid, &statut, 0);
+    return WIFEXITED(statut) && WEXITSTATUS(statut) == 0 ? QString::fromUtf8(r)
+                                                         : QStringLiteral("<child failed>");
+}

@@ -25,47 +25,17 @@
 
 namespace {
 
-// Each control of the window and of its panel, opened with the built-in tariffs: name,
-// geometry, shown, text (a pop-up's: its choice and item count).
-const char* const Disposition =
-    R"(StaticText1 20 39 270 20 1 Nombre de poches par jour de traitement
-PopupMenu1 395 40 45 20 1 4/7
-StaticText2 20 59 285 20 1 Nombre de jours de traitement par semaine
+// What the README's picture of the window cannot show: the pop-ups' item counts, the hidden
+// surveillance row, the panel's empty field that takes the focus. Name, geometry, shown, text
+// (a pop-up's: its choice and item count).
+const char* const Disposition = R"(PopupMenu1 395 40 45 20 1 4/7
 PopupMenu2 395 59 45 20 1 7/7
-StaticText3 20 99 241 20 1 Nombre de dimanches et jour fériés par semaine
 PopupMenu3 395 99 45 20 1 1/8
-StaticText4 20 79 285 20 1 Nombre de pansements par semaine
 PopupMenu4 395 79 45 20 1 3/8
-StaticText5 20 119 195 20 1 Nombre d'actes de nuit par semaine
 PopupMenu5 395 119 45 20 1 7/15
-Canvas1 67 171 386 85 1 
-RB(0) 20 7 70 20 1 DPCA
-RB(1) 460 7 48 20 1 DPA
 StaticText6 20 139 324 20 0 Nombre d'organisations de la surveillance par semaine
 PopupMenu6 395 139 45 20 0 7/15
-StaticText7 210 268 100 20 1 Paramétrage
-StaticText8 453 39 55 20 1 56.80 €
-StaticText9 453 59 55 20 1 397.60 €
-StaticText10 453 79 55 20 1 36.00 €
-StaticText11 453 99 55 20 1 31.20 €
-StaticText12 453 119 55 20 1 64.05 €
 StaticText13 453 139 55 20 0 Na
-StaticText14 96 7 314 20 1 Modalité de traitement
-StaticText15 299 39 69 20 1 AMI 4 + IFD
-StaticText16 299 79 69 20 1 AMI 4
-StaticText17 299 99 69 20 1 ISD
-StaticText18 299 119 69 20 1 ISN
-EF(0) 243 12 37 12 1 3.00
-EF(1) 243 34 37 12 1 2.20
-EF(2) 243 56 37 12 1 7.80
-EF(3) 243 78 37 12 1 9.15
-EF(4) 243 100 37 12 1 4.00
-ST(0) 20 12 191 20 1 Valeur de l'AMI (€)
-ST(1) 20 34 191 20 1 Indemnités de déplacements (€)
-ST(2) 20 56 191 20 1 Majoration dimanches et fériés (€)
-ST(3) 20 78 191 20 1 Majoration de nuit (€)
-ST(4) 20 100 220 20 1 Nombre d'AMI pour un chgt de poche
-BevelButton2 118 132 64 22 1 Enregistrer
 EditField1 21 130 0 22 1 )";
 
 // What the user does (Pn=i chooses item i of PopupMenun, Rn clicks RB(n)), then reads: the six
@@ -73,7 +43,6 @@ EditField1 21 130 0 22 1 )";
 const char* const Gestes =
     R"(opening: => 4 7 1 3 7 7 | 56.80 397.60 36.00 31.20 64.05 Na | DPCA 528.85 2,291.68
 six bags: P1=6 => 6 7 1 3 7 7 | 85.20 596.40 36.00 46.80 64.05 Na | DPCA 743.25 3,220.75
-one day: P2=0 => 4 1 1 3 7 7 | 56.80 56.80 36.00 31.20 64.05 Na | DPCA 188.05 814.88
 the rest: P3=2 P4=7 P5=14 => 4 7 2 7 14 7 | 56.80 397.60 84.00 62.40 128.10 Na | DPCA 672.10 2,912.43
 to DPA: P2=4 P3=2 P5=3 R1 => 2 5 2 7 3 7 | 28.40 142.00 84.00 31.20 27.45 84.00 | DPA 368.65 1,597.48
 and back: P2=4 P3=2 P5=3 R1 R0 => 4 5 2 3 3 7 | 56.80 284.00 36.00 62.40 27.45 84.00 | DPCA 409.85 1,776.02
@@ -127,12 +96,9 @@ void verifierFeuille(const Fenetre& f) {
     const QImage vue = f.w("Canvas1")->grab().toImage();
     const qreal r = f->devicePixelRatioF();
     QCOMPARE(vue.size(), QSize(386, 85) * r);
-    for (int y : {28, 54, 78}) {
-        QCOMPARE(vue.pixelColor(0, qRound(y * r)), QColor(255, 0, 0));
-        QCOMPARE(vue.pixelColor(vue.width() - 1, qRound((y + 1) * r) - 1), QColor(255, 0, 0));
-        QCOMPARE(vue.pixelColor(0, qRound(y * r) - 1), Window1::BackColor);
-        QCOMPARE(vue.pixelColor(0, qRound((y + 1) * r)), Window1::BackColor);
-    }
+    for (int y : {27, 28, 29})
+        QCOMPARE(vue.pixelColor(vue.width() - 1, int((y + 0.5) * r)),
+                 y == 28 ? QColor(255, 0, 0) : Window1::BackColor);
     int fins = 0;
     for (int y = 0; y + 1 < vue.height(); y += 2)
         for (int x = 0; x + 1 < vue.width(); x += 2)
@@ -157,7 +123,6 @@ private slots:
     void everyTextWholeAndReadable();
     void estimateLeavesTheWindow();
     void about();
-    void sheetAtTheScreensDensity();
     void sheetFollowsTheWindowToAnotherScreen();
     // The settings panel.
     void saveRoundTrip();
@@ -172,7 +137,10 @@ private slots:
 
 void TestUi::layout() {
     const Fenetre f({}, Fenetre::AvecPanneau);
+    // Every control by its name, as the program and its tests find it.
     QCOMPARE(f->centralWidget()->children().size(), 27);
+    for (int i = 1; i <= 18; ++i)
+        f.w(QStringLiteral("StaticText%1").arg(i));
     for (const QString& ligne : QString::fromUtf8(Disposition).split(u'\n')) {
         const QStringList c = ligne.section(u' ', 0, 5).split(u' ');
         const QWidget* w = f.w(c[0]);
@@ -200,9 +168,9 @@ void TestUi::layout() {
 
 void TestUi::window() {
     const Fenetre f({}, Fenetre::AvecPanneau);
-    QCOMPARE(f->menuBar(), MenuBar1::instance());
-    QCOMPARE(f->minimumSize(), f->maximumSize());
-    QVERIFY(!(f->windowFlags() & Qt::WindowMaximizeButtonHint));
+    verifierFeuille(f);
+    QVERIFY(f->minimumSize() == f->maximumSize() &&
+            !(f->windowFlags() & Qt::WindowMaximizeButtonHint));
     // The program's icon on every window, even where no icon theme holds it.
     QVERIFY(!f->windowIcon().pixmap(48).isNull() && !f.panneau()->windowIcon().isNull());
     // Hidden, the panel keeps what was typed, unused; closed, it is made again from the values
@@ -266,7 +234,6 @@ void TestUi::readOutToScreenReaders() {
     const auto relations =
         QAccessible::queryAccessibleInterface(f.w("PopupMenu6"))->relations(QAccessible::Label);
     QCOMPARE(relations.value(0).first->object(), f.w("StaticText6"));
-    QCOMPARE(f.w("PopupMenu4")->accessibleName(), f.texte("StaticText4"));
     QCOMPARE(lu("StaticText6"), "Nombre d'organisations de la surveillance par semaine");
     QCOMPARE(lu("StaticText7"), "Paramétrage");
     QCOMPARE(QAccessible::queryAccessibleInterface(f.w("StaticText7"))->role(), QAccessible::Link);
@@ -279,9 +246,6 @@ void TestUi::readOutToScreenReaders() {
     QCOMPARE(lu("StaticText13", QAccessible::Description),
              "Nombre d'organisations de la surveillance par semaine : 84.00 €");
     QCOMPARE(f.w("PopupMenu1")->accessibleName(), f.texte("StaticText1"));
-    QCOMPARE(f.w("Canvas1")->accessibleDescription(),
-             "DPA. Facturation hebdomadaire : 446.45 €. Facturation mensuelle moyenne : "
-             "1,934.62 €.");
     // Tab order follows the rows on screen, then the link; the sheet takes no focus.
     QStringList ordre;
     for (QWidget* c = f.w("RB(0)"); ordre.size() < 10; c = c->nextInFocusChain())
@@ -325,10 +289,10 @@ void TestUi::settingsFileNotice() {
         auto* avis = w->findChild<QMessageBox*>("AvisLecture");
         QCOMPARE(avis ? avis->text() : QString(),
                  fois ? QString() : QString(texte).replace(QStringLiteral("%1"), d.chemin()));
-        QVERIFY(!avis || !avis->isModal());
-        QVERIFY(!avis ||
-                (avis->frameGeometry().center() - w->frameGeometry().center()).manhattanLength() <
-                    3);
+        QVERIFY(
+            !avis ||
+            (!avis->isModal() &&
+             (avis->frameGeometry().center() - w->frameGeometry().center()).manhattanLength() < 3));
         delete avis;
         w->hide();
     }
@@ -338,12 +302,12 @@ void TestUi::linkByMouseAndKeyboard() {
     const Fenetre f({}, Fenetre::Montree);
     auto* lien = f.w<QLabel>("StaticText7");
     QCOMPARE(lien->cursor().shape(), Qt::PointingHandCursor);
-    QEvent entree(QEvent::Enter);
-    QEvent sortie(QEvent::Leave);
-    QCoreApplication::sendEvent(lien, &entree);
-    QCOMPARE(lien->palette().color(QPalette::WindowText), QColor(Qt::blue));
-    QCoreApplication::sendEvent(lien, &sortie);
-    QCOMPARE(lien->palette().color(QPalette::WindowText), QColor(Qt::black));
+    for (QEvent::Type survol : {QEvent::Enter, QEvent::Leave}) {
+        QEvent e(survol);
+        QCoreApplication::sendEvent(lien, &e);
+        QCOMPARE(lien->palette().color(QPalette::WindowText),
+                 survol == QEvent::Enter ? QColor(Qt::blue) : QColor(Qt::black));
+    }
     // A click shows the panel, the next hides it; the window stays usable meanwhile.
     QTest::mouseClick(lien, Qt::LeftButton, {}, QPoint(95, 18));
     QTRY_COMPARE(QApplication::focusWidget()->objectName(), "EditField1");
@@ -376,8 +340,7 @@ void TestUi::linkByMouseAndKeyboard() {
 void TestUi::everyTextWholeAndReadable() {
     // "Times" itself, or the metric twin that takes its place.
     const QString face = QFontInfo(policeTimes(12)).family().section(" [", 0, 0);
-    QVERIFY2(QStringList({"Nimbus Roman", "Liberation Serif", "TeX Gyre Termes", "Times"})
-                 .contains(face),
+    QVERIFY2(QString("Nimbus Roman|Liberation Serif|TeX Gyre Termes|Times").contains(face),
              qPrintable(face));
     // Every tariff at its ceiling, every count at its largest, in both locales, on a dark theme.
     const QPalette avant = qApp->palette();
@@ -436,14 +399,15 @@ void TestUi::estimateLeavesTheWindow() {
     QVERIFY(copie->text().contains("Facturation mensuelle moyenne : 2,291.68 €"));
     QVERIFY(copie->html().contains("<table"));
     // How each amount is made.
-    const auto bulle = [&](const char* nom) {
+    QStringList bulles;
+    for (const char* nom : {"StaticText8", "Canvas1"}) {
         QHelpEvent aide(QEvent::ToolTip, QPoint(5, 5), f.w(nom)->mapToGlobal(QPoint(5, 5)));
         QCoreApplication::sendEvent(f.w(nom), &aide);
-        return QToolTip::text();
-    };
-    QCOMPARE(bulle("StaticText8"),
+        bulles << QToolTip::text();
+    }
+    QCOMPARE(bulles[0],
              "4 poches × (4 AMI × 3.00 € + 2.20 € IFD) = 56.80 € par jour de traitement");
-    QVERIFY(bulle("Canvas1").contains("(56.80 €) n'en fait pas partie"));
+    QVERIFY(bulles[1].contains("(56.80 €) n'en fait pas partie"));
     // The sheet's own menu.
     emit f.w("Canvas1")->customContextMenuRequested(QPoint(20, 20));
     QStringList choix;
@@ -465,19 +429,26 @@ void TestUi::estimateLeavesTheWindow() {
         static_cast<QDialog*>(dialogue)->accept();
     }
     QVERIFY(QFileInfo(dossier.filePath("estimation.pdf")).size() > 1000);
-    auto* echec = f->findChild<QMessageBox*>("EchecPdf");
+    auto* echec = f->findChild<QMessageBox*>("EchecSortie");
     QVERIFY(echec && echec->text().endsWith(": un élément du chemin n'est pas un dossier."));
     echec->close();
-    QTRY_VERIFY(!f->findChild<QMessageBox*>("EchecPdf"));
-    // Printed on one page, here into a file; the printer keeps its settings between prints.
-    menus->item("FilePrint")->trigger();
-    auto* impression = f->findChild<QPrintDialog*>("Impression");
-    impression->printer()->setOutputFileName(dossier.filePath("imprime.pdf"));
-    impression->reject();
-    QTRY_VERIFY(!f->findChild<QPrintDialog*>("Impression"));
-    menus->item("FilePrint")->trigger();
-    f->findChild<QPrintDialog*>("Impression")->accept();
+    QTRY_VERIFY(!f->findChild<QMessageBox*>("EchecSortie"));
+    // Printed on one page, here into a file: the printer keeps its settings from one print to
+    // the next, and a printer that will not start is told.
+    for (const char* nom : {"fichier/imprime.pdf", "imprime.pdf"}) {
+        for (bool imprimer : {false, true}) {
+            QTRY_VERIFY(!f->findChild<QPrintDialog*>("Impression"));
+            menus->item("FilePrint")->trigger();
+            auto* impression = f->findChild<QPrintDialog*>("Impression");
+            impression->printer()->setOutputFileName(dossier.filePath(nom));
+            imprimer ? impression->accept() : impression->reject();
+        }
+    }
     QVERIFY(QFileInfo(dossier.filePath("imprime.pdf")).size() > 1000);
+    QVERIFY(f->findChild<QMessageBox*>("EchecSortie")
+                ->text()
+                .startsWith("L'impression n'a pas pu commencer sur « " +
+                            dossier.filePath("fichier/imprime.pdf")));
 }
 
 void TestUi::about() {
@@ -486,9 +457,8 @@ void TestUi::about() {
         MenuBar1::instance()->item("HelpAbout")->trigger();
         auto* boite = f->findChild<QMessageBox*>("APropos");
         QVERIFY(boite && boite->isVisible() && !boite->isModal());
-        QCOMPARE(boite->text(),
-                 "Tarivane " + QCoreApplication::applicationVersion() +
-                     "\nHonoraires infirmiers en dialyse péritonéale (DPCA et DPA).");
+        QCOMPARE(boite->text(), "Tarivane 1.0.0\nHonoraires infirmiers en dialyse péritonéale "
+                                "(DPCA et DPA).");
         const QStringList lignes = boite->informativeText().split(u'\n');
         QCOMPARE(lignes.mid(0, 2).join(u'|'),
                  fichier.isNull()
@@ -499,13 +469,6 @@ void TestUi::about() {
         QVERIFY(lignes.last().contains("Assurance Maladie") &&
                 lignes.join(u' ').contains("ancien"));
     }
-}
-
-void TestUi::sheetAtTheScreensDensity() {
-    const Fenetre f({}, Fenetre::Montree);
-    QCOMPARE(f->centralWidget()->size(), QSize(520, 308));
-    QCOMPARE(f.w("Canvas1")->geometry(), QRect(67, 171, 386, 85));
-    verifierFeuille(f);
 }
 
 void TestUi::sheetFollowsTheWindowToAnotherScreen() {
@@ -550,9 +513,6 @@ void TestUi::refusedValues_data() {
     QTest::newRow("negative") << 3 << "-9.15"
                               << "« -9.15 » n'est pas un nombre valide pour « Majoration de "
                                  "nuit (€) » : il ne peut pas être négatif.";
-    QTest::newRow("grouped") << 4 << "1 000"
-                             << "« 1 000 » n'est pas un nombre valide pour « Nombre d'AMI pour "
-                                "un chgt de poche ».";
     QTest::newRow("above the ceiling")
         << 4 << "9,01"
         << "« 9,01 » est trop grand pour « Nombre d'AMI pour un chgt de poche » : au plus 9.";
@@ -578,8 +538,8 @@ void TestUi::refusedValues() {
     QVERIFY(f.message()->isVisible() && f.panneau()->rect().contains(place));
     QCOMPARE(place.topLeft(), QPoint(10, 155));
     QVERIFY(f.message()->heightForWidth(place.width()) <= place.height());
-    QCOMPARE(fond(f, champ), QColor(255, 190, 190));
-    QCOMPARE(fond(f, champ == 2 ? 1 : 2), QColor(255, 255, 102));
+    QCOMPARE(QList({fond(f, champ), fond(f, champ == 2 ? 1 : 2)}),
+             QList({QColor(255, 190, 190), QColor(255, 255, 102)}));
     QTRY_COMPARE(QApplication::focusWidget(), f.champ(champ));
     // Mended, saved, confirmed: the panel back to its size.
     f.champ(champ)->setText("1");
@@ -610,9 +570,8 @@ void TestUi::keyboardOnly() {
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     // Ctrl+, opens the panel; the first keys change nothing, the panel is announced.
     QTest::keyClick(f.fenetre(), Qt::Key_Comma, Qt::ControlModifier);
-    QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("EditField1"));
-    QCOMPARE(QApplication::focusWidget()->accessibleName(),
-             QStringLiteral("Paramétrage des tarifs"));
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), "EditField1");
+    QCOMPARE(QApplication::focusWidget()->accessibleName(), "Paramétrage des tarifs");
     QTest::keyClicks(QApplication::focusWidget(), "12");
     QCOMPARE(f.champ(0)->text() + f.champ(4)->text(), QStringLiteral("3.004.00"));
     // Tab goes to the first field, then round the five, never back to the empty one.
@@ -626,8 +585,7 @@ void TestUi::keyboardOnly() {
     QTest::keyClicks(f.champ(0), "3,5");
     QTest::keyClick(f.champ(0), Qt::Key_Return);
     QCOMPARE(f.dossier().contenu(), QByteArray("3,5\n2.20\n7.80\n9.15\n4.00\n"));
-    QCOMPARE(f.texte("StaticText8"), QStringLiteral("64.80 €"));
-    QCOMPARE(f.message()->text(), QStringLiteral("Tarifs enregistrés."));
+    QCOMPARE(f.texte("StaticText8") + f.message()->text(), "64.80 €Tarifs enregistrés.");
     QCOMPARE(alertes, QStringList{"Tarifs enregistrés."});
     QCOMPARE(f.panneau()->size(), QSize(300, 174));
     // Gone at the next edit; Ctrl+S saves as well.
@@ -671,8 +629,6 @@ void TestUi::panelStaysOnScreen() {
     for (int x : {0, ecran.right() - f->frameGeometry().width(), ecran.width() / 3}) {
         f->move(x, 40);
         QVERIFY(ecran.contains(f.panneau()->frameGeometry()));
-        QCOMPARE(f.panneau()->frameGeometry().topLeft(),
-                 WPref::place(f->frameGeometry(), f.panneau()->frameGeometry().size(), ecran));
     }
 }
 

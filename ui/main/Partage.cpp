@@ -58,8 +58,17 @@ void Partage::imprimer() {
     dialogue->setAttribute(Qt::WA_DeleteOnClose);
     dialogue->setOptions(QAbstractPrintDialog::PrintToFile);
     connect(dialogue, &QDialog::accepted, this, [this] {
-        QPainter peintre(imprimante_.get());
-        PageEstimation::Dessiner(peintre, estimation_());
+        QPainter peintre;
+        if (peintre.begin(imprimante_.get())) {
+            PageEstimation::Dessiner(peintre, estimation_());
+            return;
+        }
+        // A printer that will not start is told, not passed over.
+        avertir(QStringLiteral("Imprimer"),
+                QStringLiteral("L'impression n'a pas pu commencer sur « %1 ».")
+                    .arg(imprimante_->outputFileName().isEmpty()
+                             ? imprimante_->printerName()
+                             : QDir::toNativeSeparators(imprimante_->outputFileName())));
     });
     dialogue->open();
 }
@@ -83,14 +92,15 @@ void Partage::exporterPdf() {
 
 void Partage::enregistrerPdf(const QString& chemin) {
     QString erreur;
-    if (PageEstimation::EcrirePdf(estimation_(), chemin, erreur))
-        return;
-    auto* avis = new QMessageBox(
-        QMessageBox::Warning, QStringLiteral("Exporter en PDF"),
-        QStringLiteral("L'estimation n'a pas pu être enregistrée dans « %1 » : %2.")
-            .arg(QDir::toNativeSeparators(chemin), erreur),
-        QMessageBox::Ok, fenetre_);
-    avis->setObjectName(QStringLiteral("EchecPdf"));
+    if (!PageEstimation::EcrirePdf(estimation_(), chemin, erreur))
+        avertir(QStringLiteral("Exporter en PDF"),
+                QStringLiteral("L'estimation n'a pas pu être enregistrée dans « %1 » : %2.")
+                    .arg(QDir::toNativeSeparators(chemin), erreur));
+}
+
+void Partage::avertir(const QString& titre, const QString& texte) {
+    auto* avis = new QMessageBox(QMessageBox::Warning, titre, texte, QMessageBox::Ok, fenetre_);
+    avis->setObjectName(QStringLiteral("EchecSortie"));
     avis->setAttribute(Qt::WA_DeleteOnClose);
     avis->open();
 }

@@ -32,6 +32,8 @@ protected:
 
 private:
     void enregistrerPdf(const QString& chemin);
+    // Says, over the window, why the estimate could not leave it.
+    void avertir(const QString& titre, const QString& texte);
 
     QWidget* fenetre_;
     std::function<Estimation()> estimation_;
