@@ -55,13 +55,14 @@ QString nature(mode_t mode) {
 // named, so that the user sees where it leads.
 QString pourquoiInutilisable(const QString& path, int codeErreur, const struct stat* cible) {
     const QString lien = QFileInfo(path).symLinkTarget();
-    const QString quoi = lien.isEmpty() ? QString()
-                                        : QStringLiteral("c'est un lien vers « %1 », ")
-                                              .arg(QDir::toNativeSeparators(lien));
+    const QString quoi =
+        lien.isEmpty()
+            ? QString()
+            : QStringLiteral("c'est un lien vers « %1 », ").arg(QDir::toNativeSeparators(lien));
     if (!cible)
-        return quoi + (lien.isEmpty() ? Raison(codeErreur)
-                                      : QStringLiteral("qui ne mène à rien (%1)")
-                                            .arg(Raison(codeErreur)));
+        return quoi + (lien.isEmpty()
+                           ? Raison(codeErreur)
+                           : QStringLiteral("qui ne mène à rien (%1)").arg(Raison(codeErreur)));
     return quoi + QStringLiteral("%1n'est pas un fichier ordinaire mais %2")
                       .arg(lien.isEmpty() ? QStringLiteral("ce ") : QStringLiteral("qui "),
                            nature(cible->st_mode));
@@ -180,18 +181,20 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile(QString& erreur) co
             return nullptr;
         }
     }
-    QByteArray modele = natif(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral("-XXXXXX"));
+    QByteArray modele = natif(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+                              QStringLiteral("-XXXXXX"));
     const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
     if (fd < 0) {
         erreur = Raison(errno);
         return nullptr;
     }
-    // The new file keeps the old one's permissions and, for root, its owner.
-    const mode_t masque = ::umask(0);
-    ::umask(masque);
-    ::fchmod(fd, existe ? (st.st_mode & 07777) : (0666 & ~masque));
-    if (existe && ::geteuid() == 0)
-        (void)!::fchown(fd, st.st_uid, st.st_gid); // where the file system keeps owners
+    // A new file is the user's own; a replaced one keeps the old one's permissions and, for
+    // root, its owner where the file system keeps owners.
+    if (existe) {
+        ::fchmod(fd, st.st_mode & 07777);
+        if (::geteuid() == 0)
+            (void)!::fchown(fd, st.st_uid, st.st_gid);
+    }
     return std::make_unique<TextOutputStream>(fd, QFile::decodeName(modele), cible);
 }
 

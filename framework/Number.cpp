@@ -115,26 +115,21 @@ double CDbl(QStringView text, bool* ok, const QLocale& locale) {
     } else if (at(U"+")) {
         i = 1;
     }
-    bool sawDigit = false;
-    bool sawSeparator = false;
     while (i < t.size()) {
         const char32_t c = t[i];
         const char32_t base = c >= U'0' && c <= U'9' ? U'0' : zero;
         if (c >= base && c - base <= 9) {
             ascii.push_back(static_cast<char>('0' + (c - base)));
-            sawDigit = true;
             ++i;
             continue;
         }
         const std::size_t length = c == U'.' || c == U',' ? 1 : at(point) ? point.size() : 0;
-        if (length == 0 || sawSeparator)
+        if (length == 0)
             return 0.0;
         ascii.push_back('.');
-        sawSeparator = true;
         i += length;
     }
-    if (!sawDigit)
-        return 0.0;
+    // No digit, or a second separator, and the reading stops short of the end: not a number.
     double value = 0.0;
     const auto res =
         std::from_chars(ascii.data(), ascii.data() + ascii.size(), value, std::chars_format::fixed);

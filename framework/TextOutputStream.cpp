@@ -4,8 +4,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <fcntl.h>
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace framework {

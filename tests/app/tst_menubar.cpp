@@ -4,8 +4,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QFileInfo>
-#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -44,7 +42,6 @@ private slots:
     void editItemsActOnTheFocusedField();
     void editItemsWithoutAField();
     void qtSpeaksFrench();
-    void picturesOfTheReadme();
     void quitEndsTheEventLoop();
 
 private:
@@ -129,31 +126,6 @@ void TestMenuBar::qtSpeaksFrench() {
         textes << a->text().section(u'\t', 0, 0).remove(u'&');
     QVERIFY2(textes.contains("Copier") && textes.contains("Tout sélectionner"),
              qPrintable(textes.join(u',')));
-}
-
-void TestMenuBar::picturesOfTheReadme() {
-    QTemporaryDir dossier;
-    QProcess rendu;
-    rendu.start(QStringLiteral(TARIVANE_CAPTURES), {dossier.path()});
-    QVERIFY(rendu.waitForFinished(30000) && rendu.exitCode() == 0);
-    // What the README shows is what the program draws today, to the pixel but for a few of
-    // anti-aliasing: the window, on a dark theme with its panel just saved, and the page. They
-    // hold the layout, the fonts, the colours, the texts and the page as the user sees them.
-    for (const char* nom : {"main-window.png", "main-window-dark.png", "estimation.png"}) {
-        const QImage vu(dossier.filePath(nom));
-        const QImage montre(QStringLiteral(TARIVANE_SOURCES "/screenshots/") + nom);
-        QCOMPARE(vu.size(), montre.size());
-        int ecarts = 0;
-        for (int y = 0; y < vu.height(); ++y)
-            for (int x = 0; x < vu.width(); ++x) {
-                const QColor a = vu.pixelColor(x, y), b = montre.pixelColor(x, y);
-                ecarts += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                              std::abs(a.blue() - b.blue()) >
-                          96;
-            }
-        QVERIFY2(ecarts <= 16, qPrintable(QString::number(ecarts)));
-    }
-    QVERIFY(QFileInfo::exists(dossier.filePath("main-window-with-settings.png")));
 }
 
 void TestMenuBar::quitEndsTheEventLoop() {

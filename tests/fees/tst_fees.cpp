@@ -263,12 +263,13 @@ void TestFees::hostilePlaces() {
 
 void TestFees::saveWritesTextsAsGivenAndReadsThemBack() {
     const Dossier d;
-    QVERIFY(d.ecrire("1\n2\n3\n4\n5\n6\n7\n"));
     const Defaut::ResultatEcriture r = Defaut::Ecriture({"3.15", "2,5", " 8", "9.5", "5"});
     QCOMPARE(r.erreur + r.chemin, d.chemin());
     QCOMPARE(d.contenu(), QByteArray("3.15\n2,5\n 8\n9.5\n5\n"));
     QCOMPARE(lu(r.relu), "| 3.15 2.5 8 9.5 5");
     QCOMPARE(d.noms(), QStringList{"Tarivane"});
+    // A new file is the user's own.
+    QCOMPARE(QFile::permissions(d.chemin()) & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
     // A line break inside a value would shift every later line of the file.
     QCOMPARE(Defaut::Ecriture({"3\n", "2", "3", "4", "5"}).erreur,
              "une valeur contient un saut de ligne");

@@ -2,6 +2,7 @@
 #include "app/MenuBar1.h"
 #include "support/Fenetre.h"
 #include "ui/Style.h"
+#include "ui/main/Captures.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -112,6 +113,7 @@ class TestUi : public QObject {
     Q_OBJECT
 private slots:
     // The calculator window.
+    void picturesOfTheReadme();
     void layout();
     void window();
     void choices_data();
@@ -134,6 +136,28 @@ private slots:
     void placeBesideTheWindow();
     void panelStaysOnScreen();
 };
+
+void TestUi::picturesOfTheReadme() {
+    // What the README shows is what the program draws today, to the pixel: the layout, the
+    // fonts, the colours and the texts of the window, of its panel on a dark theme, and the
+    // printed page, as the user sees them.
+    for (const auto& [nom, vu] : Captures()) {
+        const QImage montre(QStringLiteral(TARIVANE_SOURCES "/screenshots/") + nom);
+        QVERIFY2(!montre.isNull() || nom == "main-window-with-settings.png", qPrintable(nom));
+        if (montre.isNull())
+            continue;
+        QCOMPARE(vu.size(), montre.size());
+        int ecarts = 0;
+        for (int y = 0; y < vu.height(); ++y)
+            for (int x = 0; x < vu.width(); ++x) {
+                const QColor a = vu.pixelColor(x, y), b = montre.pixelColor(x, y);
+                ecarts += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                              std::abs(a.blue() - b.blue()) >
+                          48;
+            }
+        QVERIFY2(ecarts <= 4, qPrintable(QStringLiteral("%1: %2").arg(nom).arg(ecarts)));
+    }
+}
 
 void TestUi::layout() {
     const Fenetre f({}, Fenetre::AvecPanneau);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <utility>
+
+// The pictures of the README, drawn without a display from the built-in tariffs: the window,
+// with its settings panel, the same on a dark desktop theme just after a save, and the
+// estimate's printed page. Each with its file name. The window's palette is put back after.
+QList<std::pair<QString, QImage>> Captures();
