@@ -3,9 +3,7 @@
 #include "framework/Raison.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <cerrno>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace framework {
@@ -60,13 +58,6 @@ bool TextOutputStream::Close(QString& erreur) {
         return false;
     }
     temporary_.clear();
-    // The new name is on the disk too, so that a crash now finds the new file, not the old.
-    const int dossier = ::open(QFile::encodeName(QFileInfo(target_).absolutePath()).constData(),
-                               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dossier >= 0) {
-        ::fsync(dossier);
-        ::close(dossier);
-    }
     return true;
 }
 

@@ -30,7 +30,10 @@ QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
 } // namespace
 
 Lien::Lien(const QString& text, QWidget* parent) : QLabel(text, parent) {
-    static const bool installee = (QAccessible::installFactory(fabrique), true);
+    static const auto installee = [] {
+        QAccessible::installFactory(fabrique);
+        return fabrique;
+    }();
     Q_UNUSED(installee);
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
