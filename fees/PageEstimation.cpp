@@ -31,7 +31,7 @@ constexpr double Retrait = 15; // between a cell's edge and its text
 const QColor Noir(Qt::black);
 const QColor Gris(90, 90, 90);
 const QColor Filet(190, 190, 190);
-const QColor Bleu(Qt::blue); // the amounts' colour in the window
+const QColor Bleu(Qt::blue);         // the amounts' colour in the window
 const QColor Bandeau(216, 253, 244); // the window's background
 
 QFont police(double points, bool gras = false, bool italique = false) {
@@ -183,7 +183,6 @@ double definitions(QPainter& p, const QList<std::pair<QString, QString>>& termes
         colonne = std::max(colonne, QFontMetricsF(gras).horizontalAdvance(t.first) + 40);
     for (const auto& [terme, sens] : termes) {
         texte(p, terme, gras, Noir, Gauche, y, colonne);
-        p.setPen(Noir);
         y += 20 + paragraphe(p, sens, police(10), Gauche + colonne, y, Largeur - colonne);
     }
     return y;

@@ -240,7 +240,8 @@ void TestFees::hostilePlaces() {
     QCOMPARE(commeIl([] { return lu(Defaut::Lecture()); }),
              lecture.replace("%1", dossier).trimmed());
     QVERIFY2(chrono.elapsed() < 1000, qPrintable(QString::number(chrono.elapsed())));
-    // A save replaces nothing but a regular file, and says why in French.
+    // A save replaces nothing but a regular file, says why in French, and leaves no file open.
+    const qsizetype ouverts = QDir("/proc/self/fd").count();
     QCOMPARE(commeIl([&] {
                  std::signal(SIGXFSZ, SIG_IGN);
                  rlimit limite{preparation == "ulimit" ? 3 : RLIM_INFINITY, RLIM_INFINITY};
@@ -251,6 +252,7 @@ void TestFees::hostilePlaces() {
                  return raison;
              }),
              ecriture.replace("%1", dossier));
+    QCOMPARE(QDir("/proc/self/fd").count(), ouverts);
     if (!ecriture.isEmpty())
         QCOMPARE(etat(dossier), avant);
     if (preparation.contains("vrai"))
@@ -365,8 +367,8 @@ void TestFees::formuleHebdomadaire() {
 }
 
 void TestFees::texteEtHtml() {
-    const Estimation e(Dpca, Tarifs{}, {"/a&b/Tarivane", "", {}}, Jour, QLocale::c());
-    QCOMPARE(e.texte(), "Tarivane — Estimation du 6 décembre 2026\n"
+    const Estimation e(Dpca, Tarifs{}, {"/a&b/Tarivane", "", {}}, QDate(2026, 12, 1), QLocale::c());
+    QCOMPARE(e.texte(), "Tarivane — Estimation du 1er décembre 2026\n"
                         "Modalité de traitement : DPCA\n\n"
                         "Nombre de poches par jour de traitement : 4 — AMI 4 + IFD — 56.80 €\n"
                         "Nombre de jours de traitement par semaine : 7 — 397.60 €\n"

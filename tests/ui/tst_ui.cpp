@@ -345,14 +345,16 @@ void TestUi::linkByMouseAndKeyboard() {
     QTRY_VERIFY(lien->hasFocus());
     const auto cadre = [&] {
         const QImage vue = lien->grab().toImage();
-        int haut = 0, bas = 0;
+        int haut = 0, bas = 0, droite = 0;
         for (int x = 0; x < vue.width(); ++x) {
             haut += vue.pixelColor(x, 0) != Window1::BackColor;
             bas += vue.pixelColor(x, vue.height() - 1) != Window1::BackColor;
         }
-        return std::min(haut, bas);
+        for (int y = 0; y < vue.height(); ++y)
+            droite += vue.pixelColor(vue.width() - 1, y) != Window1::BackColor;
+        return int(haut > 20) + int(bas > 20) + int(droite > 4); // dotted sides
     };
-    QVERIFY(cadre() > 20);
+    QCOMPARE(cadre(), 3);
     QTest::keyClick(lien, Qt::Key_Return);
     QVERIFY(f.panneau()->isVisible());
     QTest::keyClick(lien, Qt::Key_Space);
@@ -446,6 +448,7 @@ void TestUi::estimateLeavesTheWindow() {
         QTRY_VERIFY(!f->findChild<QFileDialog*>("ExportPdf"));
         menus->item("FileExportPdf")->trigger();
         auto* dialogue = f->findChild<QFileDialog*>("ExportPdf");
+        QVERIFY(dialogue->isVisible() && dialogue->acceptMode() == QFileDialog::AcceptSave);
         QCOMPARE(dialogue->selectedFiles().value(0),
                  QDir(QDir(documents).exists() ? documents : QDir::homePath())
                      .filePath("Estimation Tarivane " + QDate::currentDate().toString(Qt::ISODate) +

@@ -419,12 +419,8 @@ void Window1::avertirLecture() {
     avis->setObjectName(QStringLiteral("AvisLecture"));
     avis->setInformativeText(QStringLiteral(
         "Corrigez les valeurs dans « Paramétrage » puis cliquez sur « Enregistrer »."));
-    avis->addButton(QMessageBox::Ok);
     avis->setAttribute(Qt::WA_DeleteOnClose);
     avis->setWindowModality(Qt::NonModal);
+    // Shown once the window is, so that it opens centred over it.
     avis->show();
-    // Over the window it is about, not where the window system puts a new window.
-    QRect place(QPoint(), avis->frameGeometry().size());
-    place.moveCenter(frameGeometry().center());
-    avis->move(place.topLeft());
 }

@@ -121,8 +121,8 @@ bool WPref::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WPref::EF_GotFocus(int index) {
-    // The value's first ten characters are selected, so typing replaces them.
-    EF[index]->setSelection(0, 10);
+    // The whole value is selected, so typing replaces it.
+    EF[index]->selectAll();
 }
 
 QPoint WPref::place(const QRect& fenetre, const QSize& panneau, const QRect& ecran) {
