@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 #include <QTimer>
 
 namespace {
@@ -54,7 +53,6 @@ private:
             s += item(nom)->isEnabled() ? u'1' : u'0';
         return s;
     }
-    QLineEdit* champ(int i) const { return fenetre_->champ(i); }
     std::unique_ptr<Fenetre> fenetre_;
 };
 
@@ -85,7 +83,7 @@ void TestMenuBar::items() {
 }
 
 void TestMenuBar::editItemsActOnTheFocusedField() {
-    QLineEdit* c = champ(1);
+    QLineEdit* c = fenetre_->champ(1);
     c->setFocus(Qt::OtherFocusReason);
     QTRY_COMPARE(QApplication::focusWidget(), c);
     c->deselect();
@@ -120,7 +118,7 @@ void TestMenuBar::editItemsWithoutAField() {
 }
 
 void TestMenuBar::qtSpeaksFrench() {
-    std::unique_ptr<QMenu> menu(champ(0)->createStandardContextMenu());
+    std::unique_ptr<QMenu> menu(fenetre_->champ(0)->createStandardContextMenu());
     QStringList textes;
     for (const QAction* a : menu->actions())
         textes << a->text().section(u'\t', 0, 0).remove(u'&');

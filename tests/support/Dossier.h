@@ -34,11 +34,6 @@ public:
         QFile f(chemin(nom));
         return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
     }
-    // Every name in the folder, hidden ones too: a save must leave no temporary file behind.
-    QStringList noms() const {
-        return QDir(dir_.path())
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    }
 
 private:
     QTemporaryDir dir_;
