@@ -476,9 +476,9 @@ void TestUi::estimateLeavesTheWindow() {
         }
     }
     QVERIFY(QFileInfo(dossier.filePath("imprime.pdf")).size() > 1000);
-    const QString echec = f->findChild<QMessageBox*>("EchecSortie")->text();
-    QVERIFY(echec.startsWith("L'impression n'a pas pu commencer sur « " +
-                             dossier.filePath("fichier/imprime.pdf")));
+    echec = f->findChild<QMessageBox*>("EchecSortie");
+    QVERIFY(echec->text().startsWith("L'impression n'a pas pu commencer sur « " +
+                                     dossier.filePath("fichier/imprime.pdf")));
 }
 
 void TestUi::about() {

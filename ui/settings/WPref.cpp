@@ -54,7 +54,6 @@ void WPref::CreateControls() {
         ef->setGeometry(243, 12 + 22 * i, 37, 12);
         ef->setFrame(false);
         ef->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        ef->setTextMargins(0, 0, 0, 0);
         ef->setAccessibleName(libelle);
         ef->installEventFilter(this);
         connect(ef, &QLineEdit::textEdited, this, [this] {
