@@ -44,11 +44,15 @@ App::App(int& argc, char** argv) : QApplication(argc, argv) {
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(qt);
 
-    // The installed theme's icon, else the copy built into the program.
-    QIcon copie;
-    for (const QFileInfo& image : QDir(QStringLiteral(":/icones")).entryInfoList())
-        copie.addFile(image.filePath());
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("fr.tarivane.Tarivane"), copie));
+    // The installed theme's icon, read when the window system asks; else the copy built into
+    // the program, whose images are decoded here, so it is built only when needed.
+    QIcon icone = QIcon::fromTheme(QStringLiteral("fr.tarivane.Tarivane"));
+    if (icone.availableSizes().isEmpty()) {
+        icone = QIcon();
+        for (const QFileInfo& image : QDir(QStringLiteral(":/icones")).entryInfoList())
+            icone.addFile(image.filePath());
+    }
+    setWindowIcon(icone);
 
     substituerTimes();
     MenuBar1::instance();
