@@ -120,8 +120,9 @@ bool WPref::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WPref::EF_GotFocus(int index) {
-    // The whole value is selected, so typing replaces it.
-    EF[index]->selectAll();
+    // The value's first ten characters, all of any value the panel shows, are selected, so
+    // typing replaces them.
+    EF[index]->setSelection(0, 10);
 }
 
 QPoint WPref::place(const QRect& fenetre, const QSize& panneau, const QRect& ecran) {
