@@ -1,5 +1,6 @@
 #include "fees/Estimation.h"
 
+#include "fees/Enumeration.h"
 #include "fees/Lignes.h"
 #include "fees/Motifs.h"
 #include "framework/Number.h"
@@ -8,14 +9,6 @@
 #include <QStringList>
 
 namespace {
-
-// "A", "A et B", "A, B et C".
-QString enumeration(const QStringList& termes) {
-    if (termes.size() < 2)
-        return termes.join(QString());
-    return termes.mid(0, termes.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" et ") +
-           termes.last();
-}
 
 QString origine(const Defaut::RapportLecture& r) {
     if (!r.lu()) {
@@ -39,7 +32,7 @@ QString origine(const Defaut::RapportLecture& r) {
                      .arg(numeros[0], libelles[0]);
     else if (numeros.size() > 1)
         texte += QStringLiteral(" Lignes %1 ignorées : %2 gardent leur valeur par défaut.")
-                     .arg(enumeration(numeros), enumeration(libelles));
+                     .arg(Enumeration(numeros), Enumeration(libelles));
     return texte;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/main/Window1.h"
 
 #include "app/MenuBar1.h"
+#include "fees/Enumeration.h"
 #include "fees/FeuilleResultat.h"
 #include "fees/Lignes.h"
 #include "fees/Motifs.h"
@@ -403,16 +404,13 @@ void Window1::avertirLecture() {
         QStringList lignes;
         for (int l : rapport_.lignesIgnorees)
             lignes << QString::number(l);
-        const bool une = lignes.size() == 1;
-        const QString liste = une ? lignes.first()
-                                  : lignes.mid(0, lignes.size() - 1).join(QStringLiteral(", ")) +
-                                        QStringLiteral(" et ") + lignes.last();
         texte =
-            une ? QStringLiteral("Dans le fichier de paramètres « %1 », la ligne %2 n'est pas "
+            lignes.size() == 1
+                ? QStringLiteral("Dans le fichier de paramètres « %1 », la ligne %2 n'est pas "
                                  "une valeur admise : elle garde la valeur par défaut.")
                 : QStringLiteral("Dans le fichier de paramètres « %1 », les lignes %2 ne sont "
                                  "pas des valeurs admises : elles gardent la valeur par défaut.");
-        texte = texte.arg(fichier, liste);
+        texte = texte.arg(fichier, Enumeration(lignes));
     }
     auto* avis =
         new QMessageBox(QMessageBox::Warning, QStringLiteral("Paramétrage"), texte, {}, this);
