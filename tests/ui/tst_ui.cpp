@@ -371,10 +371,7 @@ void TestUi::everyTextWholeAndReadable() {
              qPrintable(face));
     // Every tariff at its ceiling, every count at its largest, in both locales, on a dark theme.
     const QPalette avant = qApp->palette();
-    QPalette sombre(QColor(60, 60, 60), QColor(35, 35, 35));
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        sombre.setColor(role, QColor(235, 235, 235));
-    qApp->setPalette(sombre);
+    qApp->setPalette(PaletteSombre());
     for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::French, QLocale::France)}) {
         QLocale::setDefault(locale);
         const Fenetre f("20\n20\n50\n50\n9\n", Fenetre::AvecPanneau);

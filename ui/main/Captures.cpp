@@ -38,6 +38,13 @@ QImage avecPanneau(Window1* fenetre, bool enregistrer) {
 
 } // namespace
 
+QPalette PaletteSombre() {
+    QPalette sombre(QColor(u"#3c3c3c"), QColor(u"#232323"));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        sombre.setColor(role, QColor(u"#ebebeb"));
+    return sombre;
+}
+
 QList<std::pair<QString, QImage>> Captures() {
     // An empty application folder: the pictures show the built-in tariffs.
     QTemporaryDir vide;
@@ -52,10 +59,7 @@ QList<std::pair<QString, QImage>> Captures() {
 
     // On a dark desktop theme, just after a save.
     const QPalette avant = QApplication::palette();
-    QPalette sombre(QColor(u"#3c3c3c"), QColor(u"#232323"));
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        sombre.setColor(role, QColor(u"#ebebeb"));
-    QApplication::setPalette(sombre);
+    QApplication::setPalette(PaletteSombre());
     images.append({QStringLiteral("main-window-dark.png"), avecPanneau(fenetre.get(), true)});
     QApplication::setPalette(avant);
 
