@@ -44,7 +44,7 @@ public:
     }
     QString texte(const QString& nom) const { return w<QLabel>(nom)->text(); }
     // A click on the "Paramétrage" link.
-    void basculer() const { QTest::mouseClick(w<QLabel>("StaticText7"), Qt::LeftButton); }
+    void basculer() const { QTest::mouseClick(w("StaticText7"), Qt::LeftButton); }
     WPref* panneau() const { return fenetre_->findChild<WPref*>(); }
     QLineEdit* champ(int i) const {
         return panneau()->findChild<QLineEdit*>(QStringLiteral("EF(%1)").arg(i));

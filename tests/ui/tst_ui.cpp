@@ -324,7 +324,7 @@ void TestUi::settingsFileNotice() {
 
 void TestUi::linkByMouseAndKeyboard() {
     const Fenetre f({}, Fenetre::Montree);
-    auto* lien = f.w<QLabel>("StaticText7");
+    auto* lien = f.w("StaticText7");
     QCOMPARE(lien->cursor().shape(), Qt::PointingHandCursor);
     for (QEvent::Type survol : {QEvent::Enter, QEvent::Leave}) {
         QEvent e(survol);

@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace {
 
@@ -29,7 +30,8 @@ QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
 
 } // namespace
 
-Lien::Lien(const QString& text, QWidget* parent) : QLabel(text, parent) {
+Lien::Lien(const QString& text, Qt::Alignment alignment, QWidget* parent)
+    : QWidget(parent), text_(text), alignment_(alignment) {
     static const auto installee = [] {
         QAccessible::installFactory(fabrique);
         return fabrique;
@@ -60,16 +62,17 @@ void Lien::keyPressEvent(QKeyEvent* event) {
         emit Activation();
         break;
     default:
-        QLabel::keyPressEvent(event);
+        QWidget::keyPressEvent(event);
     }
 }
 
-void Lien::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+void Lien::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    style()->drawItemText(&p, rect(), QStyle::visualAlignment(layoutDirection(), alignment_),
+                          palette(), isEnabled(), text_, foregroundRole());
     if (!hasFocus())
         return;
     // Dotted, in the text's colour: seen on any background the window forces.
-    QPainter p(this);
     p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -1,14 +1,18 @@
 #pragma once
 
-#include <QLabel>
+#include <QWidget>
 
-// A label that acts as a link: it reports the pointer entering, leaving and pressing it, and
-// takes the keyboard focus from Tab, shows it, and answers Return or Space as a click. Screen
-// readers hear a link.
-class Lien : public QLabel {
+// Text that acts as a link: it reports the pointer entering, leaving and pressing it, and takes
+// the keyboard focus from Tab, shows it, and answers Return or Space as a click. Screen readers
+// hear a link. It paints its one line itself: a focusable label would build a whole text
+// document for it.
+class Lien : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text CONSTANT)
 public:
-    explicit Lien(const QString& text, QWidget* parent);
+    Lien(const QString& text, Qt::Alignment alignment, QWidget* parent);
+
+    QString text() const { return text_; }
 
 signals:
     void MouseDown(int x, int y);
@@ -23,4 +27,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString text_;
+    Qt::Alignment alignment_;
 };

@@ -140,7 +140,7 @@ void Window1::CreateControls() {
          .dernier = 14, .choix = 7, .etiquette = "StaticText6", .visible = false,
          .menu = &Window1::PopupMenu6},
         {.nom = "StaticText7", .genre = Genre::Lien, .place = {210, 268, 100, 20},
-         .texte = u"Paramétrage", .apparence = Souligne, .libelle = &Window1::StaticText7},
+         .texte = u"Paramétrage", .apparence = Souligne},
         {.nom = "StaticText8", .genre = Genre::Libelle, .place = {453, 39, 55, 20},
          .texte = u"Na", .apparence = Montant, .libelle = &Window1::StaticText8},
         {.nom = "StaticText9", .genre = Genre::Libelle, .place = {453, 59, 55, 20},
@@ -171,23 +171,19 @@ void Window1::CreateControls() {
         const QString texte = c.texte.toString();
         QWidget* w = nullptr;
         switch (c.genre) {
-        case Genre::Libelle:
-        case Genre::Lien: {
-            auto* l =
-                c.genre == Genre::Lien ? new Lien(texte, contenu) : new QLabel(texte, contenu);
+        case Genre::Libelle: {
+            auto* l = new QLabel(texte, contenu);
             l->setTextFormat(Qt::PlainText);
             l->setAlignment(c.apparence.alignement);
-            if (c.apparence.gras || c.apparence.souligne)
-                l->setFont(policeTimes(12, c.apparence.gras, c.apparence.souligne));
-            teinter(l, QPalette::WindowText, c.apparence.couleur);
-            // A label is read out with the text it shows at the time, but for a final return.
-            if (texte != texte.trimmed())
-                l->setAccessibleName(texte.trimmed());
             if (c.libelle)
                 this->*c.libelle = l;
             w = l;
             break;
         }
+        case Genre::Lien:
+            StaticText7 = new Lien(texte, c.apparence.alignement, contenu);
+            w = StaticText7;
+            break;
         case Genre::Menu: {
             auto* p = new QComboBox(contenu);
             for (int n = c.premier; n <= c.dernier; ++n)
@@ -215,6 +211,14 @@ void Window1::CreateControls() {
             break;
         }
         }
+        if (c.genre == Genre::Libelle || c.genre == Genre::Lien) {
+            if (c.apparence.gras || c.apparence.souligne)
+                w->setFont(policeTimes(12, c.apparence.gras, c.apparence.souligne));
+            teinter(w, QPalette::WindowText, c.apparence.couleur);
+            // A label is read out with the text it shows at the time, but for a final return.
+            if (texte != texte.trimmed())
+                w->setAccessibleName(texte.trimmed());
+        }
         w->setObjectName(QLatin1String(c.nom));
         w->setGeometry(c.place);
         if (!c.visible)
@@ -231,11 +235,10 @@ void Window1::CreateControls() {
         setTabOrder(ordre[i - 1], ordre[i]);
 
     // Handlers only once every initial value is in place.
-    auto* lien = static_cast<Lien*>(StaticText7);
-    connect(lien, &Lien::MouseDown, this, &Window1::StaticText7_MouseDown);
-    connect(lien, &Lien::Activation, this, &Window1::basculerPanneau);
-    connect(lien, &Lien::MouseEnter, this, &Window1::StaticText7_MouseEnter);
-    connect(lien, &Lien::MouseExit, this, &Window1::StaticText7_MouseExit);
+    connect(StaticText7, &Lien::MouseDown, this, &Window1::StaticText7_MouseDown);
+    connect(StaticText7, &Lien::Activation, this, &Window1::basculerPanneau);
+    connect(StaticText7, &Lien::MouseEnter, this, &Window1::StaticText7_MouseEnter);
+    connect(StaticText7, &Lien::MouseExit, this, &Window1::StaticText7_MouseExit);
     const MenuBar1* menus = MenuBar1::instance();
     connect(menus->item(QStringLiteral("EditPreferences")), &QAction::triggered, this,
             &Window1::basculerPanneau);

@@ -10,6 +10,7 @@
 #include <memory>
 
 class Canvas;
+class Lien;
 class QComboBox;
 class QLabel;
 class QRadioButton;
@@ -62,7 +63,7 @@ private:
 
     QLabel* StaticText1 = nullptr;
     QLabel* StaticText6 = nullptr;
-    QLabel* StaticText7 = nullptr;
+    Lien* StaticText7 = nullptr;
     QLabel* StaticText8 = nullptr;
     QLabel* StaticText9 = nullptr;
     QLabel* StaticText10 = nullptr;
