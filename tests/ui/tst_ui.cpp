@@ -663,6 +663,7 @@ void TestUi::panelStaysOnScreen() {
 
 int main(int argc, char* argv[]) {
     App app(argc, argv);
+    QCoreApplication::addLibraryPath(QStringLiteral(TARIVANE_MODULES_BUILD));
     TestUi test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,6 +1,7 @@
 #include "ui/main/Partage.h"
 
 #include "fees/PageEstimation.h"
+#include "ui/print/Impression.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,8 +12,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStandardPaths>
 #include <QToolTip>
 
@@ -31,9 +30,9 @@ bool Partage::eventFilter(QObject* watched, QEvent* event) {
         return false;
     const Estimation e = estimation_();
     const int ligne = watched->property("ligne").toInt();
-    const QString texte =
-        ligne < 0 ? e.formuleHebdomadaire() + u'\n' + e.formuleMensuelle()
-                  : (ligne < e.lignes().size() ? e.lignes()[ligne].formule : QString());
+    const QString texte = ligne < 0
+                              ? e.formuleHebdomadaire() + u'\n' + e.formuleMensuelle()
+                              : (ligne < e.lignes().size() ? e.lignes()[ligne].formule : QString());
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), texte,
                        static_cast<QWidget*>(watched));
     return true;
@@ -48,29 +47,22 @@ void Partage::copier() {
 }
 
 void Partage::imprimer() {
-    if (!imprimante_) {
-        imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        imprimante_->setPageSize(QPageSize(QPageSize::A4));
-        imprimante_->setDocName(QStringLiteral("Estimation Tarivane"));
-    }
-    auto* dialogue = new QPrintDialog(imprimante_.get(), fenetre_);
-    dialogue->setObjectName(QStringLiteral("Impression"));
-    dialogue->setAttribute(Qt::WA_DeleteOnClose);
-    dialogue->setOptions(QAbstractPrintDialog::PrintToFile);
-    connect(dialogue, &QDialog::accepted, this, [this] {
-        QPainter peintre;
-        if (peintre.begin(imprimante_.get())) {
-            PageEstimation::Dessiner(peintre, estimation_());
-            return;
-        }
-        // A printer that will not start is told, not passed over.
+    if (!impression_)
+        impression_ = Impression::Charger();
+    if (!impression_) {
         avertir(QStringLiteral("Imprimer"),
-                QStringLiteral("L'impression n'a pas pu commencer sur « %1 ».")
-                    .arg(imprimante_->outputFileName().isEmpty()
-                             ? imprimante_->printerName()
-                             : QDir::toNativeSeparators(imprimante_->outputFileName())));
-    });
-    dialogue->open();
+                QStringLiteral("L'impression n'est pas disponible : le module d'impression du "
+                               "programme est introuvable."));
+        return;
+    }
+    impression_->imprimer(
+        fenetre_, [this](QPainter& peintre) { PageEstimation::Dessiner(peintre, estimation_()); },
+        // A printer that will not start is told, not passed over.
+        [this](const QString& imprimante) {
+            avertir(
+                QStringLiteral("Imprimer"),
+                QStringLiteral("L'impression n'a pas pu commencer sur « %1 ».").arg(imprimante));
+        });
 }
 
 void Partage::exporterPdf() {

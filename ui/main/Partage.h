@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <functional>
 
-class QPrinter;
+class Impression;
 class QWidget;
 
 // What leaves the window: the estimate copied, printed or kept as a PDF, and how each amount is
@@ -37,5 +37,5 @@ private:
 
     QWidget* fenetre_;
     std::function<Estimation()> estimation_;
-    std::unique_ptr<QPrinter> imprimante_;
+    std::unique_ptr<Impression> impression_;
 };
