@@ -1,26 +1,39 @@
 #include "app/App.h"
 
 #include "app/MenuBar1.h"
+
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <algorithm>
+#include <array>
 
 namespace {
 
 // Where "Times" itself is missing, its closest installed metric twin takes its place, so that
 // every text keeps the widths the layout was made for.
 void substituerTimes() {
+    constexpr std::array jumelles = {"Nimbus Roman",    "Nimbus Roman No9 L", "Liberation Serif",
+                                     "TeX Gyre Termes", "Times New Roman",    "FreeSerif"};
+    // What the system gives for the window's text, as the window asks for it: where that is
+    // already a twin, a substitution would only slow every font lookup, and the face it has
+    // opened serves the window.
+    QFont texte(QStringLiteral("Times"));
+    texte.setStyleHint(QFont::Serif);
+    texte.setPixelSize(12);
     // Families come as "Nimbus Roman [urw]" where a foundry is named.
+    const QString donnee = QFontInfo(texte).family().section(QStringLiteral(" ["), 0, 0);
+    if (donnee == QLatin1String("Times") ||
+        std::find(jumelles.begin(), jumelles.end(), donnee) != jumelles.end())
+        return;
     QStringList installees;
     for (const QString& famille : QFontDatabase::families())
         installees << famille.section(QStringLiteral(" ["), 0, 0);
-    if (installees.contains(QLatin1String("Times")))
-        return;
-    for (const char* jumelle : {"Nimbus Roman", "Nimbus Roman No9 L", "Liberation Serif",
-                                "TeX Gyre Termes", "Times New Roman", "FreeSerif"}) {
+    for (const char* jumelle : jumelles) {
         if (installees.contains(QLatin1String(jumelle))) {
             QFont::insertSubstitution(QStringLiteral("Times"), QLatin1String(jumelle));
             return;
@@ -39,7 +52,7 @@ App::App(int& argc, char** argv) : QApplication(argc, argv) {
     const QLocale systeme = QLocale::system();
     auto* qt = new QTranslator(this);
     if (qt->load(systeme.language() == QLocale::French ? systeme
-                                                        : QLocale(QLocale::French, QLocale::France),
+                                                       : QLocale(QLocale::French, QLocale::France),
                  QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(qt);
