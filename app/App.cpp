@@ -1,14 +1,13 @@
 #include "app/App.h"
 
 #include "app/MenuBar1.h"
+#include "app/TraductionQt.h"
 
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <algorithm>
 #include <array>
 
@@ -48,14 +47,8 @@ App::App(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(QStringLiteral(TARIVANE_VERSION));
     setDesktopFileName(QStringLiteral("fr.tarivane.Tarivane"));
 
-    // The program is French: so are Qt's menus and dialogs, in the user's French if any.
-    const QLocale systeme = QLocale::system();
-    auto* qt = new QTranslator(this);
-    if (qt->load(systeme.language() == QLocale::French ? systeme
-                                                       : QLocale(QLocale::French, QLocale::France),
-                 QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(qt);
+    // The program is French: so are Qt's menus and dialogs.
+    installTranslator(new TraductionQt(this));
 
     // The installed theme's icon, read when the window system asks; else the copy built into
     // the program, whose images are decoded here, so it is built only when needed.
