@@ -39,7 +39,7 @@ package: build
 
 # Benchmarks: each figure beside its baseline. BENCH_TIME and STARTUP_RUNS shorten them.
 BENCH_TIME ?= 1
-STARTUP_RUNS ?= 15
+STARTUP_RUNS ?= 41
 bench: setup
 	scripts/setup.sh libbenchmark-dev
 	@[ -f build/bench/build.ninja ] || cmake --preset bench

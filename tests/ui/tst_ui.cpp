@@ -461,6 +461,15 @@ void TestUi::estimateLeavesTheWindow() {
     QVERIFY(echec && echec->text().endsWith(": un élément du chemin n'est pas un dossier."));
     echec->close();
     QTRY_VERIFY(!f->findChild<QMessageBox*>("EchecSortie"));
+    // Without its print module, printing says so, and the window goes on.
+    const QStringList dossiersModules = QCoreApplication::libraryPaths();
+    QCoreApplication::setLibraryPaths({});
+    menus->item("FilePrint")->trigger();
+    QCoreApplication::setLibraryPaths(dossiersModules);
+    echec = f->findChild<QMessageBox*>("EchecSortie");
+    QVERIFY(echec && echec->text().startsWith("L'impression n'est pas disponible"));
+    echec->close();
+    QTRY_VERIFY(!f->findChild<QMessageBox*>("EchecSortie"));
     // Printed on one page, here into a file: the printer keeps its settings from one print to
     // the next, and a printer that will not start is told.
     for (const char* nom : {"fichier/imprime.pdf", "imprime.pdf"}) {

@@ -18,7 +18,7 @@ public:
     virtual void imprimer(QWidget* fenetre, std::function<void(QPainter&)> page,
                           std::function<void(const QString& imprimante)> echec) = 0;
 
-    // The module, from the folders the program loads libraries from, else from where it is
-    // installed; null where it is in none.
+    // The module, from the folders the program loads libraries from, else from the library
+    // folder of the installation the program belongs to; null where it is in none.
     static std::unique_ptr<Impression> Charger();
 };
