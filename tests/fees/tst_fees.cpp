@@ -142,9 +142,10 @@ void TestFees::lecture_data() {
     QTest::newRow("CRLF and byte order mark") << QByteArray("\xEF\xBB\xBF"
                                                             "3.1\r\n2.3\r\n7.9\r\n9.2\r\n5\r\n")
                                               << "| 3.1 2.3 7.9 9.2 5";
-    QTest::newRow("a valid number on a line too long")
-        << QByteArray("3.2\n") + QByteArray(4997, '0') + QByteArray("2.5\n7\n8\n5\n")
-        << "2 | 3.2 2.2 7 8 5";
+    QTest::newRow("valid numbers on lines of 4096 bytes, read, and 4097, too long")
+        << QByteArray("3.2\n") + QByteArray(4093, '0') + "2.5\n" + QByteArray(4094, '0') +
+               "7.5\n8\n5\n"
+        << "3 | 3.2 2.5 7.8 8 5";
     QTest::newRow("each tariff at its ceiling")
         << QByteArray("20\n20\n50\n50\n9\n") << "| 20 20 50 50 9";
     QTest::newRow("each tariff just above")
