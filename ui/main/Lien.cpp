@@ -32,11 +32,11 @@ QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
 
 Lien::Lien(const QString& text, Qt::Alignment alignment, QWidget* parent)
     : QWidget(parent), text_(text), alignment_(alignment) {
-    static const auto installee = [] {
+    // Once, for every link.
+    [[maybe_unused]] static const bool installee = [] {
         QAccessible::installFactory(fabrique);
-        return fabrique;
+        return true;
     }();
-    Q_UNUSED(installee);
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
 }

@@ -3,8 +3,8 @@
 #include "fees/Estimation.h"
 
 #include <QObject>
-#include <QPointer>
 #include <functional>
+#include <memory>
 
 class Impression;
 class QWidget;
