@@ -3,7 +3,7 @@
 #include <QApplication>
 
 // The application object: names the program, speaks French down to Qt's own texts, gives every
-// window the program's icon and "Times" a face of its widths, and builds the one menu bar.
+// window the program's icon, and builds the one menu bar.
 class App : public QApplication {
     Q_OBJECT
 public:

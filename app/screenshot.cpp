@@ -1,9 +1,78 @@
 // Renders the pictures of the README to PNG files, without a display.
 #include "app/App.h"
-#include "ui/main/Captures.h"
+#include "app/MenuBar1.h"
+#include "app/PaletteSombre.h"
+#include "fees/Estimation.h"
+#include "fees/PageEstimation.h"
+#include "framework/FolderItem.h"
+#include "ui/main/Window1.h"
+#include "ui/settings/WPref.h"
 
+#include <QAction>
 #include <QDir>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <cstdio>
+
+namespace {
+
+// The window and, on its right, its settings panel as shown, on one picture.
+QImage avecPanneau(Window1* fenetre, bool enregistrer) {
+    if (!fenetre->findChild<WPref*>() || !fenetre->findChild<WPref*>()->isVisible())
+        MenuBar1::instance()->item(QStringLiteral("EditPreferences"))->trigger();
+    auto* panneau = fenetre->findChild<WPref*>();
+    if (enregistrer)
+        panneau->findChild<QPushButton*>()->click();
+    QCoreApplication::processEvents();
+    const QPixmap principale = fenetre->grab();
+    const QPixmap reglages = panneau->grab();
+    const qreal ratio = principale.devicePixelRatio();
+    QPixmap ensemble(QSize(principale.width() + reglages.width(),
+                           std::max(principale.height(), reglages.height())));
+    ensemble.setDevicePixelRatio(ratio);
+    ensemble.fill(Qt::white);
+    QPainter p(&ensemble);
+    p.drawPixmap(0, 0, principale);
+    p.drawPixmap(QPointF(principale.width() / ratio, 0), reglages);
+    return ensemble.toImage();
+}
+
+// The pictures of the README, drawn from the built-in tariffs: the window, with its settings
+// panel, the same on a dark desktop theme just after a save, and the estimate's printed page.
+QList<std::pair<QString, QImage>> Captures() {
+    // An empty application folder: the pictures show the built-in tariffs.
+    QTemporaryDir vide;
+    framework::FolderItem::SetApplicationFolder(vide.path());
+    Defaut::Initialiser();
+    const std::unique_ptr<Window1> fenetre(Window1::instance());
+    fenetre->show();
+    QCoreApplication::processEvents();
+    QList<std::pair<QString, QImage>> images{
+        {QStringLiteral("main-window.png"), fenetre->grab().toImage()},
+        {QStringLiteral("main-window-with-settings.png"), avecPanneau(fenetre.get(), false)}};
+
+    // On a dark desktop theme, just after a save.
+    const QPalette avant = QApplication::palette();
+    QApplication::setPalette(PaletteSombre());
+    images.append({QStringLiteral("main-window-dark.png"), avecPanneau(fenetre.get(), true)});
+    QApplication::setPalette(avant);
+
+    // The page as printed, in French, at about the screen's resolution, on a fixed day so that
+    // the picture changes only when the page does.
+    QImage page(579, 819, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter peintre(&page);
+    PageEstimation::Dessiner(peintre, Estimation({4, 7, 1, 3, 7, 7, true, false},
+                                                 Defaut::Courants(), {}, QDate(2026, 12, 6),
+                                                 QLocale(QLocale::French, QLocale::France)));
+    peintre.end();
+    images.append({QStringLiteral("estimation.png"), page});
+    framework::FolderItem::SetApplicationFolder({});
+    return images;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

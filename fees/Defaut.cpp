@@ -1,9 +1,11 @@
 #include "fees/Defaut.h"
 
+#include "fees/Enumeration.h"
 #include "framework/Number.h"
 #include "framework/TextInputStream.h"
 #include "framework/TextOutputStream.h"
 
+#include <QDir>
 #include <algorithm>
 
 namespace Defaut {
@@ -91,6 +93,33 @@ framework::FolderItem fichierEcriture() {
 }
 
 } // namespace
+
+QString RapportLecture::texte() const {
+    const QString fichier = QDir::toNativeSeparators(chemin);
+    if (chemin.isEmpty())
+        return QStringLiteral("Tarifs par défaut du programme : aucun fichier de paramètres "
+                              "n'a été trouvé.");
+    if (!erreur.isEmpty())
+        return QStringLiteral("Tarifs par défaut du programme : le fichier de paramètres « %1 » "
+                              "n'a pas pu être lu (%2).")
+            .arg(fichier, erreur);
+    QStringList lignes;
+    for (int l : lignesIgnorees) {
+        const QStringView nom = ListeTarifs[l - 1].libelle;
+        lignes << QStringLiteral("%1 (%2)").arg(l).arg(nom.endsWith(u" (€)") ? nom.chopped(4)
+                                                                             : nom);
+    }
+    QString texte = QStringLiteral("Tarifs lus dans le fichier de paramètres « %1 ».").arg(fichier);
+    if (lignes.size() == 1)
+        texte += QStringLiteral(" La ligne %1 n'est pas une valeur admise : elle garde sa valeur "
+                                "par défaut.")
+                     .arg(lignes[0]);
+    else if (lignes.size() > 1)
+        texte += QStringLiteral(" Les lignes %1 ne sont pas des valeurs admises : elles gardent "
+                                "leur valeur par défaut.")
+                     .arg(Enumeration(lignes));
+    return texte;
+}
 
 RapportLecture Lecture() {
     RapportLecture rapport;

@@ -41,6 +41,8 @@ struct RapportLecture {
     QString erreur;            // why it could not be read, in French
     QList<int> lignesIgnorees; // 1-based lines that left their value as it was
     bool lu() const { return !chemin.isEmpty() && erreur.isEmpty(); }
+    // Where the tariffs in use come from, in French, naming each line that was ignored.
+    QString texte() const;
 };
 
 struct ResultatEcriture {

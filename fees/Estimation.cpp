@@ -1,42 +1,11 @@
 #include "fees/Estimation.h"
 
-#include "fees/Enumeration.h"
 #include "fees/Lignes.h"
 #include "fees/Motifs.h"
 #include "framework/Number.h"
 
 #include <QDir>
 #include <QStringList>
-
-namespace {
-
-QString origine(const Defaut::RapportLecture& r) {
-    if (!r.lu()) {
-        if (r.chemin.isEmpty())
-            return QStringLiteral("Tarifs par défaut du programme : aucun fichier de paramètres "
-                                  "n'a été trouvé.");
-        return QStringLiteral("Tarifs par défaut du programme : le fichier de paramètres « %1 » "
-                              "n'a pas pu être lu (%2).")
-            .arg(QDir::toNativeSeparators(r.chemin), r.erreur);
-    }
-    QString texte = QStringLiteral("Tarifs lus dans le fichier de paramètres « %1 ».")
-                        .arg(QDir::toNativeSeparators(r.chemin));
-    QStringList numeros;
-    QStringList libelles;
-    for (int l : r.lignesIgnorees) {
-        numeros << QString::number(l);
-        libelles << QStringLiteral("« %1 »").arg(ListeTarifs[l - 1].libelle);
-    }
-    if (numeros.size() == 1)
-        texte += QStringLiteral(" Ligne %1 ignorée : %2 garde sa valeur par défaut.")
-                     .arg(numeros[0], libelles[0]);
-    else if (numeros.size() > 1)
-        texte += QStringLiteral(" Lignes %1 ignorées : %2 gardent leur valeur par défaut.")
-                     .arg(Enumeration(numeros), Enumeration(libelles));
-    return texte;
-}
-
-} // namespace
 
 Estimation::Estimation(const Choix& c, const Tarifs& t, const Defaut::RapportLecture& source,
                        QDate date, const QLocale& locale)
@@ -109,7 +78,7 @@ Estimation::Estimation(const Choix& c, const Tarifs& t, const Defaut::RapportLec
     for (const Tarif& tarif : ListeTarifs)
         tarifs_.append(
             {tarif.libelle.toString(), framework::Format(t.*tarif.valeur, Motifs::Champ, locale)});
-    provenance_ = origine(source);
+    provenance_ = source.texte();
 }
 
 QString Estimation::dateEnLettres() const {

@@ -36,7 +36,6 @@ const QColor Bandeau(216, 253, 244); // the window's background
 
 QFont police(double points, bool gras = false, bool italique = false) {
     QFont f(QStringLiteral("Times"));
-    f.setStyleHint(QFont::Serif);
     f.setPixelSize(qRound(points * 254.0 / 72.0));
     f.setBold(gras);
     f.setItalic(italique);
@@ -283,7 +282,8 @@ bool EcrirePdf(const Estimation& e, const QString& chemin, QString& erreur) {
         p.end();
     }
     // Composed in memory first: the file is only ever replaced by a whole document.
-    auto flux = framework::FolderItem(chemin).CreateTextFile(erreur);
+    auto flux = framework::FolderItem(chemin).CreateTextFile(
+        erreur, framework::FolderItem::Nouveau::Document);
     if (!flux)
         return false;
     flux->Write(octets);

@@ -10,11 +10,13 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cerrno>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
 #include <system_error>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace framework {
 
@@ -30,42 +32,52 @@ Remplacement& remplacement() {
     return r;
 }
 
-QByteArray natif(const QString& path) {
-    return QFile::encodeName(path);
+std::filesystem::path natif(const QString& path) {
+#ifdef Q_OS_WIN
+    return QDir::toNativeSeparators(path).toStdWString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
 }
 
 bool isRunningProgram(const QString& path) {
     std::error_code ec;
-    return std::filesystem::equivalent(natif(path).toStdString(),
-                                       natif(QCoreApplication::applicationFilePath()).toStdString(),
+    return std::filesystem::equivalent(natif(path), natif(QCoreApplication::applicationFilePath()),
                                        ec);
 }
 
-QString nature(mode_t mode) {
-    if (S_ISDIR(mode))
+// What stands where a regular file was expected.
+QString nature(const QString& path) {
+    if (QFileInfo(path).isDir())
         return QStringLiteral("un dossier");
-    if (S_ISFIFO(mode))
-        return QStringLiteral("un tube nommé");
-    if (S_ISSOCK(mode))
-        return QStringLiteral("une socket");
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        if (S_ISFIFO(st.st_mode))
+            return QStringLiteral("un tube nommé");
+        if (S_ISSOCK(st.st_mode))
+            return QStringLiteral("une socket");
+    }
+#endif
     return QStringLiteral("un périphérique");
 }
 
 // Why a path that is not there, or not a regular file, cannot be used; a link is followed and
 // named, so that the user sees where it leads.
-QString pourquoiInutilisable(const QString& path, int codeErreur, const struct stat* cible) {
-    const QString lien = QFileInfo(path).symLinkTarget();
+QString pourquoiInutilisable(const QString& path, int codeErreur) {
+    const QFileInfo info(path);
+    const QString lien = info.symLinkTarget();
     const QString quoi =
         lien.isEmpty()
             ? QString()
             : QStringLiteral("c'est un lien vers « %1 », ").arg(QDir::toNativeSeparators(lien));
-    if (!cible)
+    if (!info.exists())
         return quoi + (lien.isEmpty()
                            ? Raison(codeErreur)
                            : QStringLiteral("qui ne mène à rien (%1)").arg(Raison(codeErreur)));
-    return quoi + QStringLiteral("%1n'est pas un fichier ordinaire mais %2")
-                      .arg(lien.isEmpty() ? QStringLiteral("ce ") : QStringLiteral("qui "),
-                           nature(cible->st_mode));
+    return quoi +
+           QStringLiteral("%1n'est pas un fichier ordinaire mais %2")
+               .arg(lien.isEmpty() ? QStringLiteral("ce ") : QStringLiteral("qui "), nature(path));
 }
 
 } // namespace
@@ -90,7 +102,7 @@ FolderItem::Copie FolderItem::SorteDeCopie() {
     const QString dossier = QFileInfo(ApplicationFolder()).canonicalFilePath();
     if (dossier == QFileInfo(QStringLiteral(TARIVANE_BINDIR)).canonicalFilePath())
         return Copie::Installee;
-    return ::access(natif(dossier).constData(), W_OK) == 0 ? Copie::Portable : Copie::Protegee;
+    return QFileInfo(dossier).isWritable() ? Copie::Portable : Copie::Protegee;
 }
 
 void FolderItem::SetApplicationFolder(const QString& folder, Copie copie) {
@@ -113,89 +125,93 @@ FolderItem FolderItem::GetFolderItem(const QString& folder, const QString& name)
 }
 
 bool FolderItem::Exists() const {
-    struct stat st {};
     if (isNil())
         return false;
+    std::error_code ec;
+    const auto etat = std::filesystem::symlink_status(natif(path_), ec);
     // A folder that may not be looked into may hold it: that is to be told, not taken as none.
-    return ::lstat(natif(path_).constData(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR);
+    return std::filesystem::exists(etat) ||
+           (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory);
 }
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile(QString& erreur) const {
-    const QByteArray chemin = natif(path_);
     // Looked at before it is opened: opening a device or a pipe may block or act on it.
+    EffacerErreur();
+    const QFileInfo info(path_);
+    if (!info.exists() || !info.isFile()) {
+        std::error_code ec;
+        (void)std::filesystem::status(natif(path_), ec);
+        erreur = pourquoiInutilisable(path_, ec ? ec.value() : ENOENT);
+        return nullptr;
+    }
+    QFile fichier;
+#ifdef Q_OS_UNIX
+    // Never waits, even on what took the file's place since it was looked at.
+    const int fd =
+        ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     struct stat st {};
-    if (::stat(chemin.constData(), &st) != 0) {
-        erreur = pourquoiInutilisable(path_, errno, nullptr);
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        erreur = pourquoiInutilisable(path_, 0);
         return nullptr;
     }
-    if (!S_ISREG(st.st_mode)) {
-        erreur = pourquoiInutilisable(path_, 0, &st);
+    const bool ouvert = fd >= 0 && fichier.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle);
+#else
+    fichier.setFileName(path_);
+    const bool ouvert = fichier.open(QIODevice::ReadOnly);
+#endif
+    if (!ouvert) {
+        erreur = Raison(DerniereErreur());
         return nullptr;
     }
-    const int fd = ::open(chemin.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        erreur = Raison(errno);
+    EffacerErreur();
+    QByteArray bytes = fichier.read(TextInputStream::MaxBytes);
+    if (fichier.error() != QFileDevice::NoError) {
+        erreur = Raison(DerniereErreur());
         return nullptr;
     }
-    QByteArray bytes(TextInputStream::MaxBytes, Qt::Uninitialized);
-    qsizetype lus = 0;
-    for (ssize_t n = 1; n > 0 && lus < bytes.size(); lus += n) {
-        n = ::read(fd, bytes.data() + lus, static_cast<size_t>(bytes.size() - lus));
-        if (n < 0)
-            erreur = Raison(errno);
-        n = std::max<ssize_t>(n, 0);
-    }
-    ::close(fd);
-    if (!erreur.isEmpty())
-        return nullptr;
-    bytes.truncate(lus);
     return std::make_unique<TextInputStream>(std::move(bytes));
 }
 
-std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile(QString& erreur) const {
+std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile(QString& erreur,
+                                                             Nouveau nouveau) const {
     if (isNil()) {
         erreur = QStringLiteral("aucun emplacement n'est possible pour ce fichier");
         return nullptr;
     }
-    struct stat st {};
-    const bool existe = ::stat(natif(path_).constData(), &st) == 0;
-    const int codeErreur = existe ? 0 : errno;
-    // Missing, it is made; a dangling link is refused, for it names another file.
-    if (!existe && (codeErreur != ENOENT || Exists())) {
-        erreur = pourquoiInutilisable(path_, codeErreur, nullptr);
+    const QFileInfo info(path_);
+    if (info.exists() && !info.isFile()) {
+        erreur = pourquoiInutilisable(path_, 0);
         return nullptr;
     }
-    if (existe && !S_ISREG(st.st_mode)) {
-        erreur = pourquoiInutilisable(path_, 0, &st);
-        return nullptr;
-    }
-    // Through a link, the file it leads to is the one replaced.
-    const QString cible = existe ? QFileInfo(path_).canonicalFilePath() : path_;
-    const QFileInfo info(cible);
-    if (!existe) {
+    if (!info.exists()) {
         std::error_code ec;
-        std::filesystem::create_directories(natif(info.absolutePath()).toStdString(), ec);
+        (void)std::filesystem::status(natif(path_), ec);
+        // Missing, it is made; a dangling link is refused, for it names another file.
+        if (info.isSymLink() || (ec && ec != std::errc::no_such_file_or_directory)) {
+            erreur = pourquoiInutilisable(path_, ec.value());
+            return nullptr;
+        }
+        const QString dossier = info.absolutePath();
+        ec.clear();
+        if (nouveau == Nouveau::Reglages)
+            std::filesystem::create_directories(natif(dossier), ec);
+        else if (!QFileInfo(dossier).isDir())
+            ec = std::make_error_code(std::errc::no_such_file_or_directory);
         if (ec) {
-            erreur = QStringLiteral("le dossier « %1 » n'existe pas et n'a pas pu être créé : %2")
-                         .arg(QDir::toNativeSeparators(info.absolutePath()), Raison(ec.value()));
+            erreur = nouveau == Nouveau::Reglages
+                         ? QStringLiteral("le dossier « %1 » n'existe pas et n'a pas pu être "
+                                          "créé : %2")
+                               .arg(QDir::toNativeSeparators(dossier), Raison(ec.value()))
+                         : QStringLiteral("le dossier « %1 » n'existe pas")
+                               .arg(QDir::toNativeSeparators(dossier));
             return nullptr;
         }
     }
-    QByteArray modele = natif(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                              QStringLiteral("-XXXXXX"));
-    const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
-    if (fd < 0) {
-        erreur = Raison(errno);
+    auto flux = std::make_unique<TextOutputStream>(path_);
+    if (!flux->Open(nouveau == Nouveau::Reglages, erreur))
         return nullptr;
-    }
-    // A new file is the user's own; a replaced one keeps the old one's permissions and, for
-    // root, its owner where the file system keeps owners.
-    if (existe) {
-        ::fchmod(fd, st.st_mode & 07777);
-        if (::geteuid() == 0)
-            (void)!::fchown(fd, st.st_uid, st.st_gid);
-    }
-    return std::make_unique<TextOutputStream>(fd, QFile::decodeName(modele), cible);
+    return flux;
 }
 
 } // namespace framework

@@ -17,6 +17,9 @@ public:
         Installee, // the folder it was installed into: files in the user's configuration folder
         Protegee,  // another folder it may not write: the configuration folder as well
     };
+    // A new file: the settings, private, in a folder made when missing; or a document, with the
+    // permissions of any new document, in a folder that must be there.
+    enum class Nouveau { Reglages, Document };
 
     FolderItem() = default;
     explicit FolderItem(QString path);
@@ -45,7 +48,8 @@ public:
     // A stream on a new file that replaces the old one only when closed successfully. Only a
     // regular file is ever replaced (through a link, the file it points to); anything else is
     // refused. Nil on failure, with the reason in French.
-    std::unique_ptr<TextOutputStream> CreateTextFile(QString& erreur) const;
+    std::unique_ptr<TextOutputStream> CreateTextFile(QString& erreur,
+                                                     Nouveau nouveau = Nouveau::Reglages) const;
     // The start of a regular file, read at once and never blocking. Nil on failure, with the
     // reason in French.
     std::unique_ptr<TextInputStream> OpenAsTextFile(QString& erreur) const;

@@ -6,9 +6,7 @@
 
 namespace framework {
 
-Graphics::Graphics(QPaintDevice* device, QSize logicalSize) : device_(device), size_(logicalSize) {
-    font_.setStyleHint(QFont::Serif);
-}
+Graphics::Graphics(QPaintDevice* device, QSize logicalSize) : device_(device), size_(logicalSize) {}
 
 Graphics::Graphics(QPainter& painter, QSize logicalSize) : Graphics(nullptr, logicalSize) {
     borrowed_ = &painter;

@@ -8,4 +8,9 @@ namespace framework {
 // (a full disk, a permission), never the platform's English text.
 QString Raison(int codeErreur);
 
+// The error number of the last system call that failed in this thread; on Windows, the
+// system's last error translated to the same numbers.
+int DerniereErreur();
+void EffacerErreur();
+
 } // namespace framework

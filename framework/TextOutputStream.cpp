@@ -2,26 +2,38 @@
 
 #include "framework/Raison.h"
 
-#include <QFile>
-#include <cerrno>
+#include <QFileInfo>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace framework {
 
-TextOutputStream::TextOutputStream(int descriptor, QString temporary, QString target)
-    : descriptor_(descriptor), temporary_(std::move(temporary)), target_(std::move(target)) {}
+TextOutputStream::TextOutputStream(const QString& cible) : fichier_(cible) {}
 
-TextOutputStream::~TextOutputStream() {
-    abandon();
-}
-
-void TextOutputStream::abandon() {
-    if (descriptor_ >= 0)
-        ::close(descriptor_);
-    descriptor_ = -1;
-    if (!temporary_.isEmpty())
-        ::unlink(QFile::encodeName(temporary_).constData());
-    temporary_.clear();
+bool TextOutputStream::Open(bool prive, QString& erreur) {
+    EffacerErreur();
+    // Unbuffered: a write that fails is seen at once. Qt's save file would commit a file whose
+    // buffered end could not be written (a full disk, a size limit).
+    if (!fichier_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        erreur = Raison(DerniereErreur());
+        return false;
+    }
+#ifdef Q_OS_UNIX
+    // A replaced file keeps its permissions (Qt sees to that) and, for root, its owner.
+    struct stat st {};
+    const QString cible = QFileInfo(fichier_.fileName()).canonicalFilePath();
+    if (!cible.isEmpty() && ::stat(QFile::encodeName(cible).constData(), &st) == 0) {
+        if (::geteuid() == 0)
+            (void)!::fchown(fichier_.handle(), st.st_uid, st.st_gid);
+    } else if (prive) {
+        ::fchmod(fichier_.handle(), S_IRUSR | S_IWUSR);
+    }
+#else
+    Q_UNUSED(prive);
+#endif
+    return true;
 }
 
 void TextOutputStream::WriteLine(const QString& text) {
@@ -30,35 +42,13 @@ void TextOutputStream::WriteLine(const QString& text) {
 }
 
 bool TextOutputStream::Close(QString& erreur) {
-    const char* p = pending_.constData();
-    qsizetype reste = pending_.size();
-    while (reste > 0) {
-        const ssize_t n = ::write(descriptor_, p, static_cast<size_t>(reste));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            erreur = Raison(errno);
-            abandon();
-            return false;
-        }
-        p += n;
-        reste -= n;
-    }
-    // On the disk before it takes the old file's place: a crash leaves one or the other.
-    int codeErreur = ::fsync(descriptor_) == 0 ? 0 : errno;
-    if (::close(descriptor_) != 0 && codeErreur == 0)
-        codeErreur = errno;
-    descriptor_ = -1;
-    if (codeErreur == 0 && ::rename(QFile::encodeName(temporary_).constData(),
-                                    QFile::encodeName(target_).constData()) != 0)
-        codeErreur = errno;
-    if (codeErreur != 0) {
-        erreur = Raison(codeErreur);
-        abandon();
-        return false;
-    }
-    temporary_.clear();
-    return true;
+    EffacerErreur();
+    if (fichier_.write(pending_) == pending_.size() && fichier_.commit())
+        return true;
+    const int code = DerniereErreur();
+    erreur = code ? Raison(code) : QStringLiteral("le fichier n'a pas pu être écrit");
+    fichier_.cancelWriting();
+    return false;
 }
 
 } // namespace framework

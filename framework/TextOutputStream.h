@@ -1,32 +1,28 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSaveFile>
 #include <QString>
 
 namespace framework {
 
-// Writes UTF-8 lines ended by LF, or bytes as they are, into a temporary file beside the target,
-// which replaces the target only on a successful Close. Destroyed without Close, it leaves the
-// target untouched.
+// Writes UTF-8 lines ended by LF, or bytes as they are, into a file that replaces the target
+// only when closed successfully: Qt's save file writes beside it, syncs and renames at once.
+// Destroyed without Close, it leaves the target untouched.
 class TextOutputStream {
 public:
-    // Takes the open temporary file; it is renamed onto target when closed.
-    TextOutputStream(int descriptor, QString temporary, QString target);
-    ~TextOutputStream();
-    TextOutputStream(const TextOutputStream&) = delete;
-    TextOutputStream& operator=(const TextOutputStream&) = delete;
+    explicit TextOutputStream(const QString& cible);
 
+    // False, with the reason in French, when the file cannot be made. A private file may be
+    // read by its owner only; any other has the permissions of a new document.
+    bool Open(bool prive, QString& erreur);
     void WriteLine(const QString& text);
     void Write(const QByteArray& bytes) { pending_ += bytes; }
     // Completes the file. False, with the reason in French, when it could not be written whole.
     bool Close(QString& erreur);
 
 private:
-    void abandon();
-
-    int descriptor_;
-    QString temporary_;
-    QString target_;
+    QSaveFile fichier_;
     QByteArray pending_;
 };
 

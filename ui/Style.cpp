@@ -3,8 +3,9 @@
 #include <QWidget>
 
 QFont policeTimes(int pixels, bool bold, bool underline) {
+    // No style hint: where "Times" is missing, the system's aliases give its metric twin, which
+    // a serif hint would pass over for the default serif face.
     QFont f(QStringLiteral("Times"));
-    f.setStyleHint(QFont::Serif);
     f.setPixelSize(pixels);
     f.setBold(bold);
     f.setUnderline(underline);

@@ -1,19 +1,14 @@
 #include "ui/main/APropos.h"
 
-#include "fees/Motifs.h"
-#include "framework/Number.h"
+#include "fees/Estimation.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QMessageBox>
 
-void montrerAPropos(QWidget* fenetre, const Defaut::RapportLecture& provenance) {
-    QStringList lignes{QStringLiteral("Fichier de paramètres : %1")
-                           .arg(provenance.lu() ? QDir::toNativeSeparators(provenance.chemin)
-                                                : QStringLiteral("valeurs par défaut"))};
-    for (const Tarif& t : ListeTarifs)
-        lignes << QStringLiteral("%1 : %2").arg(
-            t.libelle, framework::Format(Defaut::Courants().*t.valeur, Motifs::Champ));
+void montrerAPropos(QWidget* fenetre, const Estimation& estimation) {
+    QStringList lignes{estimation.provenance()};
+    for (const Estimation::Parametre& t : estimation.tarifs())
+        lignes << QStringLiteral("%1 : %2").arg(t.libelle, t.valeur);
     lignes << QString()
            << QStringLiteral("Les valeurs par défaut sont celles d'un ancien tarif : vérifiez "
                              "chaque valeur avant de facturer.")

@@ -1,28 +1,26 @@
 #include "ui/main/Window1.h"
 
 #include "app/MenuBar1.h"
-#include "fees/Enumeration.h"
 #include "fees/FeuilleResultat.h"
 #include "fees/Lignes.h"
-#include "fees/Motifs.h"
 #include "framework/Number.h"
 #include "ui/Style.h"
 #include "ui/main/APropos.h"
 #include "ui/main/Canvas.h"
 #include "ui/main/Lien.h"
-#include "ui/main/Partage.h"
 #include "ui/settings/WPref.h"
+#include "ui/sortie/Partage.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDate>
-#include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QWindow>
 
 namespace {
@@ -243,13 +241,11 @@ void Window1::CreateControls() {
     connect(menus->item(QStringLiteral("EditPreferences")), &QAction::triggered, this,
             &Window1::basculerPanneau);
     connect(menus->item(QStringLiteral("HelpAbout")), &QAction::triggered, this,
-            [this] { montrerAPropos(this, rapport_); });
+            [this] { montrerAPropos(this, estimation()); });
 
     // The estimate leaves the window from the menus and from the sheet's own menu; each amount
     // tells how it is made.
-    auto* partage = new Partage(this, [this] {
-        return Estimation(choix(), Defaut::Courants(), rapport_, QDate::currentDate());
-    });
+    auto* partage = new Partage(this, [this]() -> const Estimation& { return estimation(); });
     connect(menus, &MenuBar1::copierEstimation, partage, &Partage::copier);
     connect(menus->item(QStringLiteral("FilePrint")), &QAction::triggered, partage,
             &Partage::imprimer);
@@ -293,13 +289,19 @@ void Window1::RB_Action(int index) {
     const bool dpa = index == 1;
     StaticText6->setVisible(dpa);
     PopupMenu6->setVisible(dpa);
-    if (dpa)
-        PopupMenu6->setCurrentIndex(7);
     StaticText13->setVisible(dpa);
     StaticText1->setText((dpa ? Lignes::Branchements : Lignes::Poches).toString());
     PopupMenu1->setAccessibleName(StaticText1->text());
-    PopupMenu1->setCurrentIndex(dpa ? 2 : 4);
-    PopupMenu4->setCurrentIndex(dpa ? 7 : 3);
+    {
+        // One recompute, at the end: a pop-up that already holds its new value raises no
+        // change, and the switch must still show the new modality's amounts.
+        const QSignalBlocker b1(PopupMenu1), b4(PopupMenu4), b6(PopupMenu6);
+        if (dpa)
+            PopupMenu6->setCurrentIndex(7);
+        PopupMenu1->setCurrentIndex(dpa ? 2 : 4);
+        PopupMenu4->setCurrentIndex(dpa ? 7 : 3);
+    }
+    calcul();
 }
 
 Choix Window1::choix() const {
@@ -308,31 +310,24 @@ Choix Window1::choix() const {
 }
 
 void Window1::calcul() {
-    const Choix c = choix();
-    const Montants m = Calcul(c, Defaut::Courants());
-
-    // Each amount is read out with its row.
-    const auto montrer = [](QLabel* montant, QStringView ligne, double valeur) {
-        montant->setText(framework::Format(valeur, Motifs::Libelle));
-        montant->setAccessibleDescription(QStringLiteral("%1 : %2").arg(ligne, montant->text()));
-    };
-    montrer(StaticText8, StaticText1->text(), m.journee);
-    montrer(StaticText9, Lignes::Jours, m.semainePoches);
-    montrer(StaticText10, Lignes::Pansements, m.pansements);
-    montrer(StaticText11, Lignes::Dimanches, m.dimanches);
-    montrer(StaticText12, Lignes::Nuits, m.nuits);
+    estimation_.emplace(choix(), Defaut::Courants(), rapport_, QDate::currentDate());
+    const Estimation& e = *estimation_;
     // Out of DPA the surveillance row is hidden and keeps its last amount.
-    if (c.dpa)
-        montrer(StaticText13, Lignes::Surveillance, m.surveillance);
-    StaticText15->setText(QStringLiteral("AMI ") + framework::Str(Defaut::Poches) +
-                          QStringLiteral(" + IFD"));
+    QLabel* const montants[] = {StaticText8,  StaticText9,  StaticText10,
+                                StaticText11, StaticText12, StaticText13};
+    for (qsizetype i = 0; i < e.lignes().size(); ++i) {
+        const Estimation::Ligne& l = e.lignes()[i];
+        montants[i]->setText(l.montant);
+        // Each amount is read out with its row.
+        montants[i]->setAccessibleDescription(QStringLiteral("%1 : %2").arg(l.libelle, l.montant));
+    }
+    StaticText15->setText(e.lignes()[0].code);
 
-    const QString titre = c.dpca ? QStringLiteral("DPCA") : QStringLiteral("DPA");
-    FeuilleResultat::Dessiner(Image->graphics(), BackColor, titre, m.hebdomadaire, m.mensuelle);
+    FeuilleResultat::Dessiner(Image->graphics(), BackColor, e.modalite(), e.montants().hebdomadaire,
+                              e.montants().mensuelle);
     Canvas1->setAccessibleDescription(
         QStringLiteral("%1. Facturation hebdomadaire : %2. Facturation mensuelle moyenne : %3.")
-            .arg(titre, framework::Format(m.hebdomadaire, Motifs::Feuille),
-                 framework::Format(m.mensuelle, Motifs::Feuille)));
+            .arg(e.modalite(), e.hebdomadaire(), e.mensuelle()));
     Canvas1->update();
 }
 
@@ -397,26 +392,8 @@ void Window1::changementEcran() {
 }
 
 void Window1::avertirLecture() {
-    const QString fichier = QDir::toNativeSeparators(rapport_.chemin);
-    QString texte;
-    if (!rapport_.erreur.isEmpty()) {
-        texte = QStringLiteral("Le fichier de paramètres « %1 » n'a pas pu être lu : %2. "
-                               "Les tarifs par défaut sont utilisés.")
-                    .arg(fichier, rapport_.erreur);
-    } else {
-        QStringList lignes;
-        for (int l : rapport_.lignesIgnorees)
-            lignes << QString::number(l);
-        texte =
-            lignes.size() == 1
-                ? QStringLiteral("Dans le fichier de paramètres « %1 », la ligne %2 n'est pas "
-                                 "une valeur admise : elle garde la valeur par défaut.")
-                : QStringLiteral("Dans le fichier de paramètres « %1 », les lignes %2 ne sont "
-                                 "pas des valeurs admises : elles gardent la valeur par défaut.");
-        texte = texte.arg(fichier, Enumeration(lignes));
-    }
-    auto* avis =
-        new QMessageBox(QMessageBox::Warning, QStringLiteral("Paramétrage"), texte, {}, this);
+    auto* avis = new QMessageBox(QMessageBox::Warning, QStringLiteral("Paramétrage"),
+                                 rapport_.texte(), {}, this);
     avis->setObjectName(QStringLiteral("AvisLecture"));
     avis->setInformativeText(QStringLiteral(
         "Corrigez les valeurs dans « Paramétrage » puis cliquez sur « Enregistrer »."));

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "fees/Calcul.h"
 #include "fees/Defaut.h"
+#include "fees/Estimation.h"
 #include "framework/Picture.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <optional>
 
 class Canvas;
 class Lien;
@@ -27,8 +28,11 @@ public:
     static Window1* instance();
     ~Window1() override;
 
-    // Reads every choice and tariff afresh, writes the row amounts, redraws the sheet.
+    // Reads every choice and tariff afresh, builds the estimate, and shows it: the row amounts,
+    // the sheet, and whatever leaves the window.
     void calcul();
+    // What the window shows now.
+    const Estimation& estimation() const { return *estimation_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -56,6 +60,7 @@ private:
     void changementEcran();
 
     std::unique_ptr<framework::Picture> Image;
+    std::optional<Estimation> estimation_;
     Defaut::RapportLecture rapport_;
     QPointer<WPref> panneau_;
     bool avisDonne_ = false;

@@ -1,7 +1,7 @@
-#include "ui/main/Partage.h"
+#include "ui/sortie/Partage.h"
 
 #include "fees/PageEstimation.h"
-#include "ui/print/Impression.h"
+#include "ui/sortie/Imprimante.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,7 +15,7 @@
 #include <QStandardPaths>
 #include <QToolTip>
 
-Partage::Partage(QWidget* fenetre, std::function<Estimation()> estimation)
+Partage::Partage(QWidget* fenetre, std::function<const Estimation&()> estimation)
     : QObject(fenetre), fenetre_(fenetre), estimation_(std::move(estimation)) {}
 
 Partage::~Partage() = default;
@@ -28,7 +28,7 @@ void Partage::expliquer(QWidget* montant, int ligne) {
 bool Partage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::ToolTip)
         return false;
-    const Estimation e = estimation_();
+    const Estimation& e = estimation_();
     const int ligne = watched->property("ligne").toInt();
     const QString texte = ligne < 0
                               ? e.formuleHebdomadaire() + u'\n' + e.formuleMensuelle()
@@ -39,7 +39,7 @@ bool Partage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Partage::copier() {
-    const Estimation e = estimation_();
+    const Estimation& e = estimation_();
     auto* donnees = new QMimeData;
     donnees->setText(e.texte());
     donnees->setHtml(e.html());
@@ -47,15 +47,9 @@ void Partage::copier() {
 }
 
 void Partage::imprimer() {
-    if (!impression_)
-        impression_ = Impression::Charger();
-    if (!impression_) {
-        avertir(QStringLiteral("Imprimer"),
-                QStringLiteral("L'impression n'est pas disponible : le module d'impression du "
-                               "programme est introuvable."));
-        return;
-    }
-    impression_->imprimer(
+    if (!imprimante_)
+        imprimante_ = std::make_unique<Imprimante>();
+    imprimante_->imprimer(
         fenetre_, [this](QPainter& peintre) { PageEstimation::Dessiner(peintre, estimation_()); },
         // A printer that will not start is told, not passed over.
         [this](const QString& imprimante) {
@@ -66,7 +60,7 @@ void Partage::imprimer() {
 }
 
 void Partage::exporterPdf() {
-    const Estimation e = estimation_();
+    const Estimation& e = estimation_();
     // In the user's Documents folder, or at home where there is none.
     QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QDir(dossier).exists())

@@ -1,4 +1,4 @@
-#include "ui/print/Imprimante.h"
+#include "ui/sortie/Imprimante.h"
 
 #include <QDir>
 #include <QPainter>
@@ -26,8 +26,4 @@ void Imprimante::imprimer(QWidget* fenetre, std::function<void(QPainter&)> page,
                   : QDir::toNativeSeparators(imprimante_.outputFileName()));
     });
     dialogue->open();
-}
-
-extern "C" Q_DECL_EXPORT Impression* tarivane_impression() {
-    return new Imprimante;
 }

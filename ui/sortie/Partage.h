@@ -6,16 +6,15 @@
 #include <functional>
 #include <memory>
 
-class Impression;
+class Imprimante;
 class QWidget;
 
-// What leaves the window: the estimate copied, printed or kept as a PDF, and how each amount is
-// made, told when the pointer rests on it. The estimate is made only when asked for, so that a
-// recompute costs no more than before.
+// What leaves a window: its estimate copied, printed or kept as a PDF, and how each amount is
+// made, told when the pointer rests on it. Every one of them shows the window's own estimate.
 class Partage : public QObject {
     Q_OBJECT
 public:
-    Partage(QWidget* fenetre, std::function<Estimation()> estimation);
+    Partage(QWidget* fenetre, std::function<const Estimation&()> estimation);
     ~Partage() override;
 
     // The amount's tooltip tells how it is made: a row (0 to 5) or, for -1, the sheet's totals.
@@ -36,6 +35,7 @@ private:
     void avertir(const QString& titre, const QString& texte);
 
     QWidget* fenetre_;
-    std::function<Estimation()> estimation_;
-    std::unique_ptr<Impression> impression_;
+    std::function<const Estimation&()> estimation_;
+    // Made at the first print: asking for the printers may take a while.
+    std::unique_ptr<Imprimante> imprimante_;
 };

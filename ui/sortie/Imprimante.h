@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPrinter>
+#include <functional>
+
+class QPainter;
+class QWidget;
+
+// The printer keeps the user's choices from one print to the next.
+class Imprimante {
+public:
+    Imprimante();
+
+    // Opens the platform's print dialog over the window. Once the user accepts it, `page` draws
+    // on the printer; a printer that will not start is reported to `echec` by its name or file.
+    void imprimer(QWidget* fenetre, std::function<void(QPainter&)> page,
+                  std::function<void(const QString& imprimante)> echec);
+
+private:
+    QPrinter imprimante_;
+};
