@@ -1,0 +1,81 @@
+#include "fees/TarifsOfficiels.h"
+
+#include "framework/Number.h"
+
+#include <QLocale>
+
+namespace {
+
+// "28 janvier 2024", "1er août 2018".
+QString EnLettres(QDate date) {
+    const QLocale francais(QLocale::French, QLocale::France);
+    return (date.day() == 1 ? u"1er"_qs : QString::number(date.day())) + u' ' +
+           francais.monthName(date.month()) + u' ' + QString::number(date.year());
+}
+
+QString Centimes(double valeur) {
+    return framework::Format(valeur, u"##.00", QLocale::c());
+}
+
+// The texts that set each set of values.
+constexpr QStringView Avenant10 =
+    u"Avenant n° 10 à la convention nationale des infirmiers (signé le 16 juin 2023, réputé "
+    u"approuvé le 28 juillet 2023) : IFD à 2,75 €";
+constexpr QStringView Avenant5 =
+    u"Avenant n° 5 à la convention nationale des infirmiers (signé le 21 novembre 2017) : "
+    u"majoration de dimanche et jours fériés à 8,50 €";
+constexpr QStringView Avenant3 =
+    u"Avenant n° 3 à la convention nationale des infirmiers (JO du 26 novembre 2011)";
+constexpr QStringView Avenant1 =
+    u"Avenant n° 1 à la convention nationale des infirmiers, annexe 1 de l'arrêté "
+    u"d'approbation du 17 octobre 2008";
+constexpr QStringView Convention2007 =
+    u"Convention nationale des infirmiers du 22 juin 2007, approuvée par arrêté du "
+    u"18 juillet 2007 (JO du 25 juillet 2007)";
+
+} // namespace
+
+// The night surcharges (9,15 and 18,30) have not moved since 2007. A bag change (DPCA) or a
+// connection or disconnection (DPA) is AMI 4 by session: NGAP, titre XVI, chapitre II, article 6.
+const QList<TarifOfficiel>& TarifsOfficiels() {
+    static const QList<TarifOfficiel> tarifs{
+        {QDate(2024, 1, 28), Region::Metropole, {3.15, 2.75, 8.5, 9.15, 4}, 18.3, Avenant10},
+        {QDate(2024, 1, 28), Region::OutreMer, {3.3, 2.75, 8.5, 9.15, 4}, 18.3, Avenant10},
+        {QDate(2018, 8, 1), Region::Metropole, {3.15, 2.5, 8.5, 9.15, 4}, 18.3, Avenant5},
+        {QDate(2018, 8, 1), Region::OutreMer, {3.3, 2.5, 8.5, 9.15, 4}, 18.3, Avenant5},
+        {QDate(2012, 5, 27), Region::Metropole, {3.15, 2.5, 8, 9.15, 4}, 18.3, Avenant3},
+        {QDate(2012, 5, 27), Region::OutreMer, {3.3, 2.5, 8, 9.15, 4}, 18.3, Avenant3},
+        {QDate(2009, 4, 15), Region::Metropole, {3.15, 2.3, 8, 9.15, 4}, 18.3, Avenant1},
+        {QDate(2009, 4, 15), Region::OutreMer, {3.3, 2.3, 8, 9.15, 4}, 18.3, Avenant1},
+        // The overseas tariffs of the time were the same: one set serves both.
+        {QDate(2007, 7, 26), Region::Metropole, {3, 2.2, 7.8, 9.15, 4}, 18.3, Convention2007},
+    };
+    return tarifs;
+}
+
+QString Libelle(const TarifOfficiel& tarif) {
+    return (tarif.region == Region::Metropole ? u"Métropole"_qs : u"Outre-mer et Mayotte"_qs) +
+           u" \u2014 depuis le "_qs + EnLettres(tarif.depuis);
+}
+
+const TarifOfficiel* Reconnaitre(const Tarifs& tarifs) {
+    for (const TarifOfficiel& officiel : TarifsOfficiels()) {
+        bool egaux = true;
+        for (const Tarif& t : ListeTarifs)
+            egaux = egaux && Centimes(tarifs.*t.valeur) == Centimes(officiel.valeurs.*t.valeur);
+        if (egaux)
+            return &officiel;
+    }
+    return nullptr;
+}
+
+QString Provenance(const Tarifs& tarifs) {
+    const TarifOfficiel* officiel = Reconnaitre(tarifs);
+    if (!officiel)
+        return u"tarifs personnalisés"_qs;
+    if (Reconnaitre(Tarifs{}) == officiel)
+        return u"tarifs de juillet 2007, valeurs par défaut du programme"_qs;
+    return (officiel->region == Region::Metropole ? u"tarifs métropole"_qs
+                                                  : u"tarifs outre-mer et Mayotte"_qs) +
+           u" en vigueur depuis le "_qs + EnLettres(officiel->depuis);
+}
