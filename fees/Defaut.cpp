@@ -97,11 +97,11 @@ framework::FolderItem fichierEcriture() {
 QString RapportLecture::texte() const {
     const QString fichier = QDir::toNativeSeparators(chemin);
     if (chemin.isEmpty())
-        return QStringLiteral("Tarifs par défaut du programme : aucun fichier de paramètres "
-                              "n'a été trouvé.");
+        return QStringLiteral("Tarifs par défaut du programme, ceux de juillet 2007 : aucun "
+                              "fichier de paramètres n'a été trouvé.");
     if (!erreur.isEmpty())
-        return QStringLiteral("Tarifs par défaut du programme : le fichier de paramètres « %1 » "
-                              "n'a pas pu être lu (%2).")
+        return QStringLiteral("Tarifs par défaut du programme, ceux de juillet 2007 : le fichier "
+                              "de paramètres « %1 » n'a pas pu être lu (%2).")
             .arg(fichier, erreur);
     QStringList lignes;
     for (int l : lignesIgnorees) {

@@ -1,13 +1,14 @@
 #include "fees/FeuilleResultat.h"
 
+#include "fees/Estimation.h"
 #include "fees/Motifs.h"
 #include "framework/Graphics.h"
 #include "framework/Number.h"
 
 namespace FeuilleResultat {
 
-void Dessiner(framework::Graphics& g, QColor fond, const QString& titre, double hebdomadaire,
-              double mensuelle, const QLocale& locale) {
+void Dessiner(framework::Graphics& g, QColor fond, const Estimation& e) {
+    const QString& titre = e.modalite();
     g.SetForeColor(fond);
     g.FillRect(0, 0, g.Width(), g.Height());
 
@@ -24,13 +25,13 @@ void Dessiner(framework::Graphics& g, QColor fond, const QString& titre, double 
     y += g.TextSize() + 2;
 
     g.SetForeColor(Rouge);
-    g.DrawString(QStringLiteral("Facturation hebdomadaire"), x, y);
-    MiseEnForme(g, hebdomadaire, y, locale);
+    g.DrawString(e.totaux()[0].libelle, x, y);
+    MiseEnForme(g, e.totaux()[0].valeur, y, e.locale());
     y += 8;
     g.DrawLine(0, y, g.Width(), y);
     y += g.TextSize();
-    g.DrawString(QStringLiteral("Facturation mensuelle moyenne"), x, y);
-    MiseEnForme(g, mensuelle, y, locale);
+    g.DrawString(e.totaux()[1].libelle, x, y);
+    MiseEnForme(g, e.totaux()[1].valeur, y, e.locale());
     y += 8;
     g.DrawLine(0, y, g.Width(), y);
     g.SetBold(false);

@@ -4,12 +4,14 @@
 #include <QLocale>
 #include <QString>
 
+class Estimation;
 namespace framework {
 class Graphics;
 }
 
-// The result sheet: the modality as an underlined title, the weekly and the monthly billing
-// with their captions, between red lines. Rows are spaced by the context's text size.
+// The result sheet: the modality as an underlined title, the two totals (the weekly and the
+// monthly billing) with their captions, between red lines. Rows are spaced by the context's text
+// size.
 namespace FeuilleResultat {
 
 inline constexpr QColor Rouge{255, 0, 0};
@@ -18,9 +20,8 @@ inline constexpr int Marge = 10;
 inline constexpr int Largeur = 386;
 inline constexpr int Hauteur = 85;
 
-// Amounts are written with the locale's separators.
-void Dessiner(framework::Graphics& g, QColor fond, const QString& titre, double hebdomadaire,
-              double mensuelle, const QLocale& locale = QLocale());
+// The estimate's modality and its two totals, with the estimate's separators.
+void Dessiner(framework::Graphics& g, QColor fond, const Estimation& estimation);
 
 // Draws an amount on the row whose baseline is y, ending Marge pixels short of the right edge,
 // in the colour and style in force.

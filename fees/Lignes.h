@@ -13,3 +13,12 @@ inline constexpr QStringView Nuits = u"Nombre d'actes de nuit par semaine";
 inline constexpr QStringView Surveillance =
     u"Nombre d'organisations de la surveillance par semaine";
 } // namespace Lignes
+
+// The same rows for a calendar month.
+namespace LignesMois {
+inline constexpr QStringView Jours = u"Jours de traitement dans le mois";
+inline constexpr QStringView Pansements = u"Pansements dans le mois";
+inline constexpr QStringView Dimanches = u"Dimanches et jours fériés de traitement dans le mois";
+inline constexpr QStringView Nuits = u"Actes de nuit dans le mois";
+inline constexpr QStringView Surveillance = u"Organisations de la surveillance dans le mois";
+} // namespace LignesMois

@@ -2,6 +2,7 @@
 
 #include "fees/Estimation.h"
 #include "fees/FeuilleResultat.h"
+#include "fees/Typographie.h"
 #include "framework/FolderItem.h"
 #include "framework/Graphics.h"
 #include "framework/TextOutputStream.h"
@@ -26,7 +27,7 @@ constexpr double HauteurPage = 2970;
 constexpr double Gauche = 200;
 constexpr double Droite = LargeurPage - 200;
 constexpr double Largeur = Droite - Gauche;
-constexpr double Retrait = 15; // between a cell's edge and its text
+constexpr double Retrait = 10; // between a cell's edge and its text
 
 const QColor Noir(Qt::black);
 const QColor Gris(90, 90, 90);
@@ -42,21 +43,11 @@ QFont police(double points, bool gras = false, bool italique = false) {
     return f;
 }
 
-// Where French keeps two words together: an amount and its euro, quotes and their text, a
-// colon or a semicolon and the word before.
-QString insecables(QString t) {
-    for (const auto& [avant, apres] :
-         {std::pair{u" €", u"\u00A0€"}, std::pair{u"« ", u"«\u00A0"}, std::pair{u" »", u"\u00A0»"},
-          std::pair{u" :", u"\u00A0:"}, std::pair{u" ;", u"\u00A0;"}})
-        t.replace(QString::fromUtf16(avant), QString::fromUtf16(apres));
-    return t;
-}
-
 // Lays text out in lines of the given width, breaking inside a word only when it is longer
 // than a line (a long path); draws it with its top at y. Its height.
 double paragraphe(QPainter& p, const QString& texte, const QFont& f, double x, double y,
                   double largeur) {
-    QTextLayout layout(insecables(texte), f);
+    QTextLayout layout(Typographie(texte), f);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
@@ -157,7 +148,7 @@ double tableau(QPainter& p, const Estimation& e, double y) {
 
 // The window's sheet, vector and larger: 386 logical pixels over 13 cm.
 double feuille(QPainter& p, const Estimation& e, double y) {
-    constexpr double largeur = 1300;
+    constexpr double largeur = 1050;
     constexpr double echelle = largeur / FeuilleResultat::Largeur;
     const QRect cadre(0, 0, FeuilleResultat::Largeur, FeuilleResultat::Hauteur);
     p.save();
@@ -168,8 +159,7 @@ double feuille(QPainter& p, const Estimation& e, double y) {
     g.SetTextFont(QStringLiteral("Times"));
     g.SetTextSize(16);
     // White on paper: the same drawing, without a tint to print.
-    FeuilleResultat::Dessiner(g, Qt::white, e.modalite(), e.montants().hebdomadaire,
-                              e.montants().mensuelle, e.locale());
+    FeuilleResultat::Dessiner(g, Qt::white, e);
     p.restore();
     return y + FeuilleResultat::Hauteur * echelle;
 }
@@ -182,24 +172,27 @@ double definitions(QPainter& p, const QList<std::pair<QString, QString>>& termes
         colonne = std::max(colonne, QFontMetricsF(gras).horizontalAdvance(t.first) + 40);
     for (const auto& [terme, sens] : termes) {
         texte(p, terme, gras, Noir, Gauche, y, colonne);
-        y += 20 + paragraphe(p, sens, police(10), Gauche + colonne, y, Largeur - colonne);
+        y += 12 + paragraphe(p, sens, police(10), Gauche + colonne, y, Largeur - colonne);
     }
     return y;
 }
 
 double tarifs(QPainter& p, const Estimation& e, double y) {
-    texte(p, QStringLiteral("Tarifs appliqués"), police(12, true), Noir, Gauche, y, Largeur);
+    texte(p, QStringLiteral("Tarifs appliqués : ") + e.jeuTarifs(), police(12, true), Noir, Gauche,
+          y, Largeur);
     y += QFontMetricsF(police(12, true)).height() + 15;
-    const QFont f = police(10.5);
-    const double pas = QFontMetricsF(f).height() + 16;
+    const QFont f = police(10);
+    const double pas = QFontMetricsF(f).height() + 6;
     constexpr double largeur = 1000;
     filet(p, y, Noir);
     // Where they come from, beside them: a long path takes width, not the footer's place.
     constexpr double source = Gauche + largeur + 60;
     p.setPen(Gris);
+    QString origine = e.provenance();
+    if (!e.sourceTarifs().isEmpty())
+        origine = e.sourceTarifs() + QStringLiteral(". ") + origine;
     const double bas =
-        y + 8 +
-        paragraphe(p, e.provenance(), police(9.5, false, true), source, y + 8, Droite - source);
+        y + 8 + paragraphe(p, origine, police(9.5, false, true), source, y + 8, Droite - source);
     for (const Estimation::Parametre& t : e.tarifs()) {
         texte(p, t.libelle, f, Noir, Gauche + Retrait, y + 8, largeur);
         texte(p, t.valeur, f, Noir, Gauche, y + 8, largeur - Retrait, Cote::Droite);
@@ -210,6 +203,18 @@ double tarifs(QPainter& p, const Estimation& e, double y) {
     return std::max(y, bas);
 }
 
+// A heading, then one short paragraph per item.
+double liste(QPainter& p, const QString& titre, const QStringList& items, double y) {
+    texte(p, titre, police(12, true), Noir, Gauche, y, Largeur);
+    y += QFontMetricsF(police(12, true)).height() + 8;
+    p.setPen(Noir);
+    for (const QString& item : items) {
+        texte(p, QStringLiteral("–"), police(9.5), Noir, Gauche + Retrait, y, 40);
+        y += 4 + paragraphe(p, item, police(9.5), Gauche + 60, y, Largeur - 60);
+    }
+    return y;
+}
+
 } // namespace
 
 void Dessiner(QPainter& p, const Estimation& e) {
@@ -217,13 +222,17 @@ void Dessiner(QPainter& p, const Estimation& e) {
     placer(p);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 
-    double y = 180;
+    double y = 130;
     texte(p, QStringLiteral("Tarivane"), police(24, true), Noir, Gauche, y, Largeur);
     texte(p, QStringLiteral("Honoraires infirmiers en dialyse péritonéale"),
           police(11, false, true), Gris, Gauche, y + 105, Largeur);
     texte(p, QStringLiteral("Estimation"), police(18, true), Noir, Gauche, y + 10, Largeur,
           Cote::Droite);
-    texte(p, e.dateEnLettres(), police(11), Noir, Gauche, y + 105, Largeur, Cote::Droite);
+    texte(p,
+          e.mois()
+              ? e.titre().section(u' ', 2) + QStringLiteral(", établie le ") + e.dateEnLettres()
+              : e.dateEnLettres(),
+          police(11), Noir, Gauche, y + 105, Largeur, Cote::Droite);
     y += 175;
     filet(p, y, Noir, 5);
 
@@ -240,15 +249,25 @@ void Dessiner(QPainter& p, const Estimation& e) {
     x += QFontMetricsF(gras).horizontalAdvance(e.modalite());
     texte(p, QStringLiteral(" (%1)").arg(modalite), normal, Noir, x, y, Largeur);
 
-    y = tableau(p, e, y + 90);
-    y = feuille(p, e, y + 60);
-    y = definitions(p,
-                    {{QStringLiteral("Facturation hebdomadaire"), e.formuleHebdomadaire()},
-                     {QStringLiteral("Facturation mensuelle moyenne"),
-                      QStringLiteral("Les 52 semaines de l'année réparties sur 12 mois : %1.")
-                          .arg(e.formuleMensuelle())}},
-                    y + 40);
-    y = tarifs(p, e, y + 50);
+    y = tableau(p, e, y + 60);
+    y = feuille(p, e, y + 40);
+    QList<std::pair<QString, QString>> termes;
+    for (const Estimation::Total& t : e.totaux())
+        termes.append({t.libelle, t.formule});
+    y = definitions(p, termes, y + 30);
+    if (const auto& mois = e.mois()) {
+        QStringList feries;
+        for (const Ferie& f : mois->feries)
+            feries << QStringLiteral("%1 (%2)").arg(
+                QLocale(QLocale::French, QLocale::France).toString(f.date, u"dddd d MMMM"), f.nom);
+        y = definitions(p,
+                        {{QStringLiteral("Jours fériés (%1)").arg(NomCalendrier(mois->calendrier)),
+                          feries.isEmpty() ? QStringLiteral("aucun jour de traitement")
+                                           : feries.join(QStringLiteral(", ")) + u'.'}},
+                        y);
+    }
+    y = tarifs(p, e, y + 30);
+    y = liste(p, QStringLiteral("À vérifier"), e.aVerifier(), y + 40);
 
     // At the foot of the page, unless the content reaches it.
     const double pied = std::max(HauteurPage - 190, y + 40);

@@ -64,6 +64,11 @@ QStringList etat(const QString& dossier) {
     return out;
 }
 
+// Where French typography keeps words together: "~" a no-break space, "^" a narrow one.
+QString vu(QString texte) {
+    return texte.replace(QChar(0xA0), u'~').replace(QChar(0x202F), u'^');
+}
+
 QString sortie(const QString& programme, const QStringList& arguments) {
     QProcess p;
     p.start(programme, arguments);
@@ -93,8 +98,7 @@ private slots:
     // The estimate.
     void modele_data();
     void modele();
-    void formuleHebdomadaire();
-    void texteEtHtml();
+    void copie();
     void pdf_data();
     void pdf();
 };
@@ -308,106 +312,175 @@ void TestFees::modele_data() {
     QTest::addColumn<Choix>("choix");
     QTest::addColumn<Tarifs>("tarifs");
     QTest::addColumn<Defaut::RapportLecture>("rapport");
-    QTest::addColumn<QString>("formule"); // a row, as it reads, and how its amount is made
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("mensuelle");
+    QTest::addColumn<QString>("ligne"); // a row, as it reads, and how its amount is made
+    QTest::addColumn<QString>("totaux");
+    QTest::addColumn<QString>("source"); // the set of tariffs, the file
+    QTest::addColumn<QString>("verifier");
     QTest::newRow("DPCA, built-in tariffs")
         << Dpca << Tarifs{} << Defaut::RapportLecture{}
-        << "Nombre de dimanches et jour fériés par semaine|1|ISD|31,20 €|1 dimanche × 4 poches "
-           "× 7,80 € = 31,20 € par semaine"
-        << "Tarifs par défaut du programme : aucun fichier de paramètres n'a été trouvé."
-        << "528,85 € × 52 ÷ 12 = 2\u202F291,68 €";
+        << "Nombre de dimanches et jour fériés par semaine|1|ISD|31,20 €|par semaine|1 dimanche "
+           "ou jour férié × 4 poches × 7,80^€ = 31,20^€ par semaine"
+        << "528,85 €|2^291,68 €|528,85^€ × 52 ÷ 12 = 2^291,68^€"
+        << "tarifs de juillet 2007, valeurs par défaut du programme|Tarifs par défaut du "
+           "programme, ceux de juillet 2007~: aucun fichier de paramètres n'a été trouvé."
+        << "toutes deux|23 h|prescription|11 B|forfait";
     QTest::newRow("DPA, a file with an ignored line")
         << Dpa << Tarifs{3.1, 2.2, 8, 9.4, 5} << Defaut::RapportLecture{"/x/Tarivane", "", {2}}
-        << "Nombre de branchements ou débranchements par jour|2|AMI 5 + IFD|35,40 €|2 branchements "
-           "ou débranchements × (5 AMI × 3,10 € + 2,20 € IFD) = 35,40 € par jour de traitement"
-        << "Tarifs lus dans le fichier de paramètres « /x/Tarivane ». La ligne 2 (Indemnités de "
-           "déplacements) n'est pas une valeur admise : elle garde sa valeur par défaut."
-        << "524,90 € × 52 ÷ 12 = 2\u202F274,57 €";
-    QTest::newRow("DPCA, a file with two ignored lines")
-        << Dpca << Tarifs{} << Defaut::RapportLecture{"/x/Tarivane", "", {2, 4}} << ""
-        << "Tarifs lus dans le fichier de paramètres « /x/Tarivane ». Les lignes 2 (Indemnités de "
-           "déplacements) et 4 (Majoration de nuit) ne sont pas des valeurs admises : elles "
-           "gardent leur valeur par défaut."
-        << "";
-    QTest::newRow("a file that could not be read")
-        << Dpca << Tarifs{} << Defaut::RapportLecture{"/x/Tarivane", "permission refusée", {}} << ""
-        << "Tarifs par défaut du programme : le fichier de paramètres « /x/Tarivane » n'a pas "
-           "pu être lu (permission refusée)."
-        << "";
+        << "Nombre de branchements ou débranchements par jour|2|AMI 5 + IFD|35,40 €|par jour de "
+           "traitement|2 branchements ou débranchements × (5 AMI × 3,10^€ + 2,20^€ IFD) = "
+           "35,40^€ par jour de traitement"
+        << "524,90 €|2^274,57 €|524,90^€ × 52 ÷ 12 = 2^274,57^€"
+        << "tarifs personnalisés|Tarifs lus dans le fichier de paramètres «~/x/Tarivane~». La "
+           "ligne 2 (Indemnités de déplacements) n'est pas une valeur admise~: elle garde sa "
+           "valeur par défaut."
+        << "toutes deux|23 h|prescription|11 B|forfait";
+    QTest::newRow("today's mainland tariffs, six bags, two lines ignored")
+        << Choix{6, 7, 0, 0, 0, 7, true, false} << Tarifs{3.15, 2.75, 8.5, 9.15, 4}
+        << Defaut::RapportLecture{"/x/Tarivane", "", {2, 4}}
+        << "Nombre de poches par jour de traitement|6|AMI 4 + IFD|92,10 €|par jour de "
+           "traitement|6 poches × (4 AMI × 3,15^€ + 2,75^€ IFD) = 92,10^€ par jour de traitement"
+        << "644,70 €|2^793,70 €|644,70^€ × 52 ÷ 12 = 2^793,70^€"
+        << "tarifs métropole en vigueur depuis le 28 janvier 2024|Tarifs lus dans le fichier de "
+           "paramètres «~/x/Tarivane~». Les lignes 2 (Indemnités de déplacements) et 4 (Majoration "
+           "de nuit) ne sont pas des valeurs admises~: elles gardent leur valeur par défaut."
+        << "Au plus 4|forfait";
+    QTest::newRow("overseas tariffs, a file that could not be read")
+        << Dpca << Tarifs{3.3, 2.75, 8.5, 9.15, 4}
+        << Defaut::RapportLecture{"/x/Tarivane", "permission refusée", {}}
+        << "Nombre d'actes de nuit par semaine|7|ISN|64,05 €|par semaine|7 actes de nuit × 9,15^€ "
+           "= 64,05^€ par semaine"
+        << "584,25 €|2^531,75 €|584,25^€ × 52 ÷ 12 = 2^531,75^€"
+        << "tarifs outre-mer et Mayotte en vigueur depuis le 28 janvier 2024|Tarifs par défaut du "
+           "programme, ceux de juillet 2007~: le fichier de paramètres «~/x/Tarivane~» n'a pas pu "
+           "être lu (permission refusée)."
+        << "toutes deux|23 h|prescription|11 B|forfait";
 }
 
 void TestFees::modele() {
     QFETCH(Choix, choix);
     QFETCH(Tarifs, tarifs);
     QFETCH(Defaut::RapportLecture, rapport);
-    QFETCH(QString, formule);
+    QFETCH(QString, ligne);
+    QFETCH(QString, totaux);
     QFETCH(QString, source);
-    QFETCH(QString, mensuelle);
+    QFETCH(QString, verifier);
     const Estimation e(choix, tarifs, rapport, Jour, Francais);
     QCOMPARE(e.lignes().size(), choix.dpa ? 6 : 5);
-    const Estimation::Ligne& l = e.lignes()[choix.dpa ? 0 : 3];
-    if (!formule.isEmpty())
-        QCOMPARE(QStringList({l.libelle, e.nombre(l), l.code, l.montant, l.formule}).join(u'|'),
-                 formule);
-    if (!mensuelle.isEmpty())
-        QCOMPARE(e.formuleMensuelle(), mensuelle);
-    QCOMPARE(e.tarifs()[4].valeur, choix.dpa ? "5,00" : "4,00");
-    QCOMPARE(e.provenance(), source);
+    const QStringList cellules = ligne.split(u'|');
+    const auto l = std::find_if(e.lignes().begin(), e.lignes().end(),
+                                [&](const auto& l) { return l.libelle == cellules[0]; });
+    QVERIFY(l != e.lignes().end());
+    QCOMPARE(vu(QStringList({l->libelle, e.nombre(*l), l->code, l->montant, l->par, l->formule})
+                    .join(u'|')),
+             ligne);
+    QCOMPARE(
+        vu(e.totaux()[0].montant + u'|' + e.totaux()[1].montant + u'|' + e.totaux()[1].formule),
+        totaux);
+    QCOMPARE(vu(e.jeuTarifs() + u'|' + e.provenance()), source);
+    QCOMPARE(e.sourceTarifs().isEmpty(), source.startsWith("tarifs personnalisés"));
+    // What to check, in this order: only what applies to these choices.
+    QStringList vus;
+    for (const QString& regle :
+         QString("Au plus 4|toutes deux|23 h|prescription|11 B|forfait").split(u'|'))
+        if (e.aVerifier().join(u' ').replace(QChar(0x202F), u' ').contains(regle))
+            vus << regle;
+    QCOMPARE(vus.join(u'|'), verifier);
+    QCOMPARE(e.avertissement().isEmpty(), !verifier.startsWith("Au plus 4"));
 }
 
-void TestFees::formuleHebdomadaire() {
-    // The per-day first row is not one of the weekly terms.
-    QCOMPARE(Estimation(Dpa, Tarifs{}, {}, Jour, Francais).formuleHebdomadaire(),
-             "Somme des montants de la semaine : 198,80 € (branchements ou débranchements de la "
-             "semaine) + 84,00 € (pansements) + 15,60 € (dimanches et jours fériés) + 64,05 € "
-             "(actes de nuit) + 84,00 € (surveillance) = 446,45 €. Le montant par jour de "
-             "traitement (28,40 €) n'en fait pas partie : la semaine le compte déjà. La somme est "
-             "faite sur les montants non arrondis ; elle peut différer d'un centime de celle des "
-             "lignes arrondies.");
-}
-
-void TestFees::texteEtHtml() {
-    const Estimation e(Dpca, Tarifs{}, {"/a&b/Tarivane", "", {}}, QDate(2026, 12, 1), QLocale::c());
-    QCOMPARE(e.texte(), "Tarivane — Estimation du 1er décembre 2026\n"
-                        "Modalité de traitement : DPCA\n\n"
-                        "Nombre de poches par jour de traitement : 4 — AMI 4 + IFD — 56.80 €\n"
-                        "Nombre de jours de traitement par semaine : 7 — 397.60 €\n"
-                        "Nombre de pansements par semaine : 3 — AMI 4 — 36.00 €\n"
-                        "Nombre de dimanches et jour fériés par semaine : 1 — ISD — 31.20 €\n"
-                        "Nombre d'actes de nuit par semaine : 7 — ISN — 64.05 €\n"
-                        "Facturation hebdomadaire : 528.85 €\n"
-                        "Facturation mensuelle moyenne : 2,291.68 €\n\n"
-                        "Tarifs appliqués :\n"
-                        "Valeur de l'AMI (€) : 3.00\n"
-                        "Indemnités de déplacements (€) : 2.20\n"
-                        "Majoration dimanches et fériés (€) : 7.80\n"
-                        "Majoration de nuit (€) : 9.15\n"
-                        "Nombre d'AMI pour un chgt de poche : 4.00\n"
-                        "Tarifs lus dans le fichier de paramètres « /a&b/Tarivane ».\n");
-    const QString html = e.html();
+void TestFees::copie() {
+    // What a mail pastes: what each amount is per and how it is made, in French typography.
+    Estimation::Mois mai{
+        2026, 5, Calendrier::Metropole,
+        Compter(2026, 5, Calendrier::Metropole, {true, true, true, true, true, true, true}).feries,
+        2291.68};
+    const Estimation e(Choix{4, 31, 9, 13, 31, 7, true, false}, Tarifs{}, {"/a&b/Tarivane", "", {}},
+                       QDate(2026, 12, 1), QLocale::c(), mai);
+    QCOMPARE(vu(e.texte()),
+             "Tarivane — Estimation de mai 2026 (Métropole)\n"
+             "Modalité de traitement~: DPCA\n\n"
+             "Nombre de poches par jour de traitement~: 4 — AMI 4 + IFD — 56.80^€ par jour de "
+             "traitement\n"
+             "    4 poches × (4 AMI × 3.00^€ + 2.20^€ IFD) = 56.80^€ par jour de traitement\n"
+             "Jours de traitement dans le mois~: 31 — 1,760.80^€ par mois\n"
+             "    56.80^€ × 31 jours = 1,760.80^€ par mois\n"
+             "Pansements dans le mois~: 13 — AMI 4 — 156.00^€ par mois\n"
+             "    13 pansements × 4 AMI × 3.00^€ = 156.00^€ par mois\n"
+             "Dimanches et jours fériés de traitement dans le mois~: 9 — ISD — 280.80^€ par mois\n"
+             "    9 dimanches et jours fériés × 4 poches × 7.80^€ = 280.80^€ par mois\n"
+             "Actes de nuit dans le mois~: 31 — ISN — 283.65^€ par mois\n"
+             "    31 actes de nuit × 9.15^€ = 283.65^€ par mois\n"
+             "Facturation de mai 2026~: 2,481.25^€\n"
+             "    Somme des montants du mois~: 1,760.80^€ (changements de poches) + 156.00^€ "
+             "(pansements) + 280.80^€ (dimanches et jours fériés) + 283.65^€ (actes de nuit) = "
+             "2,481.25^€. Le montant par jour de traitement (56.80^€) n'en fait pas partie~: le "
+             "mois le compte déjà. La somme est faite sur les montants non arrondis^; elle peut "
+             "différer d'un centime de celle des lignes arrondies.\n"
+             "Facturation mensuelle moyenne~: 2,291.68^€\n"
+             "    La semaine de la fenêtre × 52 ÷ 12 = 2,291.68^€, pour comparaison.\n\n"
+             "Jours fériés de traitement (Métropole)~:\n"
+             "vendredi 1 mai~: Fête du Travail\n"
+             "vendredi 8 mai~: Victoire 1945\n"
+             "jeudi 14 mai~: Ascension\n"
+             "lundi 25 mai~: Lundi de Pentecôte\n\n"
+             "Tarifs appliqués (tarifs de juillet 2007, valeurs par défaut du programme)~:\n"
+             "Valeur de l'AMI (€)~: 3.00\n"
+             "Indemnités de déplacements (€)~: 2.20\n"
+             "Majoration dimanches et fériés (€)~: 7.80\n"
+             "Majoration de nuit (€)~: 9.15\n"
+             "Nombre d'AMI pour un chgt de poche~: 4.00\n"
+             "Source~: Convention nationale des infirmiers du 22 juin 2007, approuvée par arrêté "
+             "du 18 juillet 2007 (JO du 25 juillet 2007).\n"
+             "Tarifs lus dans le fichier de paramètres «~/a&b/Tarivane~».\n\n"
+             "À vérifier~:\n"
+             "– Majorations de nuit et de dimanche comptées toutes deux~: elles ne se cumulent pas "
+             "sur un même passage.\n"
+             "– Entre 23 h et 5 h, la majoration de nuit est de 18.30^€^; l'estimation compte "
+             "9.15^€ par acte de nuit.\n"
+             "– Les majorations de nuit et de dimanche ou jour férié demandent une prescription "
+             "précisant que les soins doivent être faits la nuit ou tous les jours.\n"
+             "– Un pansement fait au cours du passage d'un changement de poche peut relever de la "
+             "règle des actes multiples au cours d'un même passage (article 11 B de la NGAP).\n"
+             "– Si le centre de dialyse du patient facture un forfait hebdomadaire de dialyse "
+             "péritonéale, la facturation à part des soins infirmiers à domicile dépend de ce "
+             "centre~: vérifiez auprès de l'Assurance Maladie.\n");
+    const QString html = vu(e.html());
     for (const char* ligne :
-         {"<tr><th colspan=\"3\" align=\"left\">Facturation mensuelle moyenne</th>"
-          "<td align=\"right\"><b>2,291.68 €</b></td></tr>",
-          "<p>Tarifs lus dans le fichier de paramètres « /a&amp;b/Tarivane ».</p>"})
+         {"<tr><th colspan=\"3\" align=\"left\">Facturation mensuelle moyenne<br><small>La "
+          "semaine de la fenêtre × 52 ÷ 12 = 2,291.68^€, pour comparaison.</small></th>"
+          "<td align=\"right\"><b>2,291.68^€</b></td></tr>",
+          "<p>Tarifs lus dans le fichier de paramètres «~/a&amp;b/Tarivane~».</p>",
+          "<td align=\"right\">56.80^€ par jour de traitement</td>",
+          "lundi 25 mai~: Lundi de Pentecôte"})
         QVERIFY2(html.contains(QString::fromUtf8(ligne)), ligne);
 }
 
 void TestFees::pdf_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<Choix>("choix");
-    QTest::newRow("French, DPCA") << Francais << Dpca;
-    QTest::newRow("C, DPA") << QLocale::c() << Dpa;
+    QTest::addColumn<Tarifs>("tarifs");
+    QTest::addColumn<bool>("mois");
+    QTest::newRow("French, DPCA, today's mainland tariffs")
+        << Francais << Dpca << Tarifs{3.15, 2.75, 8.5, 9.15, 4} << false;
+    QTest::newRow("C, DPA") << QLocale::c() << Dpa << Tarifs{} << false;
+    QTest::newRow("French, DPA, a month") << Francais << Dpa << Tarifs{} << true;
 }
 
 void TestFees::pdf() {
     QFETCH(QLocale, locale);
     QFETCH(Choix, choix);
+    QFETCH(Tarifs, tarifs);
+    QFETCH(bool, mois);
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         QSKIP("pdftotext is not installed");
     const QTemporaryDir dossier;
     const QString chemin = dossier.filePath(PageEstimation::NomFichier(Jour));
-    const Estimation e(choix, Tarifs{}, {}, Jour, locale);
+    const auto mai =
+        Compter(2026, 5, Calendrier::Metropole, {true, true, true, true, true, true, true});
+    const Estimation e(
+        choix, tarifs, {}, Jour, locale,
+        mois ? std::optional(Estimation::Mois{2026, 5, Calendrier::Metropole, mai.feries, 1000})
+             : std::nullopt);
     QString erreur;
     QVERIFY2(PageEstimation::EcrirePdf(e, chemin, erreur), qPrintable(erreur));
     QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
@@ -418,24 +491,28 @@ void TestFees::pdf() {
     // The sheet is drawn, not pasted as a picture.
     QCOMPARE(sortie("pdfimages", {"-list", chemin}).count('\n'), 2);
 
-    const QString page = sortie("pdftotext", {"-layout", chemin, "-"});
-    for (const QString& attendu : {QString("Tarivane"), QString("6 décembre 2026"),
-                                   "Modalité de traitement : " + e.modalite()})
-        QVERIFY2(page.contains(attendu), qPrintable(attendu));
-    // Cells of one line of the page, in this order.
+    // Extracted text loses the kind of space.
+    const QString page = sortie("pdftotext", {"-layout", chemin, "-"}).replace(QChar(0xA0), ' ');
     const auto ligne = [&page](const QStringList& cellules) {
         QStringList motifs;
         for (const QString& c : cellules)
             motifs << QRegularExpression::escape(QString(c).replace(QChar(0x202F), ' '));
         return page.contains(QRegularExpression(motifs.join(" +") + "\n"));
     };
+    QVERIFY(page.contains("Modalité de traitement : " + e.modalite()));
+    QVERIFY2(ligne({"Tarifs appliqués : " + e.jeuTarifs()}), qPrintable(page));
+    // Cells of one line of the page, in this order.
     for (const Estimation::Ligne& l : e.lignes())
         QVERIFY2(ligne(l.code.isEmpty() ? QStringList{l.libelle, e.nombre(l), l.montant}
                                         : QStringList{l.libelle, e.nombre(l), l.code, l.montant}),
                  qPrintable(l.libelle));
-    // The totals as the sheet shows them, each on its row.
-    QVERIFY(ligne({"Facturation hebdomadaire", e.hebdomadaire()}));
-    QVERIFY2(ligne({"Facturation mensuelle moyenne", e.mensuelle()}), qPrintable(page));
+    // The totals as the sheet shows them, each on its row; the holidays of a month; and all of
+    // what to check, down to its last item, on the one page.
+    for (const Estimation::Total& t : e.totaux())
+        QVERIFY2(ligne({t.libelle, t.montant}), qPrintable(page));
+    QCOMPARE(page.contains("Lundi de Pentecôte"), mois);
+    QVERIFY(ligne({"À vérifier"}) && page.contains("Assurance Maladie.") &&
+            page.contains("Estimation indicative"));
 }
 
 int main(int argc, char* argv[]) {

@@ -33,8 +33,13 @@ public:
     const Dossier& dossier() const { return dossier_; }
 
     bool montrer() const {
+        // Active once the start-up notice, if any, has come up over it.
         fenetre_->show();
-        return QTest::qWaitForWindowExposed(fenetre_);
+        if (!QTest::qWaitForWindowExposed(fenetre_))
+            return false;
+        QCoreApplication::processEvents();
+        fenetre_->activateWindow();
+        return QTest::qWaitForWindowActive(fenetre_);
     }
     template <typename T = QWidget> T* w(const QString& nom) const {
         T* c = fenetre_->findChild<T*>(nom);

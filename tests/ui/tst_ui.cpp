@@ -121,6 +121,7 @@ private slots:
     void sheetFollowsTheWindowToAnotherScreen();
     // The settings panel.
     void saveRoundTrip();
+    void officialTariffs();
     void refusedValues_data();
     void refusedValues();
     void failedSaveIsReportedAndChangesNothing();
@@ -138,7 +139,7 @@ void TestUi::window() {
     QVERIFY(!f->windowIcon().pixmap(48).isNull() && !f.panneau()->windowIcon().isNull());
     // The panel: its own size beside the window, yellow fields, the empty field that takes the
     // focus, a field's value selected when it takes the focus.
-    QCOMPARE(f.panneau()->size(), QSize(300, 174));
+    QCOMPARE(f.panneau()->size(), QSize(300, 236));
     QCOMPARE(f.w("EditField1")->geometry(), QRect(21, 130, 0, 22));
     QCOMPARE(fond(f, 4), QColor(255, 255, 102));
     f.champ(3)->setFocus(Qt::OtherFocusReason);
@@ -187,9 +188,9 @@ void TestUi::choices() {
                              .match(f.w("Canvas1")->accessibleDescription());
     lu << "|" << feuille.captured(1) << feuille.captured(2) << feuille.captured(3);
     QCOMPARE(lu.join(u' '), vu);
-    // What leaves the window is what it shows.
-    QVERIFY(f->estimation().texte().contains("Facturation hebdomadaire : " + lu[15] + " €"));
     const bool dpa = f.w<QRadioButton>("RB(1)")->isChecked();
+    // More than 4 bag changes a day in DPCA: the rule, under the link.
+    QCOMPARE(f.w("Avertissement")->isVisible(), !dpa && lu[0].toInt() > 4);
     for (const char* ligne : {"StaticText6", "PopupMenu6", "StaticText13"})
         QCOMPARE(!f.w(ligne)->isHidden(), dpa);
     QCOMPARE(f.texte("StaticText1"), dpa ? "Nombre de branchements ou débranchements par jour"
@@ -235,8 +236,16 @@ void TestUi::settingsFileNotice() {
             QTest::qWait(20);
             // Over the window it speaks of, not in its way, and only once.
             auto* avis = w->findChild<QMessageBox*>("AvisLecture");
-            QCOMPARE(avis ? avis->text() : QString(),
-                     fois || fichier.startsWith("3\n2") ? QString() : w->estimation().provenance());
+            QCOMPARE(avis ? avis->text() + avis->informativeText() : QString(),
+                     fois || fichier.startsWith("3\n2")
+                         ? QString()
+                         : w->estimation().provenance() +
+                               (fichier.isNull()
+                                    ? "Les tarifs en vigueur sont à un choix\u00A0: "
+                                      "«\u00A0Paramétrage\u00A0», «\u00A0Tarifs "
+                                      "officiels\u00A0», puis «\u00A0Enregistrer\u00A0»."
+                                    : "Corrigez les valeurs dans «\u00A0Paramétrage\u00A0» "
+                                      "puis cliquez sur «\u00A0Enregistrer\u00A0»."));
             QVERIFY(
                 !avis ||
                 (!avis->isModal() &&
@@ -334,10 +343,11 @@ void TestUi::estimateLeavesTheWindow() {
     QCOMPARE(copie->text(), f->estimation().texte());
     QCOMPARE(copie->html(), f->estimation().html());
     // How each amount is made.
-    QCOMPARE(bulle(f.w("StaticText8")),
-             "4 poches × (4 AMI × 3.00 € + 2.20 € IFD) = 56.80 € par jour de traitement");
+    QCOMPARE(bulle(f.w("StaticText8")).section(u'\n', 0, 1),
+             "4 poches × (4 AMI × 3.00\u202F€ + 2.20\u202F€ IFD) = 56.80\u202F€ par jour de "
+             "traitement\nEn DPCA, au plus 4 changements de poche par jour sont facturés.");
     QCOMPARE(bulle(f.w("Canvas1")),
-             f->estimation().formuleHebdomadaire() + '\n' + f->estimation().formuleMensuelle());
+             f->estimation().totaux()[0].formule + '\n' + f->estimation().totaux()[1].formule);
     // The sheet's own menu, gone once closed: one more at each right-click would pile up.
     emit f.w("Canvas1")->customContextMenuRequested(QPoint(20, 20));
     auto* menu = f->findChild<QMenu*>("MenuFeuille");
@@ -393,10 +403,12 @@ void TestUi::about() {
     auto* boite = f->findChild<QMessageBox*>("APropos");
     QVERIFY(boite && boite->isVisible() && !boite->isModal());
     const QStringList lignes = boite->text().split(u'\n');
-    QCOMPARE(lignes.mid(0, 5).join(u'|'),
+    QCOMPARE(lignes.mid(0, 6).join(u'|'),
              "Tarivane 1.0.0|Honoraires infirmiers en dialyse péritonéale (DPCA et DPA).||" +
-                 f->estimation().provenance() + "|Valeur de l'AMI (€) : 3.15");
-    QCOMPARE(lignes[8], "Nombre d'AMI pour un chgt de poche : 4.00");
+                 f->estimation().provenance() +
+                 "|Tarifs appliqués\u00A0: tarifs métropole en vigueur depuis le 28 janvier "
+                 "2024.|Valeur de l'AMI (€)\u00A0: 3.15");
+    QVERIFY(lignes[10].startsWith("Source\u00A0: Avenant n° 10"));
 }
 
 void TestUi::sheetFollowsTheWindowToAnotherScreen() {
@@ -427,6 +439,35 @@ void TestUi::saveRoundTrip() {
         QVERIFY(f.panneau()->isVisible());
     }
     QCOMPARE(Defaut::AMI, 3.5);
+}
+
+void TestUi::officialTariffs() {
+    const Fenetre f({}, Fenetre::AvecPanneau);
+    auto* choix = f.w<QComboBox>("TarifsOfficiels");
+    QCOMPARE(choix->itemText(1), "Outre-mer et Mayotte — depuis le 28 janvier 2024");
+    // The built-in values are the set of July 2007.
+    QCOMPARE(choix->currentText(), "Métropole — depuis le 26 juillet 2007");
+    // Chosen, it fills the fields as if typed: nothing is kept until saved.
+    choix->setCurrentIndex(0);
+    emit choix->activated(0);
+    QStringList champs;
+    for (int i = 0; i < 5; ++i)
+        champs << f.champ(i)->text();
+    QCOMPARE(champs.join(u' '), "3.15 2.75 8.50 9.15 4.00");
+    QCOMPARE(f.dossier().contenu() + f.texte("JeuTarifs").toUtf8(),
+             "<absent>En usage : tarifs de juillet 2007, valeurs par défaut du programme.");
+    f.enregistrer();
+    QCOMPARE(f.w("Canvas1")->accessibleDescription(),
+             "DPCA. Facturation hebdomadaire : 565.65 €. Facturation mensuelle moyenne : "
+             "2,451.15 €.");
+    QCOMPARE(f.texte("JeuTarifs"),
+             "En usage : tarifs métropole en vigueur depuis le 28 janvier 2024.");
+    QVERIFY(f->estimation().texte().contains("Tarifs appliqués (tarifs métropole en vigueur "
+                                             "depuis le 28 janvier 2024)"));
+    // One value typed away from the set: her own values.
+    f.champ(0)->selectAll();
+    QTest::keyClicks(f.champ(0), "3.2");
+    QCOMPARE(choix->currentIndex(), -1);
 }
 
 void TestUi::refusedValues_data() {
@@ -472,7 +513,7 @@ void TestUi::refusedValues() {
     f.enregistrer();
     QCOMPARE(f.message()->text(), QStringLiteral("Tarifs enregistrés."));
     QCOMPARE(fond(f, champ), QColor(255, 255, 102));
-    QCOMPARE(f.panneau()->size(), QSize(300, 174));
+    QCOMPARE(f.panneau()->size(), QSize(300, 236));
     QCOMPARE(Defaut::Dimanches, champ == 2 ? 1.0 : 8.0);
 }
 
@@ -501,11 +542,11 @@ void TestUi::keyboardOnly() {
     QCOMPARE(f.champ(0)->text() + f.champ(4)->text(), QStringLiteral("3.004.00"));
     // Tab goes to the first field, then round the five, never back to the empty one.
     QStringList tour;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         tour << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(tour.join(u' '), "EF(0) EF(1) EF(2) EF(3) EF(4) EF(0)");
+    QCOMPARE(tour.join(u' '), "EF(0) EF(1) EF(2) EF(3) EF(4) TarifsOfficiels EF(0)");
     // Typed over the selected value, saved with Return, confirmed in place and read out.
     QTest::keyClicks(f.champ(0), "3,5");
     QTest::keyClick(f.champ(0), Qt::Key_Return);

@@ -3,6 +3,7 @@
 #include "app/MenuBar1.h"
 #include "fees/FeuilleResultat.h"
 #include "fees/Lignes.h"
+#include "fees/Typographie.h"
 #include "framework/Number.h"
 #include "ui/Style.h"
 #include "ui/main/APropos.h"
@@ -11,6 +12,7 @@
 #include "ui/settings/WPref.h"
 #include "ui/sortie/Partage.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDate>
@@ -223,6 +225,14 @@ void Window1::CreateControls() {
             w->hide();
     }
 
+    Avertissement = new QLabel(contenu);
+    Avertissement->setObjectName(QStringLiteral("Avertissement"));
+    Avertissement->setGeometry(10, 288, 500, 18);
+    Avertissement->setAlignment(Qt::AlignCenter);
+    Avertissement->setTextFormat(Qt::PlainText);
+    teinter(Avertissement, QPalette::WindowText, QColor(128, 0, 0));
+    Avertissement->hide();
+
     StaticText7->setAccessibleDescription(
         QStringLiteral("Affiche ou masque les paramètres de tarification"));
 
@@ -322,12 +332,20 @@ void Window1::calcul() {
         montants[i]->setAccessibleDescription(QStringLiteral("%1 : %2").arg(l.libelle, l.montant));
     }
     StaticText15->setText(e.lignes()[0].code);
+    if (Avertissement->text() != e.avertissement()) {
+        Avertissement->setText(e.avertissement());
+        Avertissement->setVisible(!e.avertissement().isEmpty());
+        if (Avertissement->isVisible()) {
+            QAccessibleEvent alerte(Avertissement, QAccessible::Alert);
+            QAccessible::updateAccessibility(&alerte);
+        }
+    }
 
-    FeuilleResultat::Dessiner(Image->graphics(), BackColor, e.modalite(), e.montants().hebdomadaire,
-                              e.montants().mensuelle);
-    Canvas1->setAccessibleDescription(
-        QStringLiteral("%1. Facturation hebdomadaire : %2. Facturation mensuelle moyenne : %3.")
-            .arg(e.modalite(), e.hebdomadaire(), e.mensuelle()));
+    FeuilleResultat::Dessiner(Image->graphics(), BackColor, e);
+    Canvas1->setAccessibleDescription(QStringLiteral("%1. %2 : %3. %4 : %5.")
+                                          .arg(e.modalite(), e.totaux()[0].libelle,
+                                               e.totaux()[0].montant, e.totaux()[1].libelle,
+                                               e.totaux()[1].montant));
     Canvas1->update();
 }
 
@@ -336,6 +354,9 @@ WPref* Window1::panneau() {
         panneau_ = new WPref(this);
         connect(panneau_, &WPref::Enregistre, this, [this](const Defaut::RapportLecture& relu) {
             rapport_ = relu;
+            // What the notice said is no longer so.
+            if (auto* avis = findChild<QMessageBox*>(QStringLiteral("AvisLecture")))
+                avis->close();
             calcul();
         });
     }
@@ -371,7 +392,7 @@ void Window1::showEvent(QShowEvent* event) {
         suitEcran_ = true;
         connect(windowHandle(), &QWindow::screenChanged, this, &Window1::changementEcran);
     }
-    if (!avisDonne_ && (!rapport_.erreur.isEmpty() || !rapport_.lignesIgnorees.isEmpty())) {
+    if (!avisDonne_ && (!rapport_.lu() || !rapport_.lignesIgnorees.isEmpty())) {
         avisDonne_ = true;
         QMetaObject::invokeMethod(this, &Window1::avertirLecture, Qt::QueuedConnection);
     }
@@ -393,12 +414,18 @@ void Window1::changementEcran() {
 
 void Window1::avertirLecture() {
     auto* avis = new QMessageBox(QMessageBox::Warning, QStringLiteral("Paramétrage"),
-                                 rapport_.texte(), {}, this);
+                                 Typographie(rapport_.texte()), {}, this);
     avis->setObjectName(QStringLiteral("AvisLecture"));
-    avis->setInformativeText(QStringLiteral(
-        "Corrigez les valeurs dans « Paramétrage » puis cliquez sur « Enregistrer »."));
+    avis->setInformativeText(Typographie(
+        rapport_.chemin.isEmpty()
+            ? QStringLiteral("Les tarifs en vigueur sont à un choix : « Paramétrage », « Tarifs "
+                             "officiels », puis « Enregistrer ».")
+            : QStringLiteral("Corrigez les valeurs dans « Paramétrage » puis cliquez sur "
+                             "« Enregistrer ».")));
     avis->setAttribute(Qt::WA_DeleteOnClose);
     avis->setWindowModality(Qt::NonModal);
+    // It is read out when shown; the keyboard stays where she is working.
+    avis->setAttribute(Qt::WA_ShowWithoutActivating);
     // Shown once the window is, so that it opens centred over it.
     avis->show();
 }

@@ -76,6 +76,8 @@ private:
     QLabel* StaticText12 = nullptr;
     QLabel* StaticText13 = nullptr;
     QLabel* StaticText15 = nullptr;
+    // A billing rule the choices break, under the link.
+    QLabel* Avertissement = nullptr;
     QComboBox* PopupMenu1 = nullptr;
     QComboBox* PopupMenu2 = nullptr;
     QComboBox* PopupMenu3 = nullptr;

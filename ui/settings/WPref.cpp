@@ -1,10 +1,12 @@
 #include "ui/settings/WPref.h"
 
 #include "fees/Motifs.h"
+#include "fees/TarifsOfficiels.h"
 #include "framework/Number.h"
 #include "ui/Style.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QKeyEvent>
@@ -17,7 +19,9 @@
 namespace {
 
 constexpr int Largeur = 300;
-constexpr int Hauteur = 174;
+// The fields and the button, then the official sets' chooser and the set in use.
+constexpr int Hauteur = 236;
+constexpr int HautMessage = 216;
 const QColor Jaune(255, 255, 102);
 const QColor Rose(255, 190, 190);
 const QColor Erreur(Qt::darkRed);
@@ -59,6 +63,7 @@ void WPref::CreateControls() {
         connect(ef, &QLineEdit::textEdited, this, [this] {
             if (effacement_.isActive())
                 montrerMessage({});
+            suivreChamps();
         });
         EF[i] = ef;
         marquer(i, false);
@@ -89,6 +94,21 @@ void WPref::CreateControls() {
     for (int i = 1; i < int(EF.size()); ++i)
         setTabOrder(EF[i - 1], EF[i]);
 
+    TarifsOfficiels = new QComboBox(this);
+    TarifsOfficiels->setObjectName(QStringLiteral("TarifsOfficiels"));
+    TarifsOfficiels->setGeometry(20, 160, 260, 20);
+    TarifsOfficiels->setAccessibleName(QStringLiteral("Tarifs officiels"));
+    TarifsOfficiels->setPlaceholderText(QStringLiteral("Choisir des tarifs officiels…"));
+    for (const TarifOfficiel& t : ::TarifsOfficiels())
+        TarifsOfficiels->addItem(Libelle(t));
+    setTabOrder(EF[4], TarifsOfficiels);
+    JeuTarifs = new QLabel(this);
+    JeuTarifs->setObjectName(QStringLiteral("JeuTarifs"));
+    JeuTarifs->setGeometry(20, 182, 260, 32);
+    JeuTarifs->setWordWrap(true);
+    JeuTarifs->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    JeuTarifs->setTextFormat(Qt::PlainText);
+
     Message = new QLabel(this);
     Message->setObjectName(QStringLiteral("Message"));
     Message->setWordWrap(true);
@@ -97,6 +117,7 @@ void WPref::CreateControls() {
     Message->hide();
 
     connect(BevelButton2, &QPushButton::clicked, this, &WPref::BevelButton2_Action);
+    connect(TarifsOfficiels, &QComboBox::activated, this, &WPref::TarifsOfficiels_Change);
     auto* enregistrer = new QShortcut(QKeySequence::Save, this);
     connect(enregistrer, &QShortcut::activated, this, &WPref::BevelButton2_Action);
     // The confirmation goes after a few seconds, or at the next edit.
@@ -108,6 +129,30 @@ void WPref::CreateControls() {
 void WPref::Event_Open() {
     for (int i = 0; i < int(EF.size()); ++i)
         EF[i]->setText(framework::Format(Defaut::Courants().*ListeTarifs[i].valeur, Motifs::Champ));
+    suivreChamps();
+}
+
+void WPref::suivreChamps() {
+    Tarifs affiches;
+    bool nombres = true;
+    for (int i = 0; i < int(EF.size()); ++i) {
+        const Defaut::Valeur v = Defaut::Lire(ListeTarifs[i], EF[i]->text());
+        nombres = nombres && v.refus == Defaut::Refus::Aucun;
+        affiches.*ListeTarifs[i].valeur = v.valeur;
+    }
+    const TarifOfficiel* officiel = nombres ? Reconnaitre(affiches) : nullptr;
+    TarifsOfficiels->setCurrentIndex(officiel ? int(officiel - &::TarifsOfficiels().front()) : -1);
+    JeuTarifs->setText(QStringLiteral("En usage : %1.").arg(Provenance(Defaut::Courants())));
+}
+
+// As if she had typed them: nothing is kept until "Enregistrer".
+void WPref::TarifsOfficiels_Change(int index) {
+    const Tarifs& t = ::TarifsOfficiels().at(index).valeurs;
+    for (int i = 0; i < int(EF.size()); ++i)
+        EF[i]->setText(framework::Format(t.*ListeTarifs[i].valeur, Motifs::Champ));
+    if (effacement_.isActive())
+        montrerMessage({});
+    suivreChamps();
 }
 
 bool WPref::eventFilter(QObject* watched, QEvent* event) {
@@ -170,8 +215,8 @@ void WPref::montrerMessage(const QString& texte, const QColor& couleur) {
     if (!texte.isEmpty()) {
         teinter(Message, QPalette::WindowText, couleur.isValid() ? couleur : Erreur);
         const int h = Message->heightForWidth(Largeur - 20);
-        Message->setGeometry(10, 155, Largeur - 20, h);
-        hauteur = std::max(Hauteur, 155 + h + 2);
+        Message->setGeometry(10, HautMessage, Largeur - 20, h);
+        hauteur = std::max(Hauteur, HautMessage + h + 2);
         QAccessibleEvent alerte(Message, QAccessible::Alert);
         QAccessible::updateAccessibility(&alerte);
     }
@@ -237,4 +282,5 @@ void WPref::BevelButton2_Action() {
     montrerMessage(QStringLiteral("Tarifs enregistrés."), Confirmation);
     effacement_.start();
     emit Enregistre(r.relu);
+    suivreChamps();
 }

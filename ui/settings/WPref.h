@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -44,11 +45,16 @@ private:
     void BevelButton2_Action();
     void montrerMessage(const QString& texte, const QColor& couleur = {});
     void marquer(int index, bool refuse);
+    // The chooser shows the official set the fields hold, if any; under it, the set in use.
+    void suivreChamps();
+    void TarifsOfficiels_Change(int index);
 
     std::array<QLineEdit*, ListeTarifs.size()> EF{};
     std::array<QLabel*, ListeTarifs.size()> ST{};
     QPushButton* BevelButton2 = nullptr;
     QLineEdit* EditField1 = nullptr;
     QLabel* Message = nullptr;
+    QComboBox* TarifsOfficiels = nullptr;
+    QLabel* JeuTarifs = nullptr;
     QTimer effacement_;
 };

@@ -30,9 +30,11 @@ bool Partage::eventFilter(QObject* watched, QEvent* event) {
         return false;
     const Estimation& e = estimation_();
     const int ligne = watched->property("ligne").toInt();
-    const QString texte = ligne < 0
-                              ? e.formuleHebdomadaire() + u'\n' + e.formuleMensuelle()
-                              : (ligne < e.lignes().size() ? e.lignes()[ligne].formule : QString());
+    const QString texte =
+        ligne < 0 ? e.totaux()[0].formule + u'\n' + e.totaux()[1].formule
+        : ligne < e.lignes().size()
+            ? (QStringList{e.lignes()[ligne].formule} + e.lignes()[ligne].regles).join(u'\n')
+            : QString();
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), texte,
                        static_cast<QWidget*>(watched));
     return true;
