@@ -3,6 +3,7 @@
 #include "app/MenuBar1.h"
 
 #include <QDir>
+#include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -14,12 +15,21 @@ App::App(int& argc, char** argv) : QApplication(argc, argv) {
 
     // The program is French: so are Qt's menus and dialogs, in the user's French if any.
     const QLocale systeme = QLocale::system();
+    const QLocale francais =
+        systeme.language() == QLocale::French ? systeme : QLocale(QLocale::French, QLocale::France);
     auto* qt = new QTranslator(this);
-    if (qt->load(systeme.language() == QLocale::French ? systeme
-                                                       : QLocale(QLocale::French, QLocale::France),
-                 QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(qt);
+    // The system's, else the copy inside the program where it ships one (on Windows).
+    for (const QString& dossier :
+         {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/traductions")}) {
+        if (qt->load(francais, QStringLiteral("qtbase"), QStringLiteral("_"), dossier)) {
+            installTranslator(qt);
+            break;
+        }
+    }
+#ifdef Q_OS_WIN
+    // Windows names the face of "Times"'s widths otherwise.
+    QFont::insertSubstitution(QStringLiteral("Times"), QStringLiteral("Times New Roman"));
+#endif
 
     // The installed theme's icon, read when the window system asks; else the copy built into
     // the program, whose images are decoded here, so it is built only when needed.

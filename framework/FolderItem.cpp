@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -102,7 +103,13 @@ FolderItem::Copie FolderItem::SorteDeCopie() {
     const QString dossier = QFileInfo(ApplicationFolder()).canonicalFilePath();
     if (dossier == QFileInfo(QStringLiteral(TARIVANE_BINDIR)).canonicalFilePath())
         return Copie::Installee;
+#ifdef Q_OS_WIN
+    // Windows tells a folder's rights only by trying: a file made there, and gone at once.
+    QTemporaryFile essai(dossier + QStringLiteral("/XXXXXX.tmp"));
+    return essai.open() ? Copie::Portable : Copie::Protegee;
+#else
     return QFileInfo(dossier).isWritable() ? Copie::Portable : Copie::Protegee;
+#endif
 }
 
 void FolderItem::SetApplicationFolder(const QString& folder, Copie copie) {
@@ -110,7 +117,12 @@ void FolderItem::SetApplicationFolder(const QString& folder, Copie copie) {
 }
 
 FolderItem FolderItem::GetConfigItem(const QString& name) {
+#ifdef Q_OS_WIN
+    // The roaming folder, which follows the user from one computer to another.
+    return GetFolderItem(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), name);
+#else
     return GetFolderItem(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), name);
+#endif
 }
 
 FolderItem FolderItem::GetFolderItem(const QString& name) {
