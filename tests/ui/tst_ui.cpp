@@ -133,6 +133,31 @@ private slots:
 void TestUi::window() {
     const Fenetre f({}, Fenetre::AvecPanneau);
     verifierFeuille(f);
+    // The window reads as a table: each row's label, code, pop-up and amount on one line (the
+    // first pop-up a pixel lower), rows 20 px apart in the order on screen, each column aligned,
+    // the sheet and the link centred, everything inside.
+    const QStringList lignes{"1 15 1 8",  "2 0 2 9",   "4 16 4 10",
+                             "3 17 3 11", "5 18 5 12", "6 0 6 13"};
+    QList<QRect> colonnes(4);
+    for (int r = 0; r < lignes.size(); ++r) {
+        const QStringList n = lignes[r].split(u' ');
+        const QString noms[] = {"StaticText" + n[0], "StaticText" + n[1], "PopupMenu" + n[2],
+                                "StaticText" + n[3]};
+        for (int c = 0; c < 4; ++c) {
+            if (n[c] == u'0')
+                continue;
+            const QRect g = f.w(noms[c])->geometry();
+            QCOMPARE(g.top(), 39 + 20 * r + (noms[c] == "PopupMenu1"));
+            QCOMPARE(g.left(), QList({20, 299, 395, 453})[c]);
+            QVERIFY(c == 0 || !colonnes[c].isValid() || g.width() == colonnes[c].width());
+            colonnes[c] = g;
+        }
+    }
+    QCOMPARE(f.w("Canvas1")->geometry(), QRect(67, 171, 386, 85));
+    const QRect lien = f.w("StaticText7")->geometry();
+    QCOMPARE(lien.left() + lien.right(), 519);
+    for (QWidget* w : f->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(QRect(0, 0, 520, 308).contains(w->geometry()), qPrintable(w->objectName()));
     QVERIFY(f->minimumSize() == f->maximumSize() &&
             !(f->windowFlags() & Qt::WindowMaximizeButtonHint));
     // The program's icon on every window, even where no icon theme holds it.
