@@ -39,14 +39,13 @@ void nettoyer(int dossier, const QByteArray& nom) {
         QStringLiteral("^(%1[A-Za-z0-9]{6}|%2\\.(?![a-z]{6}$)[A-Za-z0-9]{6})$")
             .arg(QRegularExpression::escape(QLatin1String(Prefixe)),
                  QRegularExpression::escape(QString::fromLatin1(nom))));
-    const int copie = ::dup(dossier);
+    const int copie = ::openat(dossier, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     DIR* d = copie < 0 ? nullptr : ::fdopendir(copie);
     if (!d) {
         if (copie >= 0)
             ::close(copie);
         return;
     }
-    ::rewinddir(d);
     while (const dirent* e = ::readdir(d)) {
         struct stat st {};
         if (propres.match(QString::fromLatin1(e->d_name)).hasMatch() &&
