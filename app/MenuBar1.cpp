@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -20,8 +19,6 @@ MenuBar1::MenuBar1() {
     Untitled2();
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { suivreFocus(now); });
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            &MenuBar1::lirePressePapiers);
     suivreFocus(QApplication::focusWidget());
 }
 
@@ -50,7 +47,6 @@ void MenuBar1::Untitled0() {
 void MenuBar1::Untitled1() {
     QMenu* edit = addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
-    connect(edit, &QMenu::aboutToShow, this, &MenuBar1::lirePressePapiers);
     edit->menuAction()->setObjectName(QStringLiteral("EditMenu"));
     // The field's own signals bring the items' states up to date afterwards.
     const auto surChamp = [this](auto op) {
@@ -110,11 +106,6 @@ void MenuBar1::suivreFocus(QWidget* now) {
     majEdition();
 }
 
-void MenuBar1::lirePressePapiers() {
-    texteAColler_ = !QGuiApplication::clipboard()->text().isEmpty();
-    majEdition();
-}
-
 void MenuBar1::majEdition() {
     const QLineEdit* e = champ_;
     const bool modifiable = e && !e->isReadOnly() && e->isEnabled();
@@ -123,7 +114,9 @@ void MenuBar1::majEdition() {
     item(QStringLiteral("EditUndo"))->setEnabled(modifiable && e->isUndoAvailable());
     item(QStringLiteral("EditCut"))->setEnabled(modifiable && selection && visible);
     item(QStringLiteral("EditCopy"))->setEnabled(!e || (selection && visible));
-    item(QStringLiteral("EditPaste"))->setEnabled(modifiable && texteAColler_);
+    // Whether the clipboard holds text is only asked when she pastes: asking is reading it, and
+    // a program that holds it without answering would hold this window up.
+    item(QStringLiteral("EditPaste"))->setEnabled(modifiable);
     item(QStringLiteral("EditClear"))->setEnabled(modifiable && selection);
     item(QStringLiteral("EditSelectAll"))->setEnabled(e && !e->text().isEmpty());
 }

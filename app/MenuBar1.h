@@ -32,11 +32,7 @@ private:
 
     void suivreFocus(QWidget* now);
     void majEdition();
-    void lirePressePapiers();
 
     QPointer<QLineEdit> champ_;
     QList<QMetaObject::Connection> liens_;
-    // Reading the clipboard may wait on another program: done only when it changes or the
-    // Edit menu opens, never on each keystroke.
-    bool texteAColler_ = false;
 };

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <algorithm>
+#include <cmath>
 
 namespace Defaut {
 
@@ -30,17 +31,28 @@ const Tarifs& Courants() {
     return valeurs;
 }
 
+QString Nettoyer(QStringView texte) {
+    texte = texte.trimmed();
+    return (texte.endsWith(u'€') ? texte.chopped(1).trimmed() : texte).toString();
+}
+
 Valeur Lire(const Tarif& tarif, QStringView texte) {
-    if (texte.trimmed().isEmpty())
+    const QString t = Nettoyer(texte);
+    if (t.isEmpty())
         return {.refus = Refus::Vide};
+    if (texte.toUtf8().size() > framework::TextInputStream::MaxLineBytes)
+        return {.refus = Refus::TropLong};
     bool ok = false;
-    const double v = framework::CDbl(texte, &ok);
+    const double v = framework::CDbl(t, &ok);
     if (!ok)
         return {.refus = Refus::PasUnNombre};
     if (v < 0)
         return {.refus = Refus::Negatif};
     if (v > tarif.plafond)
         return {.refus = Refus::TropGrand};
+    const double echelle = std::pow(10, tarif.decimales);
+    if (tarif.decimales >= 0 && std::abs(v * echelle - std::round(v * echelle)) > 1e-6)
+        return {.refus = Refus::TropDeDecimales};
     // Adding zero turns -0 into 0, so that nothing ever shows a minus sign before a zero.
     return {.valeur = v + 0.0};
 }

@@ -27,14 +27,17 @@ void Initialiser();
 const Tarifs& Courants();
 
 // Why a text cannot be a tariff's value.
-enum class Refus { Aucun, Vide, PasUnNombre, Negatif, TropGrand };
+enum class Refus { Aucun, Vide, PasUnNombre, Negatif, TropGrand, TropLong, TropDeDecimales };
 struct Valeur {
     double valeur = 0;
     Refus refus = Refus::Aucun;
 };
-// The one rule for a value, in the file and in the panel: a number, "," or "." as the decimal
-// separator, not negative, not above the tariff's ceiling. -0 is 0.
+// The one rule for a value, in the file and in the panel: a number, any locale's decimal
+// separator, blanks and a euro sign after it allowed, not negative, not above the tariff's
+// ceiling, on a line the reader reads whole. -0 is 0.
 Valeur Lire(const Tarif& tarif, QStringView texte);
+// The text a value is kept as: without the blanks, line breaks and euro sign around it.
+QString Nettoyer(QStringView texte);
 
 struct RapportLecture {
     QString chemin;            // the file found, empty when there is none

@@ -18,13 +18,15 @@ struct Tarif {
     QStringView libelle; // as the panel shows it
     // Far above any real tariff, low enough that every amount shows whole in its place.
     double plafond;
+    // A count shows exactly in its field and in the act code: no more decimals than that.
+    int decimales;
 };
 
 // The five settings in the order of the settings file's lines and of the panel's fields.
 inline constexpr std::array<Tarif, 5> ListeTarifs{{
-    {&Tarifs::AMI, u"Valeur de l'AMI (€)", 20},
-    {&Tarifs::Deplacements, u"Indemnités de déplacements (€)", 20},
-    {&Tarifs::Dimanches, u"Majoration dimanches et fériés (€)", 50},
-    {&Tarifs::Nuits, u"Majoration de nuit (€)", 50},
-    {&Tarifs::Poches, u"Nombre d'AMI pour un chgt de poche", 9},
+    {&Tarifs::AMI, u"Valeur de l'AMI (€)", 20, -1},
+    {&Tarifs::Deplacements, u"Indemnités de déplacements (€)", 20, -1},
+    {&Tarifs::Dimanches, u"Majoration dimanches et fériés (€)", 50, -1},
+    {&Tarifs::Nuits, u"Majoration de nuit (€)", 50, -1},
+    {&Tarifs::Poches, u"Nombre d'AMI pour un chgt de poche", 9, 2},
 }};

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <cerrno>
@@ -41,11 +42,35 @@ std::filesystem::path natif(const QString& path) {
 #endif
 }
 
+QString programme() {
+#ifdef Q_OS_LINUX
+    return QStringLiteral("/proc/self/exe");
+#else
+    return QCoreApplication::applicationFilePath();
+#endif
+}
+
 bool isRunningProgram(const QString& path) {
     std::error_code ec;
-    return std::filesystem::equivalent(natif(path), natif(QCoreApplication::applicationFilePath()),
-                                       ec);
+    return std::filesystem::equivalent(natif(path), natif(programme()), ec);
 }
+
+#ifdef Q_OS_LINUX
+// The folder of the executable by its real bytes. Qt reads file names as UTF-8: a folder whose
+// name is not (a Latin-1 "café") is then reached through a descriptor kept open on it.
+QString dossierReel() {
+    std::error_code ec;
+    const std::string exe = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+    const QByteArray octets = QByteArray::fromStdString(exe);
+    if (ec || octets.isEmpty())
+        return QCoreApplication::applicationDirPath();
+    const QString nom = QFile::decodeName(octets);
+    if (QFile::encodeName(nom) == octets)
+        return nom;
+    static const int fd = ::open(octets.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    return fd < 0 ? QString() : QStringLiteral("/proc/self/fd/%1").arg(fd);
+}
+#endif
 
 // What stands where a regular file was expected.
 QString nature(const QString& path) {
@@ -88,7 +113,11 @@ FolderItem::FolderItem(QString path) : path_(std::move(path)) {}
 QString FolderItem::ApplicationFolder() {
     if (!remplacement().dossier.isEmpty())
         return remplacement().dossier;
+#ifdef Q_OS_LINUX
+    QString folder = dossierReel();
+#else
     QString folder = QCoreApplication::applicationDirPath();
+#endif
 #ifdef Q_OS_MACOS
     // Inside "X.app/Contents/MacOS": the application's folder is the one holding X.app.
     if (folder.endsWith(QLatin1String(".app/Contents/MacOS")))
@@ -105,10 +134,10 @@ FolderItem::Copie FolderItem::SorteDeCopie() {
         return Copie::Installee;
 #ifdef Q_OS_WIN
     // Windows tells a folder's rights only by trying: a file made there, and gone at once.
-    QTemporaryFile essai(dossier + QStringLiteral("/XXXXXX.tmp"));
+    QTemporaryFile essai(ApplicationFolder() + QStringLiteral("/XXXXXX.tmp"));
     return essai.open() ? Copie::Portable : Copie::Protegee;
 #else
-    return QFileInfo(dossier).isWritable() ? Copie::Portable : Copie::Protegee;
+    return QFileInfo(ApplicationFolder()).isWritable() ? Copie::Portable : Copie::Protegee;
 #endif
 }
 
@@ -130,10 +159,28 @@ FolderItem FolderItem::GetFolderItem(const QString& name) {
 }
 
 FolderItem FolderItem::GetFolderItem(const QString& folder, const QString& name) {
+    // No folder is never the current one.
+    if (folder.isEmpty())
+        return {};
     const QString path = QDir(folder).filePath(name);
     if (isRunningProgram(path))
         return {};
     return FolderItem(path);
+}
+
+QString FolderItem::Affichage(const QString& path) {
+#ifdef Q_OS_LINUX
+    static const QRegularExpression descripteur(QStringLiteral("^/proc/self/fd/\\d+"));
+    const auto m = descripteur.match(path);
+    if (m.hasMatch()) {
+        std::error_code ec;
+        const auto reel = std::filesystem::read_symlink(natif(m.captured()), ec);
+        if (!ec)
+            return QFile::decodeName(QByteArray::fromStdString(reel)) +
+                   path.mid(m.capturedLength());
+    }
+#endif
+    return QDir::toNativeSeparators(path);
 }
 
 bool FolderItem::Exists() const {

@@ -103,27 +103,29 @@ double CDbl(QStringView text, bool* ok, const QLocale& locale) {
     const std::u32string t = withoutFormatMarks(text).trimmed().toStdU32String();
     const std::u32string minus = withoutFormatMarks(locale.negativeSign()).toStdU32String();
     const std::u32string point = locale.decimalPoint().toStdU32String();
-    // The locale's digits follow its zero in the code chart.
-    const char32_t zero = locale.zeroDigit().toStdU32String().front();
     std::size_t i = 0;
     const auto at = [&](std::u32string_view s) { return t.compare(i, s.size(), s) == 0; };
 
     std::string ascii;
-    if (at(minus) || at(U"-")) {
+    if (at(minus) || at(U"-") || at(U"\u2212")) {
         ascii.push_back('-');
         i += at(minus) ? minus.size() : 1;
     } else if (at(U"+")) {
         i = 1;
     }
     while (i < t.size()) {
-        const char32_t c = t[i];
-        const char32_t base = c >= U'0' && c <= U'9' ? U'0' : zero;
-        if (c >= base && c - base <= 9) {
-            ascii.push_back(static_cast<char>('0' + (c - base)));
+        // Any script's digits and any locale's decimal separator: a file written under one
+        // locale is read under every other.
+        const int chiffre =
+            QChar::category(t[i]) == QChar::Number_DecimalDigit ? QChar::digitValue(t[i]) : -1;
+        if (chiffre >= 0) {
+            ascii.push_back(static_cast<char>('0' + chiffre));
             ++i;
             continue;
         }
-        const std::size_t length = c == U'.' || c == U',' ? 1 : at(point) ? point.size() : 0;
+        const std::size_t length = t[i] == U'.' || t[i] == U',' || t[i] == U'\u066B' ? 1
+                                   : at(point)                                       ? point.size()
+                                                                                     : 0;
         if (length == 0)
             return 0.0;
         ascii.push_back('.');

@@ -14,7 +14,7 @@ namespace framework {
 QString Format(double value, QStringView pattern, const QLocale& locale = QLocale());
 
 // Reads a plain decimal number: an optional sign, digits, at most one decimal separator, blanks
-// around. Digits may be ASCII or the locale's; the separator "," or "." or the locale's. Anything
+// around. Digits may be of any script; the separator that of any locale ("," "." "٫"). Anything
 // else (grouping, exponents, "nan", junk, a value out of range) is not a number: the result is
 // then 0 and *ok false.
 double CDbl(QStringView text, bool* ok = nullptr, const QLocale& locale = QLocale());

@@ -2,7 +2,9 @@
 
 #include "framework/Raison.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,9 +12,33 @@
 
 namespace framework {
 
+namespace {
+
+// What a save killed midway leaves beside its target: Qt's "Tarivane.x3Fk9Q" or an older
+// ".Tarivane-x3Fk9Q", never a name a person would give ("Tarivane.backup").
+void nettoyer(const QString& cible) {
+    const QFileInfo info(cible);
+    const QRegularExpression restes(
+        QStringLiteral("^(\\.%1-[A-Za-z0-9]{6}|%1\\.(?![a-z]{6}$)[A-Za-z0-9]{6})$")
+            .arg(QRegularExpression::escape(info.fileName())));
+    for (const QFileInfo& f :
+         info.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::System)) {
+#ifdef Q_OS_UNIX
+        if (f.ownerId() != ::geteuid())
+            continue;
+#endif
+        if (restes.match(f.fileName()).hasMatch())
+            QFile::remove(f.filePath());
+    }
+}
+
+} // namespace
+
 TextOutputStream::TextOutputStream(const QString& cible) : fichier_(cible) {}
 
 bool TextOutputStream::Open(bool prive, QString& erreur) {
+    if (prive)
+        nettoyer(fichier_.fileName());
     EffacerErreur();
     // Unbuffered: a write that fails is seen at once. Qt's save file would commit a file whose
     // buffered end could not be written (a full disk, a size limit).

@@ -1,5 +1,6 @@
 #include "ui/Style.h"
 
+#include <QLabel>
 #include <QWidget>
 
 QFont policeTimes(int pixels, bool bold, bool underline) {
@@ -16,4 +17,13 @@ void teinter(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(role, color);
     widget->setPalette(palette);
+}
+
+void texteEntier(QLabel* label, const QString& texte, int pixels) {
+    QFont f = label->font();
+    for (f.setPixelSize(pixels); f.pixelSize() > 6; f.setPixelSize(f.pixelSize() - 1))
+        if (QFontMetrics(f).horizontalAdvance(texte) <= label->width())
+            break;
+    label->setFont(f);
+    label->setText(texte);
 }

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPalette>
 
+class QLabel;
 class QWidget;
 
 // The layout's sizes are pixels of a 72-dpi screen: fonts are sized in pixels to fit it.
@@ -10,3 +11,6 @@ QFont policeTimes(int pixels, bool bold = false, bool underline = false);
 
 // Gives one colour role of a widget's palette a colour, leaving the others as they are.
 void teinter(QWidget* widget, QPalette::ColorRole role, const QColor& color);
+
+// Sets a label's text in the largest font, up to the given size, that shows it whole.
+void texteEntier(QLabel* label, const QString& texte, int pixels);

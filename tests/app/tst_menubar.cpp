@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 
 namespace {
 
@@ -29,6 +30,22 @@ EditPreferences Pa&ramétrage… Ctrl+,
 ?
 HelpAbout À &propos de Tarivane)";
 
+// Clipboard data that notes when it is asked for: asking may wait on the program holding it.
+class Guettee : public QMimeData {
+public:
+    mutable bool lue = false;
+    QStringList formats() const override {
+        lue = true;
+        return QMimeData::formats();
+    }
+
+protected:
+    QVariant retrieveData(const QString& format, QMetaType type) const override {
+        lue = true;
+        return QMimeData::retrieveData(format, type);
+    }
+};
+
 } // namespace
 
 class TestMenuBar : public QObject {
@@ -39,6 +56,8 @@ private slots:
     void items();
     void editItemsActOnTheFocusedField();
     void editItemsWithoutAField();
+    void neverWaitsOnTheClipboard_data();
+    void neverWaitsOnTheClipboard();
     void qtSpeaksFrench();
 
 private:
@@ -83,10 +102,10 @@ void TestMenuBar::editItemsActOnTheFocusedField() {
     QTRY_COMPARE(QApplication::focusWidget(), c);
     c->deselect();
     QGuiApplication::clipboard()->clear();
-    QCOMPARE(actifs(), "000001");
+    QCOMPARE(actifs(), "000101");
     item("EditSelectAll")->trigger();
     QCOMPARE(c->selectedText(), QStringLiteral("2.20"));
-    QCOMPARE(actifs(), "011011");
+    QCOMPARE(actifs(), "011111");
     item("EditCut")->trigger();
     QCOMPARE(c->text() + QGuiApplication::clipboard()->text(), QStringLiteral("2.20"));
     QCOMPARE(actifs(), "100100");
@@ -110,6 +129,25 @@ void TestMenuBar::editItemsWithoutAField() {
     // Out of a text field, Copy copies the estimate; nothing else can act.
     QGuiApplication::clipboard()->setText("7,8");
     QCOMPARE(actifs(), "001000");
+}
+
+void TestMenuBar::neverWaitsOnTheClipboard_data() {
+    QTest::addColumn<bool>("menu");
+    QTest::newRow("another program fills the clipboard") << false;
+    QTest::newRow("the Edit menu opens") << true;
+}
+
+void TestMenuBar::neverWaitsOnTheClipboard() {
+    QFETCH(bool, menu);
+    auto* donnees = new Guettee;
+    donnees->setText("7,8");
+    QGuiApplication::clipboard()->setMimeData(donnees);
+    donnees->lue = false;
+    if (menu)
+        emit MenuBar1::instance()->findChild<QMenu*>("EditMenu")->aboutToShow();
+    else
+        emit QGuiApplication::clipboard()->dataChanged();
+    QVERIFY(!donnees->lue);
 }
 
 void TestMenuBar::qtSpeaksFrench() {

@@ -2,6 +2,7 @@
 #include "fees/Motifs.h"
 #include "fees/PageEstimation.h"
 #include "framework/Number.h"
+#include "framework/TextOutputStream.h"
 #include "support/Dossier.h"
 
 #include <QGuiApplication>
@@ -93,6 +94,8 @@ private slots:
     void hostilePlaces_data();
     void hostilePlaces();
     void saveWritesTextsAsGivenAndReadsThemBack();
+    void writtenWholeWhereSheChose_data();
+    void writtenWholeWhereSheChose();
     void whereTheFileLives_data();
     void whereTheFileLives();
     // The estimate.
@@ -156,6 +159,8 @@ void TestFees::lecture_data() {
     QTest::newRow("a number of 309 digits")
         << QByteArray("1" + QByteArray(308, '0') + "\n") << "1 2 3 4 5 | 3 2.2 7.8 9.15 4";
     QTest::newRow("empty file") << QByteArray("") << "1 2 3 4 5 | 3 2.2 7.8 9.15 4";
+    QTest::newRow("other locales' separators and digits, a euro sign, a count of three decimals")
+        << QByteArray("3٫00\n٢,٥\n7,8 €\n9.15\n2.255\n") << "5 | 3 2.5 7.8 9.15 4";
 }
 
 void TestFees::lecture() {
@@ -276,6 +281,62 @@ void TestFees::saveWritesTextsAsGivenAndReadsThemBack() {
     QCOMPARE(Defaut::Ecriture({"3\n", "2", "3", "4", "5"}).erreur,
              "une valeur contient un saut de ligne");
     QCOMPARE(d.contenu(), QByteArray("3.15\n2,5\n 8\n9.5\n5\n"));
+}
+
+void TestFees::writtenWholeWhereSheChose_data() {
+    QTest::addColumn<QString>("preparation"); // in the test folder
+    QTest::addColumn<QString>("nom");         // the file written, a document unless "Tarivane"
+    QTest::addColumn<QString>("attendu");     // why it failed | what the test folder holds
+    const QString profond = QStringList(20, QString(200, u'd')).join(u'/') + '/' + QString(41, 'd');
+    QTest::newRow("stale temporary files of a killed save")
+        << "touch .Tarivane-AbC123 Tarivane.x3Fk9Q Tarivane.backup"
+        << "Tarivane"
+        << " | Tarivane Tarivane.backup";
+    QTest::newRow("from a folder of 4082 characters")
+        << "mkdir -p " + profond << profond + "/Tarivane"
+        << " | " + QString(200, u'd');
+    QTest::newRow("a mistyped folder") << ""
+                                       << "Documets/y.pdf"
+                                       << "le dossier « %1/Documets » n'existe pas | ";
+    QTest::newRow("a folder not named in UTF-8: no look-alike made")
+        << "mkdir \"$(printf 'caf\\351')\""
+        << "caf\uFFFD/y.pdf"
+        << "le dossier « %1/caf\uFFFD » n'existe pas | ";
+    // A copy of this program there finds the file beside it, and saves there.
+    QTest::newRow("a portable copy in a folder not named in UTF-8")
+        << "d=\"$(printf 'caf\\351')\" && mkdir $d && echo 1 > $d/Tarivane && cp " +
+               QCoreApplication::applicationFilePath() +
+               " $d/ && TARIVANE_COPIE=1 $d/tst_fees && head -1 $d/Tarivane"
+        << ""
+        << "2 3 4 5 | 1 2.2 7.8 9.15 4|caf\uFFFD/Tarivane|3.00 | ";
+}
+
+void TestFees::writtenWholeWhereSheChose() {
+    QFETCH(QString, preparation);
+    QFETCH(QString, nom);
+    QFETCH(QString, attendu);
+    const Dossier d;
+    const QString dossier = QDir::cleanPath(d.chemin(""));
+    QProcess shell;
+    shell.setWorkingDirectory(dossier);
+    shell.start("sh", {"-c", preparation.isEmpty() ? "true" : preparation});
+    QVERIFY(shell.waitForFinished());
+    QCOMPARE(shell.exitCode(), 0);
+    QString erreur = QString::fromUtf8(shell.readAllStandardOutput()).trimmed();
+    if (!nom.isEmpty()) {
+        auto flux =
+            FolderItem(d.chemin(nom))
+                .CreateTextFile(erreur, nom.endsWith("Tarivane") ? FolderItem::Nouveau::Reglages
+                                                                 : FolderItem::Nouveau::Document);
+        if (flux) {
+            flux->WriteLine("nouveau");
+            flux->Close(erreur);
+        }
+        QCOMPARE(d.contenu(nom), erreur.isEmpty() ? "nouveau\n" : "<absent>");
+    }
+    const QStringList tient = QDir(dossier).entryList(QDir::AllEntries | QDir::Hidden |
+                                                      QDir::System | QDir::NoDotAndDotDot);
+    QCOMPARE(erreur.replace(dossier, "%1") + " | " + tient.join(u' '), attendu);
 }
 
 void TestFees::whereTheFileLives_data() {
@@ -516,6 +577,15 @@ void TestFees::pdf() {
 }
 
 int main(int argc, char* argv[]) {
+    // A copy of this program, run from another folder: what it reads there, then where it saves.
+    if (qEnvironmentVariableIsSet("TARIVANE_COPIE")) {
+        QCoreApplication app(argc, argv);
+        const QString avant = lu(Defaut::Lecture());
+        const Defaut::ResultatEcriture r = Defaut::Ecriture(Affiches);
+        std::printf("%s|%s|", qPrintable(avant),
+                    qPrintable(r.erreur + FolderItem::Affichage(r.chemin).section(u'/', -2)));
+        return 0;
+    }
     // Keeps the configuration folder of these tests apart from the user's own.
     QStandardPaths::setTestModeEnabled(true);
     QGuiApplication app(argc, argv);

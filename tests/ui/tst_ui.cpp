@@ -1,6 +1,7 @@
 #include "app/App.h"
 #include "app/MenuBar1.h"
 #include "app/PaletteSombre.h"
+#include "framework/Number.h"
 #include "support/Fenetre.h"
 #include "ui/Style.h"
 
@@ -23,7 +24,11 @@
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 #include <cmath>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+using framework::Str;
 
 namespace {
 
@@ -97,6 +102,11 @@ void verifierFeuille(const Fenetre& f) {
     QVERIFY(r == 1 || fins > 50);
 }
 
+// A message as it reads, the kinds of space French typography puts aside.
+QString lu(const QLabel* message) {
+    return message->text().replace(QChar(0xA0), u' ').replace(QChar(0x202F), u' ');
+}
+
 QString bulle(QWidget* w) {
     QHelpEvent aide(QEvent::ToolTip, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(w, &aide);
@@ -126,6 +136,8 @@ private slots:
     void refusedValues();
     void failedSaveIsReportedAndChangesNothing();
     void keyboardOnly();
+    void whatThePanelSays_data();
+    void whatThePanelSays();
     void placeBesideTheWindow_data();
     void placeBesideTheWindow();
 };
@@ -406,8 +418,12 @@ void TestUi::estimateLeavesTheWindow() {
     echec->close();
     QTRY_VERIFY(!f->findChild<QMessageBox*>("EchecSortie"));
     // Printed on one page, here into a file: the printer keeps its settings from one print to
-    // the next, and a printer that will not start is told.
-    for (const char* nom : {"fichier/imprime.pdf", "imprime.pdf"}) {
+    // the next; a file is written whole or not at all, an old one kept on a full disk.
+    QVERIFY(QFile(dossier.filePath("ancien.pdf")).open(QIODevice::WriteOnly));
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (const char* nom : {"fichier/imprime.pdf", "ancien.pdf", "imprime.pdf"}) {
+        rlimit limite{QByteArray(nom) == "ancien.pdf" ? 100u : RLIM_INFINITY, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limite);
         for (bool imprimer : {false, true}) {
             QTRY_VERIFY(!f->findChild<QPrintDialog*>("Impression"));
             menus->item("FilePrint")->trigger();
@@ -415,11 +431,19 @@ void TestUi::estimateLeavesTheWindow() {
             impression->printer()->setOutputFileName(dossier.filePath(nom));
             imprimer ? impression->accept() : impression->reject();
         }
+        echec = f->findChild<QMessageBox*>("EchecSortie");
+        QCOMPARE(echec ? echec->text().section(" : ", -1) : "",
+                 QString(nom).startsWith("imp") ? ""
+                 : nom[0] == 'f'                ? "un élément du chemin n'est "
+                                                  "pas un dossier. Aucun fichier "
+                                                  "n'a été modifié."
+                                                : "le fichier dépasse la taille "
+                                                  "permise. Aucun fichier n'a été "
+                                                  "modifié.");
+        delete echec;
     }
     QVERIFY(QFileInfo(dossier.filePath("imprime.pdf")).size() > 1000);
-    echec = f->findChild<QMessageBox*>("EchecSortie");
-    QVERIFY(echec->text().startsWith("L'impression n'a pas pu commencer sur « " +
-                                     dossier.filePath("fichier/imprime.pdf")));
+    QCOMPARE(QFileInfo(dossier.filePath("ancien.pdf")).size(), 0);
 }
 
 void TestUi::about() {
@@ -525,18 +549,21 @@ void TestUi::refusedValues() {
     f.champ(champ)->setText(texte);
     f.enregistrer();
     QCOMPARE(f.dossier().contenu(), QByteArray("3\n2.2\n7.8\n9.15\n4\n"));
-    QCOMPARE(f.message()->text(), attendu);
+    QCOMPARE(lu(f.message()), attendu);
+    // In French typography: the quotes keep their text.
+    QVERIFY(f.message()->text().contains(u"\u00A0»"));
     // Whole, inside the panel; the field shown in pink, and focused.
     const QRect place = f.message()->geometry();
     QVERIFY(f.message()->isVisible() && f.panneau()->rect().contains(place));
     QVERIFY(f.message()->heightForWidth(place.width()) <= place.height());
+    // Another field changed and not saved is marked so.
     QCOMPARE(QList({fond(f, champ), fond(f, champ == 2 ? 1 : 2)}),
-             QList({QColor(255, 190, 190), QColor(255, 255, 102)}));
+             QList({QColor(255, 190, 190), QColor(champ == 2 ? 0xffff66 : 0xffd699)}));
     QTRY_COMPARE(QApplication::focusWidget(), f.champ(champ));
     // Mended, saved, confirmed: the panel back to its size.
     f.champ(champ)->setText("1");
     f.enregistrer();
-    QCOMPARE(f.message()->text(), QStringLiteral("Tarifs enregistrés."));
+    QCOMPARE(lu(f.message()), QStringLiteral("Tarifs enregistrés."));
     QCOMPARE(fond(f, champ), QColor(255, 255, 102));
     QCOMPARE(f.panneau()->size(), QSize(300, 236));
     QCOMPARE(Defaut::Dimanches, champ == 2 ? 1.0 : 8.0);
@@ -548,7 +575,7 @@ void TestUi::failedSaveIsReportedAndChangesNothing() {
     framework::FolderItem::SetApplicationFolder(f.dossier().chemin("plain"));
     f.champ(0)->setText("5");
     f.enregistrer();
-    QCOMPARE(f.message()->text(),
+    QCOMPARE(lu(f.message()).remove(QChar(0x200B)),
              QStringLiteral("Les paramètres n'ont pas pu être enregistrés dans « %1 » : un "
                             "élément du chemin n'est pas un dossier. Rien n'a été modifié.")
                  .arg(f.dossier().chemin("plain/Tarivane")));
@@ -559,12 +586,10 @@ void TestUi::keyboardOnly() {
     const Fenetre f({}, Fenetre::Montree);
     QAccessible::installUpdateHandler(noterAlerte);
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
-    // Ctrl+, opens the panel; the first keys change nothing, the panel is announced.
+    // Ctrl+, opens the panel, announced, with no field selected.
     QTest::keyClick(f.fenetre(), Qt::Key_Comma, Qt::ControlModifier);
     QTRY_COMPARE(QApplication::focusWidget()->objectName(), "EditField1");
     QCOMPARE(QApplication::focusWidget()->accessibleName(), "Paramétrage des tarifs");
-    QTest::keyClicks(QApplication::focusWidget(), "12");
-    QCOMPARE(f.champ(0)->text() + f.champ(4)->text(), QStringLiteral("3.004.00"));
     // Tab goes to the first field, then round the five, never back to the empty one.
     QStringList tour;
     for (int i = 0; i < 7; ++i) {
@@ -575,7 +600,7 @@ void TestUi::keyboardOnly() {
     // Typed over the selected value, saved with Return, confirmed in place and read out.
     QTest::keyClicks(f.champ(0), "3,5");
     QTest::keyClick(f.champ(0), Qt::Key_Return);
-    QCOMPARE(f.texte("StaticText8") + f.message()->text(), "64.80 €Tarifs enregistrés.");
+    QCOMPARE(f.texte("StaticText8") + lu(f.message()), "64.80 €Tarifs enregistrés.");
     QCOMPARE(alertes, QStringList{"Tarifs enregistrés."});
     // Gone at the next edit; Ctrl+S saves as well.
     QTest::keyClicks(f.champ(0), "7");
@@ -587,6 +612,103 @@ void TestUi::keyboardOnly() {
     QVERIFY(!f.panneau()->isVisible());
     QTRY_COMPARE(QApplication::activeWindow(), f.fenetre());
     QAccessible::installUpdateHandler(nullptr);
+}
+
+void TestUi::whatThePanelSays_data() {
+    QTest::addColumn<QStringList>("gestes"); // after Ctrl+,: keys ("k:" typed), "EFi=" text, "save"
+    QTest::addColumn<QString>("attendu");    // message | AMI, count | marked | act code | comma
+    const QString tab = "Appuyez sur Tab pour aller au premier champ.";
+    const QString fin = " | aucun | AMI 4 + IFD | la virgule entière";
+    QTest::newRow("keys into no field")
+        << QStringList{"k:3,25", "Return"}
+        << "Rien n'a été enregistré : aucun champ n'avait le focus. " + tab + " | 3 4" + fin;
+    QTest::newRow("keys into no field, told at once")
+        << QStringList{"k:3"}
+        << "Aucun champ n'a le focus : ce qui vient d'être tapé n'a été gardé nulle part. " + tab +
+               " | 3 4" + fin;
+    QTest::newRow("a value and 5000 blanks")
+        << QStringList{"EF0=5" + QString(5000, ' '), "save"} << "Tarifs enregistrés. | 5 4" + fin;
+    QTest::newRow("5000 leading zeros")
+        << QStringList{"EF0=" + QString(5000, '0') + "5", "save"}
+        << "« 0000000000000000000… » est trop long pour « Valeur de l'AMI (€) ». | 3 4 | 0 | AMI "
+           "4 + IFD | la virgule entière";
+    QTest::newRow("unsaved typing, hidden and shown again")
+        << QStringList{"EF0=3,30", "Escape", "Ctrl+,"}
+        << "Modifications non enregistrées : les champs marqués ne sont pas les tarifs en usage. "
+           "« Enregistrer » les applique. | 3 4 | 0 | AMI 4 + IFD | la virgule entière";
+    for (const char* texte : {"3,15 €", "3,15\n"})
+        QTest::newRow(texte) << QStringList{"EF0=" + QString(texte), "save"}
+                             << "Tarifs enregistrés. | 3.15 4" + fin;
+    QTest::newRow("a count with two decimals")
+        << QStringList{"EF4=8,88", "save"}
+        << "Tarifs enregistrés. | 3 8.88 | aucun | AMI 8.88 + IFD | la virgule entière";
+    QTest::newRow("a count with three")
+        << QStringList{"EF4=2,255", "save"}
+        << "« 2,255 » a trop de décimales pour « Nombre d'AMI pour un chgt de poche » : au plus "
+           "2. | 3 4 | 4 | AMI 4 + IFD | la virgule entière";
+    QTest::newRow("a long path wraps, the panel within the screen")
+        << QStringList{"dossier=fichier/" + QString(3500, 'a'), "EF0=5", "save"}
+        << "Les paramètres n'ont pas pu être enregistrés dans « */fichier/aaa*aaa/Tarivane » : un "
+           "élément du chemin n'est pas un dossier. Rien n'a été modifié. | 3 4 | 0 | AMI 4 + "
+           "IFD | la virgule entière";
+}
+
+void TestUi::whatThePanelSays() {
+    QFETCH(QStringList, gestes);
+    QFETCH(QString, attendu);
+    const Fenetre f({}, Fenetre::Montree);
+    for (const QString& g : QStringList{"Ctrl+,"} + gestes) {
+        QWidget* ici = QApplication::focusWidget() ? QApplication::focusWidget() : f.fenetre();
+        if (g.startsWith("k:"))
+            QTest::keyClicks(ici, g.mid(2));
+        else if (g.startsWith("EF"))
+            f.champ(g[2].digitValue())->setText(g.mid(4));
+        else if (g.startsWith("dossier=") && f.dossier().ecrire("x", "fichier"))
+            framework::FolderItem::SetApplicationFolder(f.dossier().chemin(g.mid(8)));
+        else if (g == "save")
+            f.enregistrer();
+        else
+            QTest::keySequence(ici, QKeySequence(g));
+        // The focus settled: in the panel while it is shown.
+        QTRY_VERIFY(QApplication::focusWidget() &&
+                    f.panneau()->isVisible() ==
+                        f.panneau()->isAncestorOf(QApplication::focusWidget()));
+    }
+    QStringList marques;
+    for (int i = 0; i < 5; ++i)
+        if (!f.champ(i)->accessibleDescription().isEmpty())
+            marques << QString::number(i);
+    // The comma's dark pixels in a field are those it has drawn with room to spare.
+    const auto encre = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += qGray(image.pixel(x, y)) < 128;
+        return n;
+    };
+    f.champ(1)->setText(",");
+    QImage libre(40, 40, QImage::Format_RGB32);
+    libre.fill(Qt::white);
+    QPainter peintre(&libre);
+    peintre.setFont(f.champ(1)->font());
+    peintre.drawText(10, 20, ",");
+    peintre.end();
+    QLabel* code = f.w<QLabel>("StaticText15");
+    const QString vu =
+        QStringList{f.message()->isVisible() ? lu(f.message()).remove(QChar(0x200B)) : "",
+                    Str(Defaut::AMI) + ' ' + Str(Defaut::Poches),
+                    marques.isEmpty() ? "aucun" : marques.join(' '),
+                    code->fontMetrics().horizontalAdvance(code->text()) <= code->width()
+                        ? code->text()
+                        : "clipped",
+                    encre(f.champ(1)->grab().toImage()) == encre(libre) ? "la virgule entière"
+                                                                        : "la virgule coupée"}
+            .join(" | ");
+    // "*" stands for any text.
+    const QString motif = QRegularExpression::escape(attendu).replace("\\*", ".*");
+    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(motif)).match(vu).hasMatch() &&
+                 f.panneau()->screen()->availableGeometry().contains(f.panneau()->frameGeometry()),
+             qPrintable(vu));
 }
 
 void TestUi::placeBesideTheWindow_data() {

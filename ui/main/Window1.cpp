@@ -331,7 +331,8 @@ void Window1::calcul() {
         // Each amount is read out with its row.
         montants[i]->setAccessibleDescription(QStringLiteral("%1 : %2").arg(l.libelle, l.montant));
     }
-    StaticText15->setText(e.lignes()[0].code);
+    // A count with decimals makes the act code longer than its place.
+    texteEntier(StaticText15, e.lignes()[0].code, 12);
     if (Avertissement->text() != e.avertissement()) {
         Avertissement->setText(e.avertissement());
         Avertissement->setVisible(!e.avertissement().isEmpty());

@@ -2,6 +2,8 @@
 
 #include "fees/Motifs.h"
 #include "fees/TarifsOfficiels.h"
+#include "fees/Typographie.h"
+#include "framework/FolderItem.h"
 #include "framework/Number.h"
 #include "ui/Style.h"
 
@@ -24,12 +26,36 @@ constexpr int Hauteur = 236;
 constexpr int HautMessage = 216;
 const QColor Jaune(255, 255, 102);
 const QColor Rose(255, 190, 190);
+const QColor Orange(255, 214, 153);
 const QColor Erreur(Qt::darkRed);
 const QColor Confirmation(Qt::darkGreen);
 
 // A refused text is quoted whole when short; a long one would not fit in the panel.
 QString cite(const QString& texte) {
     return texte.size() <= 20 ? texte : texte.left(19) + u'…';
+}
+
+// A path breaks after each separator; a very long one loses its middle, so that the panel
+// stays within the screen.
+QString cheminCite(const QString& chemin) {
+    QString c = framework::FolderItem::Affichage(chemin);
+    if (c.size() > 240)
+        c = c.left(120) + u'…' + c.right(119);
+    return c.replace(QDir::separator(), QString(QDir::separator()) + QChar(0x200B));
+}
+
+// The field is lower than a line of its font: its text is raised until the digits and the
+// comma's tail both fit, as QLineEdit centres a line in the height its margins leave.
+void leverTexte(QLineEdit* ef) {
+    const QFontMetrics fm(ef->font());
+    const QRect encre = fm.tightBoundingRect(QStringLiteral("0123456789,"));
+    for (int bas = 0; bas < ef->height(); ++bas) {
+        const int ligne = (ef->height() - bas - fm.height() + 1) / 2 + fm.ascent();
+        if (ligne + encre.bottom() < ef->height()) {
+            ef->setTextMargins(0, 0, 0, bas);
+            return;
+        }
+    }
 }
 
 } // namespace
@@ -58,6 +84,7 @@ void WPref::CreateControls() {
         ef->setGeometry(243, 12 + 22 * i, 37, 12);
         ef->setFrame(false);
         ef->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        leverTexte(ef);
         ef->setAccessibleName(libelle);
         ef->installEventFilter(this);
         connect(ef, &QLineEdit::textEdited, this, [this] {
@@ -65,8 +92,8 @@ void WPref::CreateControls() {
                 montrerMessage({});
             suivreChamps();
         });
+        connect(ef, &QLineEdit::textChanged, this, [this, i] { marquer(i); });
         EF[i] = ef;
-        marquer(i, false);
     }
     for (int i = 0; i < int(ST.size()); ++i) {
         auto* st = new QLabel(ListeTarifs[i].libelle.toString(), this);
@@ -91,6 +118,14 @@ void WPref::CreateControls() {
     EditField1->setAccessibleName(QStringLiteral("Paramétrage des tarifs"));
     EditField1->setFocusPolicy(Qt::ClickFocus);
     setTabOrder(EditField1, EF[0]);
+    // What is typed there would vanish: it is told, at once.
+    connect(EditField1, &QLineEdit::textEdited, this, [this] {
+        EditField1->clear();
+        perdues_ = true;
+        montrerMessage(QStringLiteral("Aucun champ n'a le focus : ce qui vient d'être tapé n'a été "
+                                      "gardé nulle part. Appuyez sur Tab pour aller au premier "
+                                      "champ."));
+    });
     for (int i = 1; i < int(EF.size()); ++i)
         setTabOrder(EF[i - 1], EF[i]);
 
@@ -119,7 +154,7 @@ void WPref::CreateControls() {
     connect(BevelButton2, &QPushButton::clicked, this, &WPref::BevelButton2_Action);
     connect(TarifsOfficiels, &QComboBox::activated, this, &WPref::TarifsOfficiels_Change);
     auto* enregistrer = new QShortcut(QKeySequence::Save, this);
-    connect(enregistrer, &QShortcut::activated, this, &WPref::BevelButton2_Action);
+    connect(enregistrer, &QShortcut::activated, this, &WPref::enregistrerAuClavier);
     // The confirmation goes after a few seconds, or at the next edit.
     effacement_.setSingleShot(true);
     effacement_.setInterval(4000);
@@ -165,6 +200,7 @@ bool WPref::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WPref::EF_GotFocus(int index) {
+    perdues_ = false;
     // The value's first ten characters, all of any value the panel shows, are selected, so
     // typing replaces them.
     EF[index]->setSelection(0, 10);
@@ -201,15 +237,37 @@ void WPref::donnerFocus() {
     EditField1->setFocus(Qt::OtherFocusReason);
 }
 
-void WPref::marquer(int index, bool refuse) {
-    teinter(EF[index], QPalette::Base, refuse ? Rose : Jaune);
+bool WPref::modifie(int index) const {
+    const Defaut::Valeur v = Defaut::Lire(ListeTarifs[index], Defaut::Nettoyer(EF[index]->text()));
+    return v.refus != Defaut::Refus::Aucun ||
+           v.valeur != Defaut::Courants().*ListeTarifs[index].valeur;
+}
+
+void WPref::marquer(int index) {
+    const bool change = modifie(index);
+    teinter(EF[index], QPalette::Base, refuse_[index] ? Rose : change ? Orange : Jaune);
     teinter(EF[index], QPalette::Text, Qt::black);
+    EF[index]->setAccessibleDescription(change ? QStringLiteral("modifié, non enregistré")
+                                               : QString());
+}
+
+void WPref::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    perdues_ = false;
+    bool change = false;
+    for (int i = 0; i < int(EF.size()); ++i) {
+        marquer(i);
+        change = change || modifie(i);
+    }
+    if (change)
+        montrerMessage(QStringLiteral("Modifications non enregistrées : les champs marqués ne sont "
+                                      "pas les tarifs en usage. « Enregistrer » les applique."));
 }
 
 // Under the button, in the panel's own height when one line is enough; read out at once.
 void WPref::montrerMessage(const QString& texte, const QColor& couleur) {
     effacement_.stop();
-    Message->setText(texte);
+    Message->setText(Typographie(texte));
     Message->setVisible(!texte.isEmpty());
     int hauteur = Hauteur;
     if (!texte.isEmpty()) {
@@ -221,13 +279,23 @@ void WPref::montrerMessage(const QString& texte, const QColor& couleur) {
         QAccessible::updateAccessibility(&alerte);
     }
     setFixedSize(Largeur, hauteur);
+    if (isVisible() && parentWidget())
+        placer(parentWidget());
+}
+
+void WPref::enregistrerAuClavier() {
+    if (perdues_ && EditField1->hasFocus())
+        montrerMessage(QStringLiteral("Rien n'a été enregistré : aucun champ n'avait le focus. "
+                                      "Appuyez sur Tab pour aller au premier champ."));
+    else
+        BevelButton2_Action();
 }
 
 void WPref::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        BevelButton2_Action();
+        enregistrerAuClavier();
         break;
     case Qt::Key_Escape:
         hide();
@@ -241,14 +309,16 @@ void WPref::keyPressEvent(QKeyEvent* event) {
 void WPref::BevelButton2_Action() {
     std::array<QString, ListeTarifs.size()> textes;
     for (int i = 0; i < int(EF.size()); ++i) {
-        textes[i] = EF[i]->text();
-        marquer(i, false);
+        textes[i] = Defaut::Nettoyer(EF[i]->text());
+        refuse_[i] = false;
+        marquer(i);
     }
     for (int i = 0; i < int(EF.size()); ++i) {
         const Defaut::Refus refus = Defaut::Lire(ListeTarifs[i], textes[i]).refus;
         if (refus == Defaut::Refus::Aucun)
             continue;
-        marquer(i, true);
+        refuse_[i] = true;
+        marquer(i);
         EF[i]->setFocus(Qt::OtherFocusReason);
         const QString texte = cite(textes[i].trimmed());
         const QString libelle = ST[i]->text();
@@ -260,6 +330,14 @@ void WPref::BevelButton2_Action() {
             montrerMessage(QStringLiteral("« %1 » n'est pas un nombre valide pour « %2 » : il ne "
                                           "peut pas être négatif.")
                                .arg(texte, libelle));
+            break;
+        case Defaut::Refus::TropLong:
+            montrerMessage(QStringLiteral("« %1 » est trop long pour « %2 ».").arg(texte, libelle));
+            break;
+        case Defaut::Refus::TropDeDecimales:
+            montrerMessage(QStringLiteral("« %1 » a trop de décimales pour « %2 » : au plus %3.")
+                               .arg(texte, libelle)
+                               .arg(ListeTarifs[i].decimales));
             break;
         case Defaut::Refus::TropGrand:
             montrerMessage(QStringLiteral("« %1 » est trop grand pour « %2 » : au plus %3.")
@@ -276,11 +354,38 @@ void WPref::BevelButton2_Action() {
     if (!r.erreur.isEmpty()) {
         montrerMessage(QStringLiteral("Les paramètres n'ont pas pu être enregistrés dans « %1 » : "
                                       "%2. Rien n'a été modifié.")
-                           .arg(QDir::toNativeSeparators(r.chemin), r.erreur));
+                           .arg(cheminCite(r.chemin), r.erreur));
+        return;
+    }
+    emit Enregistre(r.relu);
+    suivreChamps();
+    for (int i = 0; i < int(EF.size()); ++i)
+        marquer(i);
+    const QString perdu = nonGarde(r, textes);
+    if (!perdu.isEmpty()) {
+        montrerMessage(perdu);
         return;
     }
     montrerMessage(QStringLiteral("Tarifs enregistrés."), Confirmation);
     effacement_.start();
-    emit Enregistre(r.relu);
-    suivreChamps();
+}
+
+QString WPref::nonGarde(const Defaut::ResultatEcriture& r,
+                        const std::array<QString, ListeTarifs.size()>& textes) const {
+    if (r.relu.chemin != r.chemin)
+        return QStringLiteral("Les tarifs ont été écrits dans « %1 », mais le programme lit les "
+                              "siens dans « %2 » : ils ne seraient pas repris au prochain "
+                              "démarrage.")
+            .arg(cheminCite(r.chemin), cheminCite(r.relu.chemin));
+    if (!r.relu.erreur.isEmpty())
+        return QStringLiteral("Le fichier « %1 » n'a pas pu être relu : %2.")
+            .arg(cheminCite(r.chemin), r.relu.erreur);
+    for (int i = 0; i < int(EF.size()); ++i)
+        if (Defaut::Lire(ListeTarifs[i], textes[i]).valeur !=
+                Defaut::Courants().*ListeTarifs[i].valeur ||
+            r.relu.lignesIgnorees.contains(i + 1))
+            return QStringLiteral("« %1 » n'a pas été gardé : le fichier relu « %2 » ne donne "
+                                  "pas « %3 ».")
+                .arg(ST[i]->text(), cheminCite(r.chemin), cite(textes[i]));
+    return {};
 }

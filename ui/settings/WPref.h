@@ -37,14 +37,22 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateControls();
     void Event_Open();
     void EF_GotFocus(int index);
     void BevelButton2_Action();
+    // Return and Ctrl+S: no save answers keys that went into no field.
+    void enregistrerAuClavier();
     void montrerMessage(const QString& texte, const QColor& couleur = {});
-    void marquer(int index, bool refuse);
+    // A refused field is pink; one whose text is not the value in use is marked as changed.
+    void marquer(int index);
+    bool modifie(int index) const;
+    // The confirmation only when the file read back holds what the fields show.
+    QString nonGarde(const Defaut::ResultatEcriture& r,
+                     const std::array<QString, ListeTarifs.size()>& textes) const;
     // The chooser shows the official set the fields hold, if any; under it, the set in use.
     void suivreChamps();
     void TarifsOfficiels_Change(int index);
@@ -57,4 +65,7 @@ private:
     QComboBox* TarifsOfficiels = nullptr;
     QLabel* JeuTarifs = nullptr;
     QTimer effacement_;
+    std::array<bool, ListeTarifs.size()> refuse_{};
+    // Keys typed while no field had the focus.
+    bool perdues_ = false;
 };

@@ -12,10 +12,14 @@ public:
     Imprimante();
 
     // Opens the platform's print dialog over the window. Once the user accepts it, `page` draws
-    // on the printer; a printer that will not start is reported to `echec` by its name or file.
+    // on the printer. A printer that will not start is reported to `echec` by its name; a file
+    // that could not be written, by its path and why, in French.
     void imprimer(QWidget* fenetre, std::function<void(QPainter&)> page,
-                  std::function<void(const QString& imprimante)> echec);
+                  std::function<void(const QString& imprimante, const QString& raison)> echec);
 
 private:
+    bool dansUnFichier(const QString& fichier, const std::function<void(QPainter&)>& page,
+                       QString& erreur);
+
     QPrinter imprimante_;
 };

@@ -54,10 +54,14 @@ void Partage::imprimer() {
     imprimante_->imprimer(
         fenetre_, [this](QPainter& peintre) { PageEstimation::Dessiner(peintre, estimation_()); },
         // A printer that will not start is told, not passed over.
-        [this](const QString& imprimante) {
-            avertir(
-                QStringLiteral("Imprimer"),
-                QStringLiteral("L'impression n'a pas pu commencer sur « %1 ».").arg(imprimante));
+        [this](const QString& imprimante, const QString& raison) {
+            avertir(QStringLiteral("Imprimer"),
+                    raison.isEmpty()
+                        ? QStringLiteral("L'impression n'a pas pu commencer sur « %1 ».")
+                              .arg(imprimante)
+                        : QStringLiteral("L'estimation n'a pas pu être imprimée dans « %1 » : %2. "
+                                         "Aucun fichier n'a été modifié.")
+                              .arg(imprimante, raison));
         });
 }
 
