@@ -24,12 +24,12 @@ Annee::Annee(const Choix& semaine, const std::array<bool, 7>& jours, int annee,
              Calendrier calendrier, const Tarifs& tarifs, const Defaut::RapportLecture& provenance,
              QDate date, const QLocale& locale)
     : annee_(annee), calendrier_(calendrier) {
-    const Montants week = Calcul(semaine, tarifs);
+    const Montants hebdo = Calcul(semaine, tarifs);
     double somme = 0;
     for (int m = 1; m <= 12; ++m) {
         const Proposition p = Proposer(semaine, annee, m, calendrier, jours);
         mois_.append(Estimation(p.choix, tarifs, provenance, date, locale,
-                                Estimation::Mois{annee, m, calendrier, p.feries, week.mensuelle}));
+                                Estimation::Mois{annee, m, calendrier, p.feries, hebdo.mensuelle}));
         somme += mois_.back().montants().hebdomadaire;
     }
     const auto montant = [&](double v) { return framework::Format(v, Motifs::Feuille, locale); };
@@ -37,10 +37,10 @@ Annee::Annee(const Choix& semaine, const std::array<bool, 7>& jours, int annee,
               Typographie(QStringLiteral("Somme des douze mois, faite sur leurs montants non "
                                          "arrondis ; elle peut différer de quelques centimes de "
                                          "celle des mois arrondis."))};
-    const double an = week.hebdomadaire * 52;
+    const double an = hebdo.hebdomadaire * 52;
     semaines_ = {QStringLiteral("52 semaines de la fenêtre"), an, montant(an),
                  Typographie(QStringLiteral("%1 × 52 = %2, pour comparaison.")
-                                 .arg(montant(week.hebdomadaire), montant(an)))};
+                                 .arg(montant(hebdo.hebdomadaire), montant(an)))};
 }
 
 QString Annee::titre() const {

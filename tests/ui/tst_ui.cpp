@@ -548,6 +548,12 @@ void TestUi::monthWindowAndWhatLeavesIt() {
     dialogue->selectFile(dossier.filePath("2026.pdf"));
     static_cast<QDialog*>(dialogue)->accept();
     QVERIFY(pdf(dossier.filePath("2026.pdf")).contains("27,866.15"));
+    // New tariffs: new amounts, her correction kept.
+    f.w<QSpinBox>("Pansements")->setValue(10);
+    f.basculer();
+    f.champ(0)->setText("3.15");
+    f.enregistrer();
+    QCOMPARE(f.texte("TotalMois"), "2,525.65 €");
     // Escape closes it; Copy copies the week again.
     QTest::keyClick(f.w("Pansements"), Qt::Key_Escape);
     QVERIFY(!mois->isVisible());

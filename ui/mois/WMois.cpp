@@ -125,7 +125,8 @@ void WMois::CreateControls() {
         Libelle[i] = libelle(r.libelle.toString(), this);
         Champ[i] = new QSpinBox(this);
         Champ[i]->setObjectName(QLatin1String(r.nom));
-        Champ[i]->setRange(0, 99);
+        // No more days than a month has; acts may be several a day.
+        Champ[i]->setRange(0, i < 2 ? 31 : 99);
         Champ[i]->setAlignment(Qt::AlignRight);
         // A field is named by its row.
         Champ[i]->setAccessibleName(Libelle[i]->text());
