@@ -37,6 +37,7 @@ void MenuBar1::Untitled0() {
     file->menuAction()->setObjectName(QStringLiteral("FileMenu"));
     ajouter(file, "FilePrint", QStringLiteral("&Imprimer…"), QKeySequence::Print);
     ajouter(file, "FileExportPdf", QStringLiteral("E&xporter en PDF…"));
+    ajouter(file, "FileMois", QStringLiteral("Estimation d'un &mois…"));
     ajouter(file, "UntitledMenu3", QStringLiteral("-"));
     // Some platforms have no standard Quit key; Ctrl+Q (Cmd+Q on macOS) is the convention.
     QAction* quit = ajouter(file, "FileQuit", QStringLiteral("&Quit"), Qt::CTRL | Qt::Key_Q);

@@ -6,12 +6,15 @@
 #include "fees/PageEstimation.h"
 #include "framework/FolderItem.h"
 #include "ui/main/Window1.h"
+#include "ui/mois/WMois.h"
 #include "ui/settings/WPref.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -39,7 +42,8 @@ QImage avecPanneau(Window1* fenetre, bool enregistrer) {
 }
 
 // The pictures of the README, drawn from the built-in tariffs: the window, with its settings
-// panel, the same on a dark desktop theme just after a save, and the estimate's printed page.
+// panel, the same on a dark desktop theme just after a save, the estimate's printed page and
+// the month window.
 QList<std::pair<QString, QImage>> Captures() {
     // An empty application folder: the pictures show the built-in tariffs.
     QTemporaryDir vide;
@@ -68,6 +72,16 @@ QList<std::pair<QString, QImage>> Captures() {
                                                  QLocale(QLocale::French, QLocale::France)));
     peintre.end();
     images.append({QStringLiteral("estimation.png"), page});
+
+    // The month window for May 2026, mainland calendar, with its year.
+    MenuBar1::instance()->item(QStringLiteral("FileMois"))->trigger();
+    auto* mois = fenetre->findChild<WMois*>();
+    mois->findChild<QSpinBox*>(QStringLiteral("Annee"))->setValue(2026);
+    mois->findChild<QComboBox*>(QStringLiteral("Mois"))->setCurrentIndex(4);
+    mois->findChild<QComboBox*>(QStringLiteral("Calendrier"))->setCurrentIndex(0);
+    mois->findChild<QPushButton*>(QStringLiteral("LAnnee"))->setChecked(true);
+    QCoreApplication::processEvents();
+    images.append({QStringLiteral("month-window.png"), mois->grab().toImage()});
     framework::FolderItem::SetApplicationFolder({});
     return images;
 }

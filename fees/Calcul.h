@@ -12,6 +12,8 @@ struct Choix {
     double surveillances = 0; // surveillance organisations per week, billed in DPA only
     bool dpca = true;         // decides the title
     bool dpa = false;         // decides whether surveillance is billed
+
+    bool operator==(const Choix&) const = default;
 };
 
 // Every amount, unrounded, in euros.

@@ -209,7 +209,11 @@ QString Estimation::texte() const {
         if (mois_->feries.isEmpty())
             l << QStringLiteral("aucun");
     }
-    l << QString() << QStringLiteral("Tarifs appliqués (%1) :").arg(jeuTarifs_);
+    return Typographie(l.join(u'\n') + u'\n' + texteTarifs());
+}
+
+QString Estimation::texteTarifs() const {
+    QStringList l{QString(), QStringLiteral("Tarifs appliqués (%1) :").arg(jeuTarifs_)};
     for (const Parametre& p : tarifs_)
         l << QStringLiteral("%1 : %2").arg(p.libelle, p.valeur);
     if (!sourceTarifs_.isEmpty())
@@ -246,9 +250,14 @@ QString Estimation::html() const {
                  .arg(e(NomCalendrier(mois_->calendrier)),
                       feries.isEmpty() ? QStringLiteral("aucun") : feries.join(u", "));
     }
-    h += QStringLiteral("<p>Tarifs appliqués (%1) :</p>\n<table border=\"1\" cellspacing=\"0\" "
-                        "cellpadding=\"4\">\n")
-             .arg(e(jeuTarifs_));
+    return h + htmlTarifs();
+}
+
+QString Estimation::htmlTarifs() const {
+    const auto e = [](const QString& s) { return Typographie(s).toHtmlEscaped(); };
+    QString h = QStringLiteral("<p>Tarifs appliqués (%1) :</p>\n<table border=\"1\" "
+                               "cellspacing=\"0\" cellpadding=\"4\">\n")
+                    .arg(e(jeuTarifs_));
     for (const Parametre& p : tarifs_)
         h += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>\n")
                  .arg(e(p.libelle), e(p.valeur));

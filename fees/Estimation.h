@@ -81,6 +81,9 @@ public:
     QString texte() const;
     // The same as a small table, for what is pasted into a document.
     QString html() const;
+    // Their tail: the tariffs, their source, what to check.
+    QString texteTarifs() const;
+    QString htmlTarifs() const;
 
 private:
     QDate date_;

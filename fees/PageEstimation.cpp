@@ -1,6 +1,6 @@
 #include "fees/PageEstimation.h"
 
-#include "fees/Estimation.h"
+#include "fees/Annee.h"
 #include "fees/FeuilleResultat.h"
 #include "fees/Typographie.h"
 #include "framework/FolderItem.h"
@@ -215,41 +215,98 @@ double liste(QPainter& p, const QString& titre, const QStringList& items, double
     return y;
 }
 
-} // namespace
-
-void Dessiner(QPainter& p, const Estimation& e) {
-    p.save();
+// The header, with what the page estimates on the right, and the modality. Where the body starts.
+double entete(QPainter& p, const QString& objet, const QString& modalite) {
     placer(p);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-
     double y = 130;
     texte(p, QStringLiteral("Tarivane"), police(24, true), Noir, Gauche, y, Largeur);
     texte(p, QStringLiteral("Honoraires infirmiers en dialyse péritonéale"),
           police(11, false, true), Gris, Gauche, y + 105, Largeur);
     texte(p, QStringLiteral("Estimation"), police(18, true), Noir, Gauche, y + 10, Largeur,
           Cote::Droite);
-    texte(p,
-          e.mois()
-              ? e.titre().section(u' ', 2) + QStringLiteral(", établie le ") + e.dateEnLettres()
-              : e.dateEnLettres(),
-          police(11), Noir, Gauche, y + 105, Largeur, Cote::Droite);
+    texte(p, objet, police(11), Noir, Gauche, y + 105, Largeur, Cote::Droite);
     y += 175;
     filet(p, y, Noir, 5);
 
     y += 50;
-    const QString modalite = e.modalite() == u"DPCA"
-                                 ? QStringLiteral("dialyse péritonéale continue ambulatoire")
-                                 : QStringLiteral("dialyse péritonéale automatisée");
+    const QString long_ = modalite == u"DPCA"
+                              ? QStringLiteral("dialyse péritonéale continue ambulatoire")
+                              : QStringLiteral("dialyse péritonéale automatisée");
     const QFont normal = police(12);
     const QFont gras = police(12, true);
     const QString debut = QStringLiteral("Modalité de traitement : ");
     texte(p, debut, normal, Noir, Gauche, y, Largeur);
     double x = Gauche + QFontMetricsF(normal).horizontalAdvance(debut);
-    texte(p, e.modalite(), gras, Noir, x, y, Largeur);
-    x += QFontMetricsF(gras).horizontalAdvance(e.modalite());
-    texte(p, QStringLiteral(" (%1)").arg(modalite), normal, Noir, x, y, Largeur);
+    texte(p, modalite, gras, Noir, x, y, Largeur);
+    x += QFontMetricsF(gras).horizontalAdvance(modalite);
+    texte(p, QStringLiteral(" (%1)").arg(long_), normal, Noir, x, y, Largeur);
+    return y + 60;
+}
 
-    y = tableau(p, e, y + 60);
+// The tariffs, what to check, and the footer at the foot of the page unless the content reaches it.
+void fin(QPainter& p, const Estimation& e, double y) {
+    y = tarifs(p, e, y + 30);
+    y = liste(p, QStringLiteral("À vérifier"), e.aVerifier(), y + 40);
+    const double pied = std::max(HauteurPage - 190, y + 40);
+    filet(p, pied, Filet);
+    p.setPen(Gris);
+    paragraphe(p,
+               QStringLiteral("Estimation indicative : les montants sont calculés à partir des "
+                              "tarifs indiqués ci-dessus. Tarivane, estimation du %1.")
+                   .arg(e.dateEnLettres()),
+               police(9, false, true), Gauche, pied + 20, Largeur);
+}
+
+// The twelve months, one line each, then the year's total and 52 weeks.
+double mois(QPainter& p, const Annee& a, double y) {
+    const QFont entete = police(10.5, true);
+    const QFont normal = police(11);
+    const QFont gras = police(11, true);
+    const double pas = QFontMetricsF(normal).height() + 2 * Retrait;
+    constexpr Colonne colonnes[] = {
+        {u"Mois", Gauche, 700, Cote::Gauche},
+        {u"Jours de traitement", Gauche + 700, 350, Cote::Centre},
+        {u"Dimanches et fériés", Gauche + 1050, 350, Cote::Centre},
+        {u"Montant", Gauche + 1400, 300, Cote::Droite},
+    };
+    p.fillRect(QRectF(Gauche, y, Largeur, pas), Bandeau);
+    for (const Colonne& c : colonnes)
+        texte(p, QString::fromUtf16(c.titre), entete, Noir, c.x + Retrait, y + Retrait,
+              c.largeur - 2 * Retrait, c.cote);
+    y += pas;
+    filet(p, y, Noir);
+    for (const Estimation& m : a.mois()) {
+        const QString cellules[] = {m.totaux()[0].libelle.section(u' ', 2), m.nombre(m.lignes()[1]),
+                                    m.nombre(m.lignes()[3]), m.totaux()[0].montant};
+        for (int i = 0; i < 4; ++i)
+            texte(p, cellules[i], i == 3 ? gras : normal, i == 3 ? Bleu : Noir,
+                  colonnes[i].x + Retrait, y + Retrait, colonnes[i].largeur - 2 * Retrait,
+                  colonnes[i].cote);
+        y += pas;
+        filet(p, y, Filet);
+    }
+    filet(p, y, Noir);
+    QList<std::pair<QString, QString>> termes;
+    for (const Estimation::Total* t : {&a.total(), &a.semaines()}) {
+        texte(p, t->libelle, gras, Noir, Gauche + Retrait, y + Retrait, Largeur);
+        texte(p, t->montant, gras, Noir, Gauche, y + Retrait, Largeur - Retrait, Cote::Droite);
+        y += pas;
+        termes.append({t->libelle, t->formule});
+    }
+    return definitions(p, termes, y + 30);
+}
+
+} // namespace
+
+void Dessiner(QPainter& p, const Estimation& e) {
+    p.save();
+    double y = entete(p,
+                      e.mois() ? e.titre().section(u' ', 2) + QStringLiteral(", établie le ") +
+                                     e.dateEnLettres()
+                               : e.dateEnLettres(),
+                      e.modalite());
+    y = tableau(p, e, y);
     y = feuille(p, e, y + 40);
     QList<std::pair<QString, QString>> termes;
     for (const Estimation::Total& t : e.totaux())
@@ -266,28 +323,33 @@ void Dessiner(QPainter& p, const Estimation& e) {
                                            : feries.join(QStringLiteral(", ")) + u'.'}},
                         y);
     }
-    y = tarifs(p, e, y + 30);
-    y = liste(p, QStringLiteral("À vérifier"), e.aVerifier(), y + 40);
+    fin(p, e, y);
+    p.restore();
+}
 
-    // At the foot of the page, unless the content reaches it.
-    const double pied = std::max(HauteurPage - 190, y + 40);
-    filet(p, pied, Filet);
-    p.setPen(Gris);
-    paragraphe(p,
-               QStringLiteral("Estimation indicative : les montants sont calculés à partir des "
-                              "tarifs indiqués ci-dessus. Tarivane, estimation du %1.")
-                   .arg(e.dateEnLettres()),
-               police(9, false, true), Gauche, pied + 20, Largeur);
+void Dessiner(QPainter& p, const Annee& a) {
+    p.save();
+    const Estimation& janvier = a.mois().front();
+    const double y = entete(
+        p, a.titre().section(u' ', 2) + QStringLiteral(", établie le ") + janvier.dateEnLettres(),
+        janvier.modalite());
+    fin(p, janvier, mois(p, a, y));
     p.restore();
 }
 
 bool EcrirePdf(const Estimation& e, const QString& chemin, QString& erreur) {
+    return EcrirePdf([&e](QPainter& p) { Dessiner(p, e); },
+                     e.mois() ? e.titre() : QStringLiteral("Estimation Tarivane"), chemin, erreur);
+}
+
+bool EcrirePdf(const std::function<void(QPainter&)>& dessiner, const QString& titre,
+               const QString& chemin, QString& erreur) {
     QByteArray octets;
     {
         QBuffer tampon(&octets);
         tampon.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&tampon);
-        pdf.setTitle(QStringLiteral("Estimation Tarivane"));
+        pdf.setTitle(titre);
         pdf.setCreator(QStringLiteral("Tarivane"));
         pdf.setResolution(1200);
         pdf.setPageLayout(
@@ -297,7 +359,7 @@ bool EcrirePdf(const Estimation& e, const QString& chemin, QString& erreur) {
             erreur = QStringLiteral("le document n'a pas pu être composé");
             return false;
         }
-        Dessiner(p, e);
+        dessiner(p);
         p.end();
     }
     // Composed in memory first: the file is only ever replaced by a whole document.
@@ -311,6 +373,18 @@ bool EcrirePdf(const Estimation& e, const QString& chemin, QString& erreur) {
 
 QString NomFichier(QDate date) {
     return QStringLiteral("Estimation Tarivane %1.pdf").arg(date.toString(Qt::ISODate));
+}
+
+QString NomFichier(const Estimation& e) {
+    if (!e.mois())
+        return NomFichier(e.date());
+    return QStringLiteral("Estimation Tarivane %1-%2.pdf")
+        .arg(e.mois()->annee)
+        .arg(e.mois()->mois, 2, 10, QLatin1Char('0'));
+}
+
+QString NomFichier(const Annee& a) {
+    return QStringLiteral("Estimation Tarivane %1.pdf").arg(a.mois().front().mois()->annee);
 }
 
 } // namespace PageEstimation

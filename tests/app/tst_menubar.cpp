@@ -14,6 +14,7 @@ namespace {
 const char* const Menus = R"(&File
 FilePrint &Imprimer… Ctrl+P
 FileExportPdf E&xporter en PDF…
+FileMois Estimation d'un &mois…
 UntitledMenu3
 FileQuit &Quit Ctrl+Q
 &Edit

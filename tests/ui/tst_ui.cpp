@@ -4,8 +4,10 @@
 #include "framework/Number.h"
 #include "support/Fenetre.h"
 #include "ui/Style.h"
+#include "ui/mois/WMois.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
@@ -14,9 +16,11 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QStyleOptionButton>
 #include <QToolTip>
@@ -46,6 +50,20 @@ to DPA moving no pop-up: P1=2 P4=7 R1 => 2 7 1 7 7 7 | 28.40 198.80 84.00 15.60 
 back moving no pop-up: R1 P1=4 P4=3 R0 => 4 7 1 3 7 7 | 56.80 397.60 36.00 31.20 64.05 84.00 | DPCA 528.85 2,291.68
 same modality: R1 P1=5 R1 => 5 7 1 7 7 7 | 71.00 497.00 84.00 39.00 64.05 84.00 | DPA 768.05 3,328.22)";
 
+// What she does in both windows (name=n picks item n or value n, a name alone clicks), then
+// reads in the month window: the weekdays ticked, the five counts ("-" hidden), the totals.
+const char* const Mois =
+    R"(May 2026: Annee=2026 Mois=4 => 1111111 31 9 13 31 - | 2,481.25 € | 2,291.68 €
+February 2026: Annee=2026 Mois=1 => 1111111 28 4 12 28 - | 2,115.40 € | 2,291.68 €
+April 2026: Annee=2026 Mois=3 => 1111111 30 5 13 30 - | 2,290.50 € | 2,291.68 €
+April 2026 in Alsace-Moselle, Good Friday: Annee=2026 Mois=3 Calendrier=1 => 1111111 30 6 13 30 - | 2,321.70 € | 2,291.68 €
+DPA chosen in the main window: Annee=2026 Mois=4 RB(1) => 1111111 31 9 31 31 31 | 2,048.45 € | 1,934.62 €
+five days a week in the main window: Annee=2026 Mois=4 PopupMenu2=4 => 1111100 21 4 13 29 - | 1,738.95 € | 1,799.42 €
+Sunday unticked: Annee=2026 Mois=4 Jour(6) => 1111110 26 4 13 30 - | 2,032.10 € | 2,291.68 €
+a correction counts: Annee=2026 Mois=4 Pansements=10 => 1111111 31 9 10 31 - | 2,445.25 € | 2,291.68 €
+another month proposes again: Annee=2026 Mois=4 Pansements=10 Mois=1 => 1111111 28 4 12 28 - | 2,115.40 € | 2,291.68 €
+the main window's choices too: Annee=2026 Mois=4 Pansements=10 PopupMenu3=2 => 1111111 31 9 13 31 - | 2,481.25 € | 2,426.88 €)";
+
 double luminance(QColor c) {
     const auto canal = [](double v) {
         return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
@@ -67,7 +85,8 @@ double contraste(QWidget* w) {
     const double a =
         luminance(QColor(canaux[0][canaux[0].size() / 2], canaux[1][canaux[1].size() / 2],
                          canaux[2][canaux[2].size() / 2]));
-    const bool champ = qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w);
+    const bool champ = qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w) ||
+                       qobject_cast<const QAbstractSpinBox*>(w);
     const double b = luminance(w->palette().color(
         champ
             ? QPalette::Text
@@ -107,6 +126,18 @@ QString lu(const QLabel* message) {
     return message->text().replace(QChar(0xA0), u' ').replace(QChar(0x202F), u' ');
 }
 
+WMois* ouvrirMois() {
+    MenuBar1::instance()->item("FileMois")->trigger();
+    return Window1::instance()->findChild<WMois*>();
+}
+
+QString pdf(const QString& chemin) {
+    QProcess p;
+    p.start("pdftotext", {chemin, "-"});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 QString bulle(QWidget* w) {
     QHelpEvent aide(QEvent::ToolTip, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(w, &aide);
@@ -129,6 +160,10 @@ private slots:
     void estimateLeavesTheWindow();
     void about();
     void sheetFollowsTheWindowToAnotherScreen();
+    // The month window.
+    void month_data();
+    void month();
+    void monthWindowAndWhatLeavesIt();
     // The settings panel.
     void saveRoundTrip();
     void officialTariffs();
@@ -336,6 +371,7 @@ void TestUi::everyTextWholeAndReadable() {
         QTest::mouseClick(f.w("RB(1)"), Qt::LeftButton);
         for (auto* p : f->findChildren<QComboBox*>())
             p->setCurrentIndex(p->count() - 1);
+        QTest::mouseClick(ouvrirMois()->findChild<QWidget*>("LAnnee"), Qt::LeftButton);
         QCOMPARE(f.texte("StaticText9"), locale == QLocale::c() ? "8,400.00 €" : "8\u202F400,00 €");
         for (QWidget* w : f->findChildren<QWidget*>()) {
             if (!w->isVisible() || w->width() == 0 || w->objectName() == "Canvas1")
@@ -474,6 +510,105 @@ void TestUi::sheetFollowsTheWindowToAnotherScreen() {
         verifierFeuille(f);
     }
     QVERIFY(f.w("Canvas1")->accessibleDescription().contains("528.85"));
+}
+
+void TestUi::month_data() {
+    QTest::addColumn<QString>("gestes");
+    QTest::addColumn<QString>("vu");
+    for (const QString& ligne : QString::fromUtf8(Mois).split(u'\n'))
+        QTest::newRow(qPrintable(ligne.section(u':', 0, 0)))
+            << ligne.section(u':', 1).section(QStringLiteral("=>"), 0, 0)
+            << ligne.section(QStringLiteral("=> "), 1);
+}
+
+void TestUi::month() {
+    QFETCH(QString, gestes);
+    const Fenetre f({}, Fenetre::Montree);
+    ouvrirMois();
+    for (const QString& g : gestes.split(u' ', Qt::SkipEmptyParts)) {
+        QWidget* w = f.w(g.section(u'=', 0, 0));
+        const int n = g.section(u'=', 1).toInt();
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            c->setCurrentIndex(n);
+        else if (auto* s = qobject_cast<QSpinBox*>(w))
+            s->setValue(n);
+        else
+            QTest::mouseClick(w, Qt::LeftButton);
+    }
+    QString lu;
+    for (int i = 0; i < 7; ++i)
+        lu += f.w<QCheckBox>(QStringLiteral("Jour(%1)").arg(i))->isChecked() ? u'1' : u'0';
+    for (const char* nom :
+         {"JoursTraitement", "DimanchesFeries", "Pansements", "Nuits", "Surveillance"})
+        lu += u' ' + (f.w(nom)->isVisible() ? f.w<QSpinBox>(nom)->text() : QStringLiteral("-"));
+    QTEST(lu + " | " + f.texte("TotalMois") + " | " + f.texte("MoyenneFenetre"), "vu");
+}
+
+void TestUi::monthWindowAndWhatLeavesIt() {
+    const Fenetre f({}, Fenetre::Montree);
+    QTemporaryDir dossier;
+    MenuBar1* menus = MenuBar1::instance();
+    WMois* mois = ouvrirMois();
+    QTRY_COMPARE(QApplication::activeWindow(), mois);
+    f.w<QSpinBox>("Annee")->setValue(2026);
+    f.w<QComboBox>("Mois")->setCurrentIndex(4);
+    // A second choice brings the same window.
+    QCOMPARE(ouvrirMois(), mois);
+    // Tab runs through every control; fields are named by their rows, the total reads both.
+    f.w("Mois")->setFocus();
+    QStringList tour;
+    for (int i = 0; i < 15; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        tour << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(tour.join(u' '),
+             "Annee Calendrier Jour(0) Jour(1) Jour(2) Jour(3) Jour(4) Jour(5) "
+             "Jour(6) JoursTraitement DimanchesFeries Pansements Nuits LAnnee Mois");
+    QCOMPARE(f.w("Pansements")->accessibleName(), "Pansements dans le mois");
+    QCOMPARE(f.w("TotalMois")->accessibleDescription(),
+             "Facturation de mai 2026 : 2,481.25 €. Facturation mensuelle moyenne : 2,291.68 €.");
+    QCOMPARE(bulle(f.w("Montant(2)")).section(u'\n', 0, 0),
+             "13 pansements × 4 AMI × 3.00\u202F€ = 156.00\u202F€ par mois");
+    // The active month window is what Copy and the PDF carry.
+    f.w("Pansements")->setFocus();
+    menus->item("EditCopy")->trigger();
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+        "Tarivane — Estimation de mai 2026 (Métropole)\n"));
+    menus->item("FileExportPdf")->trigger();
+    auto* dialogue = mois->findChild<QFileDialog*>("ExportPdf");
+    QVERIFY(dialogue->selectedFiles().value(0).endsWith("/Estimation Tarivane 2026-05.pdf"));
+    dialogue->selectFile(dossier.filePath("mai.pdf"));
+    static_cast<QDialog*>(dialogue)->accept();
+    QVERIFY(pdf(dossier.filePath("mai.pdf")).contains("mai 2026 (Métropole), établie le"));
+    // The year: twelve months summed, beside 52 weeks, still inside the screen.
+    QTest::mouseClick(f.w("LAnnee"), Qt::LeftButton);
+    double somme = 0;
+    for (int m = 0; m < 12; ++m)
+        somme += f.texte(QStringLiteral("MoisAnnee(%1)").arg(m))
+                     .remove(QRegularExpression("[, €]"))
+                     .toDouble();
+    QCOMPARE(f.texte("TotalAnnee") + " " + f.texte("Semaines"), "27,866.15 € 27,500.20 €");
+    QCOMPARE(QString::number(somme, 'f', 2), "27866.15");
+    QVERIFY(mois->screen()->availableGeometry().contains(mois->frameGeometry()));
+    QTRY_VERIFY(!mois->findChild<QFileDialog*>("ExportPdf"));
+    emit f.w("SectionAnnee")->customContextMenuRequested(QPoint(5, 5));
+    mois->findChild<QMenu*>("MenuFeuille")->actions().at(2)->trigger();
+    dialogue = mois->findChild<QFileDialog*>("ExportPdf");
+    dialogue->selectFile(dossier.filePath("2026.pdf"));
+    static_cast<QDialog*>(dialogue)->accept();
+    QVERIFY(pdf(dossier.filePath("2026.pdf")).contains("27,866.15"));
+    // New tariffs: new amounts, her correction kept.
+    f.w<QSpinBox>("Pansements")->setValue(10);
+    f.basculer();
+    f.champ(0)->setText("3.15");
+    f.enregistrer();
+    QCOMPARE(f.texte("TotalMois"), "2,525.65 €");
+    // Escape closes it; Copy copies the week again.
+    QTest::keyClick(f.w("Pansements"), Qt::Key_Escape);
+    QVERIFY(!mois->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), f.fenetre());
+    menus->item("EditCopy")->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), f->estimation().texte());
 }
 
 void TestUi::saveRoundTrip() {

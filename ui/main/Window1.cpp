@@ -9,6 +9,7 @@
 #include "ui/main/APropos.h"
 #include "ui/main/Canvas.h"
 #include "ui/main/Lien.h"
+#include "ui/mois/WMois.h"
 #include "ui/settings/WPref.h"
 #include "ui/sortie/Partage.h"
 
@@ -256,11 +257,20 @@ void Window1::CreateControls() {
     // The estimate leaves the window from the menus and from the sheet's own menu; each amount
     // tells how it is made.
     auto* partage = new Partage(this, [this]() -> const Estimation& { return estimation(); });
-    connect(menus, &MenuBar1::copierEstimation, partage, &Partage::copier);
-    connect(menus->item(QStringLiteral("FilePrint")), &QAction::triggered, partage,
-            &Partage::imprimer);
-    connect(menus->item(QStringLiteral("FileExportPdf")), &QAction::triggered, partage,
-            &Partage::exporterPdf);
+    // The menus act on the month's estimate when its window is the active one.
+    const auto actif = [this, partage] {
+        return mois_ && mois_->isActiveWindow() ? mois_->partage() : partage;
+    };
+    connect(menus, &MenuBar1::copierEstimation, this, [actif] { actif()->copier(); });
+    connect(menus->item(QStringLiteral("FilePrint")), &QAction::triggered, this,
+            [actif] { actif()->imprimer(); });
+    connect(menus->item(QStringLiteral("FileExportPdf")), &QAction::triggered, this,
+            [actif] { actif()->exporterPdf(); });
+    connect(menus->item(QStringLiteral("FileMois")), &QAction::triggered, this, [this] {
+        if (!mois_)
+            mois_ = new WMois(this);
+        mois_->montrer();
+    });
     Canvas1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Canvas1, &QWidget::customContextMenuRequested, partage,
             [partage, this](const QPoint& p) { partage->menuContextuel(Canvas1, p); });
@@ -348,6 +358,7 @@ void Window1::calcul() {
                                                e.totaux()[0].montant, e.totaux()[1].libelle,
                                                e.totaux()[1].montant));
     Canvas1->update();
+    emit Recalcule();
 }
 
 WPref* Window1::panneau() {

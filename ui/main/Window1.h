@@ -15,6 +15,7 @@ class Lien;
 class QComboBox;
 class QLabel;
 class QRadioButton;
+class WMois;
 class WPref;
 
 // The calculator window: the modality, six weekly counts, an amount per row and the result
@@ -33,6 +34,13 @@ public:
     void calcul();
     // What the window shows now.
     const Estimation& estimation() const { return *estimation_; }
+    // The choices and where the tariffs come from, as the estimate was built from them.
+    Choix choix() const;
+    const Defaut::RapportLecture& rapport() const { return rapport_; }
+
+signals:
+    // The estimate has been built again.
+    void Recalcule();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -53,7 +61,6 @@ private:
     void StaticText7_MouseEnter();
     void StaticText7_MouseExit();
 
-    Choix choix() const;
     // The settings panel, made on first use; the window owns it.
     WPref* panneau();
     void avertirLecture();
@@ -63,6 +70,7 @@ private:
     std::optional<Estimation> estimation_;
     Defaut::RapportLecture rapport_;
     QPointer<WPref> panneau_;
+    QPointer<WMois> mois_;
     bool avisDonne_ = false;
     bool suitEcran_ = false;
 

@@ -1,5 +1,6 @@
 #include "ui/sortie/Partage.h"
 
+#include "fees/Annee.h"
 #include "fees/PageEstimation.h"
 #include "ui/sortie/Imprimante.h"
 
@@ -16,7 +17,23 @@
 #include <QToolTip>
 
 Partage::Partage(QWidget* fenetre, std::function<const Estimation&()> estimation)
-    : QObject(fenetre), fenetre_(fenetre), estimation_(std::move(estimation)) {}
+    : QObject(fenetre), fenetre_(fenetre), estimation_(std::move(estimation)) {
+    document_ = [this] {
+        const Estimation& e = estimation_();
+        return Document{
+            e.texte(), e.html(), e.mois() ? e.titre() : QStringLiteral("Estimation Tarivane"),
+            PageEstimation::NomFichier(e), [&e](QPainter& p) { PageEstimation::Dessiner(p, e); }};
+    };
+}
+
+Partage::Partage(QWidget* fenetre, std::function<const Annee&()> annee)
+    : QObject(fenetre), fenetre_(fenetre) {
+    document_ = [annee = std::move(annee)] {
+        const Annee& a = annee();
+        return Document{a.texte(), a.html(), a.titre(), PageEstimation::NomFichier(a),
+                        [&a](QPainter& p) { PageEstimation::Dessiner(p, a); }};
+    };
+}
 
 Partage::~Partage() = default;
 
@@ -41,10 +58,10 @@ bool Partage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Partage::copier() {
-    const Estimation& e = estimation_();
+    const Document d = document_();
     auto* donnees = new QMimeData;
-    donnees->setText(e.texte());
-    donnees->setHtml(e.html());
+    donnees->setText(d.texte);
+    donnees->setHtml(d.html);
     QGuiApplication::clipboard()->setMimeData(donnees);
 }
 
@@ -52,7 +69,7 @@ void Partage::imprimer() {
     if (!imprimante_)
         imprimante_ = std::make_unique<Imprimante>();
     imprimante_->imprimer(
-        fenetre_, [this](QPainter& peintre) { PageEstimation::Dessiner(peintre, estimation_()); },
+        fenetre_, [this](QPainter& peintre) { document_().dessiner(peintre); },
         // A printer that will not start is told, not passed over.
         [this](const QString& imprimante, const QString& raison) {
             avertir(QStringLiteral("Imprimer"),
@@ -66,13 +83,12 @@ void Partage::imprimer() {
 }
 
 void Partage::exporterPdf() {
-    const Estimation& e = estimation_();
     // In the user's Documents folder, or at home where there is none.
     QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QDir(dossier).exists())
         dossier = QDir::homePath();
     auto* dialogue = new QFileDialog(fenetre_, QStringLiteral("Exporter l'estimation en PDF"),
-                                     QDir(dossier).filePath(PageEstimation::NomFichier(e.date())),
+                                     QDir(dossier).filePath(document_().fichier),
                                      QStringLiteral("Document PDF (*.pdf)"));
     dialogue->setObjectName(QStringLiteral("ExportPdf"));
     dialogue->setAttribute(Qt::WA_DeleteOnClose);
@@ -84,7 +100,8 @@ void Partage::exporterPdf() {
 
 void Partage::enregistrerPdf(const QString& chemin) {
     QString erreur;
-    if (!PageEstimation::EcrirePdf(estimation_(), chemin, erreur))
+    const Document d = document_();
+    if (!PageEstimation::EcrirePdf(d.dessiner, d.titre, chemin, erreur))
         avertir(QStringLiteral("Exporter en PDF"),
                 QStringLiteral("L'estimation n'a pas pu être enregistrée dans « %1 » : %2.")
                     .arg(QDir::toNativeSeparators(chemin), erreur));

@@ -6,7 +6,9 @@
 #include <functional>
 #include <memory>
 
+class Annee;
 class Imprimante;
+class QPainter;
 class QWidget;
 
 // What leaves a window: its estimate copied, printed or kept as a PDF, and how each amount is
@@ -15,6 +17,8 @@ class Partage : public QObject {
     Q_OBJECT
 public:
     Partage(QWidget* fenetre, std::function<const Estimation&()> estimation);
+    // A year, which tells no amount's making.
+    Partage(QWidget* fenetre, std::function<const Annee&()> annee);
     ~Partage() override;
 
     // The amount's tooltip tells how it is made: a row (0 to 5) or, for -1, the sheet's totals.
@@ -34,8 +38,15 @@ private:
     // Says, over the window, why the estimate could not leave it.
     void avertir(const QString& titre, const QString& texte);
 
+    // What leaves, as it is at the time.
+    struct Document {
+        QString texte, html, titre, fichier;
+        std::function<void(QPainter&)> dessiner;
+    };
+
     QWidget* fenetre_;
     std::function<const Estimation&()> estimation_;
+    std::function<Document()> document_;
     // Made at the first print: asking for the printers may take a while.
     std::unique_ptr<Imprimante> imprimante_;
 };

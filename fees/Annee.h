@@ -1,0 +1,39 @@
+#pragma once
+
+#include "fees/Estimation.h"
+
+// A month's counts as its calendar proposes them from the week's choices: its treatment days,
+// its Sundays and holidays, and each weekly act spread over the treatment days.
+struct Proposition {
+    Choix choix;
+    QList<Ferie> feries; // those that fall on a treatment day
+};
+Proposition Proposer(const Choix& semaine, int annee, int mois, Calendrier calendrier,
+                     const std::array<bool, 7>& jours);
+
+// A calendar year month by month, each month with the counts its calendar proposes, beside 52
+// weeks of the window's estimate.
+class Annee {
+public:
+    Annee(const Choix& semaine, const std::array<bool, 7>& jours, int annee, Calendrier calendrier,
+          const Tarifs& tarifs, const Defaut::RapportLecture& provenance, QDate date,
+          const QLocale& locale = QLocale());
+
+    // "Estimation de l'année 2026 (Métropole)".
+    QString titre() const;
+    // Twelve, January first; the tariffs and what to check are theirs.
+    const QList<Estimation>& mois() const { return mois_; }
+    // The twelve months' unrounded totals summed, and the week's total × 52.
+    const Estimation::Total& total() const { return total_; }
+    const Estimation::Total& semaines() const { return semaines_; }
+
+    QString texte() const;
+    QString html() const;
+
+private:
+    int annee_;
+    Calendrier calendrier_;
+    QList<Estimation> mois_;
+    Estimation::Total total_;
+    Estimation::Total semaines_;
+};

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "fees/Annee.h"
+
+#include <QWidget>
+#include <array>
+#include <optional>
+
+class Partage;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class Window1;
+
+// A calendar month of the main window's treatment: the month's counts proposed from its
+// calendar, which she may correct, each row's amount and the month's total beside the window's
+// average month; on request, the twelve months of the year. It follows the main window live.
+class WMois : public QWidget {
+    Q_OBJECT
+public:
+    explicit WMois(Window1* fenetre);
+
+    // Beside the main window, inside the screen, in front.
+    void montrer();
+    const Estimation& estimation() const { return *estimation_; }
+    const Annee& annee() const { return *annee_; }
+    // What leaves this window: the month.
+    Partage* partage() const { return partage_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CreateControls();
+    void placer();
+    std::array<bool, 7> jours() const;
+    // The main window has computed again: new choices replace the proposals, new tariffs only
+    // the amounts.
+    void suivreFenetre();
+    // The calendar's counts in the fields, then everything computed again.
+    void proposer();
+    void calculer();
+    void calculerAnnee();
+
+    Window1* fenetre_;
+    std::optional<Choix> semaine_;
+    QList<Ferie> feries_;
+    std::optional<Estimation> estimation_;
+    std::optional<Annee> annee_;
+    Partage* partage_ = nullptr;
+
+    QComboBox* Mois = nullptr;
+    QSpinBox* AnneeChoisie = nullptr;
+    QComboBox* Region = nullptr;
+    std::array<QCheckBox*, 7> Jour{};
+    QLabel* LibellePoches = nullptr;
+    QLabel* Poches = nullptr;
+    // Treatment days, Sundays and holidays, dressings, night acts, surveillance.
+    std::array<QSpinBox*, 5> Champ{};
+    std::array<QLabel*, 5> Libelle{};
+    // The estimate's rows, in its order.
+    std::array<QLabel*, 6> Montant{};
+    QLabel* LibelleTotal = nullptr;
+    QLabel* TotalMois = nullptr;
+    QLabel* MoyenneFenetre = nullptr;
+    QLabel* Feries = nullptr;
+    QPushButton* LAnnee = nullptr;
+    QWidget* SectionAnnee = nullptr;
+    QLabel* TitreAnnee = nullptr;
+    std::array<QLabel*, 12> MoisAnnee{};
+    // The year's total and its 52 weeks, each with its caption.
+    std::array<QLabel*, 2> LibelleAnnee{};
+    std::array<QLabel*, 2> TotalAnnee{};
+};
