@@ -30,7 +30,7 @@ test: build
 	ctest --preset $(PRESET)
 
 screenshot: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/app/tarivane_screenshot screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/screenshots/tarivane_screenshot screenshots
 
 package: build
 	scripts/setup.sh dpkg-dev

@@ -1,4 +1,3 @@
-#include "fees/Calcul.h"
 #include "fees/Calendrier.h"
 #include "fees/TarifsOfficiels.h"
 #include "framework/Number.h"
@@ -77,20 +76,6 @@ private slots:
         const TarifOfficiel* officiel = Reconnaitre(tarifs);
         QTEST(officiel ? int(officiel - TarifsOfficiels().data()) : -1, "rang");
         QTEST(Provenance(tarifs), "provenance");
-    }
-
-    // Four bags a day every day, one Sunday, three dressings and seven night acts a week.
-    void montants_data() {
-        QTest::addColumn<int>("rang");
-        QTest::addColumn<QString>("semaineMois");
-        QTest::newRow("métropole 2024") << 0 << "565.65 2451.15";
-        QTest::newRow("outre-mer 2024") << 1 << "584.25 2531.75";
-    }
-    void montants() {
-        QFETCH(int, rang);
-        const Montants m =
-            Calcul({4, 7, 1, 3, 7, 7, true, false}, TarifsOfficiels().at(rang).valeurs);
-        QTEST(cents(m.hebdomadaire) + u' ' + cents(m.mensuelle), "semaineMois");
     }
 
     // Western Easter Sundays 2000-2100, MMDD, twenty years a line, as listed by dates.gmarts.org

@@ -3,8 +3,10 @@
 #include "fees/PageEstimation.h"
 #include "framework/Number.h"
 #include "framework/TextOutputStream.h"
+#include "screenshots/Exemples.h"
 #include "support/Dossier.h"
 
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
@@ -104,6 +106,7 @@ private slots:
     void copie();
     void pdf_data();
     void pdf();
+    void pagesAsTheReadmeShowsThem();
 };
 
 void TestFees::exactDoublesOfTheStatedOrder_data() {
@@ -457,54 +460,26 @@ void TestFees::copie() {
         2291.68};
     const Estimation e(Choix{4, 31, 9, 13, 31, 7, true, false}, Tarifs{}, {"/a&b/Tarivane", "", {}},
                        QDate(2026, 12, 1), QLocale::c(), mai);
-    QCOMPARE(vu(e.texte()),
-             "Tarivane — Estimation de mai 2026 (Métropole)\n"
-             "Modalité de traitement~: DPCA\n\n"
-             "Nombre de poches par jour de traitement~: 4 — AMI 4 + IFD — 56.80^€ par jour de "
-             "traitement\n"
-             "    4 poches × (4 AMI × 3.00^€ + 2.20^€ IFD) = 56.80^€ par jour de traitement\n"
-             "Jours de traitement dans le mois~: 31 — 1,760.80^€ par mois\n"
-             "    56.80^€ × 31 jours = 1,760.80^€ par mois\n"
-             "Pansements dans le mois~: 13 — AMI 4 — 156.00^€ par mois\n"
-             "    13 pansements × 4 AMI × 3.00^€ = 156.00^€ par mois\n"
-             "Dimanches et jours fériés de traitement dans le mois~: 9 — ISD — 280.80^€ par mois\n"
-             "    9 dimanches et jours fériés × 4 poches × 7.80^€ = 280.80^€ par mois\n"
-             "Actes de nuit dans le mois~: 31 — ISN — 283.65^€ par mois\n"
-             "    31 actes de nuit × 9.15^€ = 283.65^€ par mois\n"
-             "Facturation de mai 2026~: 2,481.25^€\n"
-             "    Somme des montants du mois~: 1,760.80^€ (changements de poches) + 156.00^€ "
-             "(pansements) + 280.80^€ (dimanches et jours fériés) + 283.65^€ (actes de nuit) = "
-             "2,481.25^€. Le montant par jour de traitement (56.80^€) n'en fait pas partie~: le "
-             "mois le compte déjà. La somme est faite sur les montants non arrondis^; elle peut "
-             "différer d'un centime de celle des lignes arrondies.\n"
-             "Facturation mensuelle moyenne~: 2,291.68^€\n"
-             "    La semaine de la fenêtre × 52 ÷ 12 = 2,291.68^€, pour comparaison.\n\n"
-             "Jours fériés de traitement (Métropole)~:\n"
-             "vendredi 1 mai~: Fête du Travail\n"
-             "vendredi 8 mai~: Victoire 1945\n"
-             "jeudi 14 mai~: Ascension\n"
-             "lundi 25 mai~: Lundi de Pentecôte\n\n"
-             "Tarifs appliqués (tarifs de juillet 2007, valeurs par défaut du programme)~:\n"
-             "Valeur de l'AMI (€)~: 3.00\n"
-             "Indemnités de déplacements (€)~: 2.20\n"
-             "Majoration dimanches et fériés (€)~: 7.80\n"
-             "Majoration de nuit (€)~: 9.15\n"
-             "Nombre d'AMI pour un chgt de poche~: 4.00\n"
-             "Source~: Convention nationale des infirmiers du 22 juin 2007, approuvée par arrêté "
-             "du 18 juillet 2007 (JO du 25 juillet 2007).\n"
-             "Tarifs lus dans le fichier de paramètres «~/a&b/Tarivane~».\n\n"
-             "À vérifier~:\n"
-             "– Majorations de nuit et de dimanche comptées toutes deux~: elles ne se cumulent pas "
-             "sur un même passage.\n"
-             "– Entre 23 h et 5 h, la majoration de nuit est de 18.30^€^; l'estimation compte "
-             "9.15^€ par acte de nuit.\n"
-             "– Les majorations de nuit et de dimanche ou jour férié demandent une prescription "
-             "précisant que les soins doivent être faits la nuit ou tous les jours.\n"
-             "– Un pansement fait au cours du passage d'un changement de poche peut relever de la "
-             "règle des actes multiples au cours d'un même passage (article 11 B de la NGAP).\n"
-             "– Si le centre de dialyse du patient facture un forfait hebdomadaire de dialyse "
-             "péritonéale, la facturation à part des soins infirmiers à domicile dépend de ce "
-             "centre~: vérifiez auprès de l'Assurance Maladie.\n");
+    // Lines of the text, in order: each row with what it is per and its formula below it.
+    const QStringList texte = vu(e.texte()).split(u'\n');
+    QStringList attendu{
+        "Tarivane — Estimation de mai 2026 (Métropole)",
+        "Modalité de traitement~: DPCA",
+        "",
+        "Nombre de poches par jour de traitement~: 4 — AMI 4 + IFD — 56.80^€ par jour de "
+        "traitement",
+        "    4 poches × (4 AMI × 3.00^€ + 2.20^€ IFD) = 56.80^€ par jour de traitement",
+        "Jours de traitement dans le mois~: 31 — 1,760.80^€ par mois",
+        "    56.80^€ × 31 jours = 1,760.80^€ par mois"};
+    QCOMPARE(texte.mid(0, attendu.size()), attendu);
+    for (const char* ligne :
+         {"Facturation de mai 2026~: 2,481.25^€", "lundi 25 mai~: Lundi de Pentecôte",
+          "Tarifs appliqués (tarifs de juillet 2007, valeurs par défaut du programme)~:",
+          "Majoration dimanches et fériés (€)~: 7.80",
+          "À vérifier~:", "Tarifs lus dans le fichier de paramètres «~/a&b/Tarivane~»."})
+        QVERIFY2(texte.contains(QString::fromUtf8(ligne)), ligne);
+    QVERIFY(texte.contains("– Entre 23 h et 5 h, la majoration de nuit est de 18.30^€^; "
+                           "l'estimation compte 9.15^€ par acte de nuit."));
     const QString html = vu(e.html());
     for (const char* ligne :
          {"<tr><th colspan=\"3\" align=\"left\">Facturation mensuelle moyenne<br><small>La "
@@ -576,6 +551,28 @@ void TestFees::pdf() {
     QCOMPARE(page.contains("Lundi de Pentecôte"), mois);
     QVERIFY(ligne({"À vérifier"}) && page.contains("Assurance Maladie.") &&
             page.contains("Estimation indicative"));
+}
+
+void TestFees::pagesAsTheReadmeShowsThem() {
+    // The README's pictures are drawn with URW's metric twin of "Times".
+    if (!QFontInfo(QFont("Times")).family().startsWith("Nimbus Roman"))
+        QSKIP("the pictures of the pages are drawn with Nimbus Roman, not installed here");
+    for (const auto& [nom, vu] : PagesExemples()) {
+        const QImage montre(QStringLiteral(TARIVANE_SOURCES "/screenshots/") + nom);
+        QCOMPARE(vu.size(), montre.size());
+        int ecarts = 0;
+        for (int y = 0; y < vu.height(); ++y)
+            for (int x = 0; x < vu.width(); ++x) {
+                const QColor a = vu.pixelColor(x, y), b = montre.pixelColor(x, y);
+                ecarts += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                              std::abs(a.blue() - b.blue()) >
+                          48;
+            }
+        QVERIFY2(
+            ecarts <= 4,
+            qPrintable(
+                QStringLiteral("%1: %2 (make screenshot draws them again)").arg(nom).arg(ecarts)));
+    }
 }
 
 int main(int argc, char* argv[]) {

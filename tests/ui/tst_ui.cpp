@@ -1,7 +1,7 @@
 #include "app/App.h"
 #include "app/MenuBar1.h"
-#include "app/PaletteSombre.h"
 #include "framework/Number.h"
+#include "screenshots/PaletteSombre.h"
 #include "support/Fenetre.h"
 #include "ui/Style.h"
 #include "ui/mois/WMois.h"

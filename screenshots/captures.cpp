@@ -1,7 +1,8 @@
 // Renders the pictures of the README to PNG files, without a display.
 #include "app/App.h"
 #include "app/MenuBar1.h"
-#include "app/PaletteSombre.h"
+#include "screenshots/Exemples.h"
+#include "screenshots/PaletteSombre.h"
 #include "fees/Estimation.h"
 #include "fees/PageEstimation.h"
 #include "framework/FolderItem.h"
@@ -62,16 +63,7 @@ QList<std::pair<QString, QImage>> Captures() {
     images.append({QStringLiteral("main-window-dark.png"), avecPanneau(fenetre.get(), true)});
     QApplication::setPalette(avant);
 
-    // The page as printed, in French, at about the screen's resolution, on a fixed day so that
-    // the picture changes only when the page does.
-    QImage page(579, 819, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QPainter peintre(&page);
-    PageEstimation::Dessiner(peintre, Estimation({4, 7, 1, 3, 7, 7, true, false},
-                                                 Defaut::Courants(), {}, QDate(2026, 12, 6),
-                                                 QLocale(QLocale::French, QLocale::France)));
-    peintre.end();
-    images.append({QStringLiteral("estimation.png"), page});
+    images += PagesExemples();
 
     // The month window for May 2026, mainland calendar, with its year.
     MenuBar1::instance()->item(QStringLiteral("FileMois"))->trigger();
