@@ -79,5 +79,5 @@ QString Annee::html() const {
         h += QStringLiteral("<tr><th colspan=\"3\" align=\"left\">%1<br><small>%3</small></th>"
                             "<td align=\"right\"><b>%2</b></td></tr>\n")
                  .arg(e(t->libelle), e(t->montant), e(t->formule));
-    return h + QStringLiteral("</table>\n") + mois_[0].htmlTarifs();
+    return Typographie(h + QStringLiteral("</table>\n") + mois_[0].htmlTarifs());
 }

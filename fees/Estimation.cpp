@@ -250,7 +250,7 @@ QString Estimation::html() const {
                  .arg(e(NomCalendrier(mois_->calendrier)),
                       feries.isEmpty() ? QStringLiteral("aucun") : feries.join(u", "));
     }
-    return h + htmlTarifs();
+    return Typographie(h + htmlTarifs());
 }
 
 QString Estimation::htmlTarifs() const {
@@ -267,5 +267,5 @@ QString Estimation::htmlTarifs() const {
     h += QStringLiteral("<p>%1</p>\n<p><b>À vérifier :</b></p>\n<ul>\n").arg(e(provenance_));
     for (const QString& v : aVerifier_)
         h += QStringLiteral("<li>%1</li>\n").arg(e(v));
-    return h + QStringLiteral("</ul>\n");
+    return Typographie(h + QStringLiteral("</ul>\n"));
 }

@@ -77,6 +77,8 @@ private:
 void TestMenuBar::initTestCase() {
     // Before any focus: out of a text field, only Copy can act.
     QCOMPARE(actifs(), "001000");
+    // The window belongs to its launcher.
+    QCOMPARE(QGuiApplication::desktopFileName(), "fr.tarivane.Tarivane");
     fenetre_ = std::make_unique<Fenetre>(QByteArray(), Fenetre::AvecPanneau);
 }
 

@@ -106,6 +106,7 @@ private slots:
         ajouterMois("mai 2026", Metropole, "2026 5 1111111", "31 9 " + mai);
         ajouterMois("février 2026", Metropole, "2026 2 1111111", "28 4");
         ajouterMois("mai 2026, du lundi au vendredi", Metropole, "2026 5 1111100", "21 4 " + mai);
+        ajouterMois("août 2026", Metropole, "2026 8 1111111", "31 6 15 Assomption");
         ajouterMois("14 juillet un dimanche", Metropole, "2024 7 1111111",
                     "31 4 14 Fête nationale");
         ajouterMois("vendredi saint", AlsaceMoselle, "2026 4 0000100", "4 1 3 Vendredi saint");

@@ -163,7 +163,7 @@ void TestFees::lecture_data() {
         << QByteArray("1" + QByteArray(308, '0') + "\n") << "1 2 3 4 5 | 3 2.2 7.8 9.15 4";
     QTest::newRow("empty file") << QByteArray("") << "1 2 3 4 5 | 3 2.2 7.8 9.15 4";
     QTest::newRow("other locales' separators and digits, a euro sign, a count of three decimals")
-        << QByteArray("3٫00\n٢,٥\n7,8 €\n9.15\n2.255\n") << "5 | 3 2.5 7.8 9.15 4";
+        << QByteArray("3٫00\n٢,٥\n7,85€\n9.15\n2.255\n") << "5 | 3 2.5 7.85 9.15 4";
 }
 
 void TestFees::lecture() {
@@ -398,16 +398,16 @@ void TestFees::modele_data() {
            "ligne 2 (Indemnités de déplacements) n'est pas une valeur admise~: elle garde sa "
            "valeur par défaut."
         << "toutes deux|23 h|prescription|11 B|forfait";
-    QTest::newRow("today's mainland tariffs, six bags, two lines ignored")
-        << Choix{6, 7, 0, 0, 0, 7, true, false} << Tarifs{3.15, 2.75, 8.5, 9.15, 4}
+    QTest::newRow("today's mainland tariffs, six bags, one night, two lines ignored")
+        << Choix{6, 7, 0, 0, 1, 7, true, false} << Tarifs{3.15, 2.75, 8.5, 9.15, 4}
         << Defaut::RapportLecture{"/x/Tarivane", "", {2, 4}}
         << "Nombre de poches par jour de traitement|6|AMI 4 + IFD|92,10 €|par jour de "
            "traitement|6 poches × (4 AMI × 3,15^€ + 2,75^€ IFD) = 92,10^€ par jour de traitement"
-        << "644,70 €|2^793,70 €|644,70^€ × 52 ÷ 12 = 2^793,70^€"
+        << "653,85 €|2^833,35 €|653,85^€ × 52 ÷ 12 = 2^833,35^€"
         << "tarifs métropole en vigueur depuis le 28 janvier 2024|Tarifs lus dans le fichier de "
            "paramètres «~/x/Tarivane~». Les lignes 2 (Indemnités de déplacements) et 4 (Majoration "
            "de nuit) ne sont pas des valeurs admises~: elles gardent leur valeur par défaut."
-        << "Au plus 4|forfait";
+        << "Au plus 4|23 h|prescription|forfait";
     QTest::newRow("overseas tariffs, a file that could not be read")
         << Dpca << Tarifs{3.3, 2.75, 8.5, 9.15, 4}
         << Defaut::RapportLecture{"/x/Tarivane", "permission refusée", {}}
@@ -478,6 +478,9 @@ void TestFees::copie() {
           "Majoration dimanches et fériés (€)~: 7.80",
           "À vérifier~:", "Tarifs lus dans le fichier de paramètres «~/a&b/Tarivane~»."})
         QVERIFY2(texte.contains(QString::fromUtf8(ligne)), ligne);
+    QVERIFY(vu(e.html()).contains("<p>Source~: Convention nationale des infirmiers du 22 juin"));
+    QCOMPARE(Estimation(Dpca, {}, {}, QDate(2026, 3, 1), Francais).titre(),
+             "Estimation du 1er mars 2026");
     QVERIFY(texte.contains("– Entre 23 h et 5 h, la majoration de nuit est de 18.30^€^; "
                            "l'estimation compte 9.15^€ par acte de nuit."));
     const QString html = vu(e.html());
