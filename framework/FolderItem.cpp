@@ -255,8 +255,14 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile(QString& erreur,
         ec.clear();
         if (nouveau == Nouveau::Reglages)
             std::filesystem::create_directories(natif(dossier), ec);
+        else if (QFileInfo(dossier).exists() && !QFileInfo(dossier).isDir())
+            ec = std::make_error_code(std::errc::not_a_directory);
         else if (!QFileInfo(dossier).isDir())
             ec = std::make_error_code(std::errc::no_such_file_or_directory);
+        if (ec == std::errc::not_a_directory) {
+            erreur = Raison(ENOTDIR);
+            return nullptr;
+        }
         if (ec) {
             erreur = nouveau == Nouveau::Reglages
                          ? QStringLiteral("le dossier « %1 » n'existe pas et n'a pas pu être "

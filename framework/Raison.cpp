@@ -30,6 +30,7 @@ const std::pair<int, const char16_t*> Raisons[] = {
     {EMFILE, u"trop de fichiers sont ouverts"},
     {ENFILE, u"trop de fichiers sont ouverts"},
     {ENOMEM, u"la mémoire manque"},
+    {EINVAL, u"ce nom de fichier n'est pas permis"},
     {EBUSY, u"le fichier est occupé"},
 #ifdef ETXTBSY
     {ETXTBSY, u"le fichier est occupé"},
@@ -58,6 +59,8 @@ int DerniereErreur() {
         return ENOENT;
     case ERROR_DIRECTORY:
         return ENOTDIR;
+    case ERROR_INVALID_NAME:
+        return EINVAL;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
         return ENOSPC;
