@@ -2,7 +2,8 @@
 PRESET ?= dev
 BUILD  := build/$(PRESET)
 
-.PHONY: all setup configure build run test screenshot fuzz bench memcheck package clean format
+.PHONY: all setup configure build run test screenshot fuzz bench memcheck package clean format \
+        windows test-windows
 
 all: build
 
@@ -53,6 +54,14 @@ MEMCHECK_TESTS ?= tst_
 memcheck: build
 	scripts/setup.sh valgrind
 	scripts/memcheck.sh $(BUILD) '$(MEMCHECK_TESTS)'
+
+# Windows: Qt for MinGW-w64 built once from Debian's sources into ~/.cache/tarivane, then the
+# program as build/windows/Tarivane-<version>-windows-x64.zip, or the tests run under Wine.
+windows: setup
+	scripts/windows.sh build
+
+test-windows: setup
+	scripts/windows.sh test
 
 FUZZ_SECONDS ?= 60
 fuzz:

@@ -28,9 +28,9 @@ App::App(int& argc, char** argv) : QApplication(argc, argv) {
     }
 #ifdef Q_OS_WIN
     // Windows names the face of "Times"'s widths otherwise; where it lacks it, a metric twin.
-    QFont::insertSubstitutions(QStringLiteral("Times"),
-                               {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                                QStringLiteral("Nimbus Roman")});
+    QFont::insertSubstitutions(QStringLiteral("Times"), {QStringLiteral("Times New Roman"),
+                                                         QStringLiteral("Liberation Serif"),
+                                                         QStringLiteral("Nimbus Roman")});
 #endif
 
     // The installed theme's icon, read when the window system asks; else the copy built into

@@ -14,6 +14,7 @@ MenuBar1* MenuBar1::instance() {
 
 MenuBar1::MenuBar1() {
     setObjectName(QStringLiteral("MenuBar1"));
+
     Untitled0();
     Untitled1();
     Untitled2();

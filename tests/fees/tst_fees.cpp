@@ -3,8 +3,9 @@
 #include "fees/PageEstimation.h"
 #include "framework/Number.h"
 #include "framework/TextOutputStream.h"
-#include "screenshots/Exemples.h"
+#include "screenshots/Pages.h"
 #include "support/Dossier.h"
+#include "support/Images.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -226,7 +227,8 @@ void TestFees::hostilePlaces() {
     QFETCH(QString, lecture);
     QFETCH(QString, ecriture);
 #ifndef Q_OS_UNIX
-    QSKIP("POSIX places (links, pipes, devices, owners, modes, size limits), made by a POSIX shell");
+    QSKIP(
+        "POSIX places (links, pipes, devices, owners, modes, size limits), made by a POSIX shell");
 #else
     const Dossier d;
     const QString dossier = QDir::cleanPath(d.chemin(""));
@@ -312,9 +314,12 @@ void TestFees::writtenWholeWhereSheChose_data() {
 #ifdef Q_OS_WIN
     // Where the places above cannot be made, their Windows equivalents.
     QTest::newRow("a folder in its place")
-        << "mkdir Tarivane" << "Tarivane"
+        << "mkdir Tarivane"
+        << "Tarivane"
         << "ce n'est pas un fichier ordinaire mais un dossier | Tarivane";
-    QTest::newRow("a device's name") << "" << "NUL" << "ce nom de fichier n'est pas permis | ";
+    QTest::newRow("a device's name") << ""
+                                     << "NUL"
+                                     << "ce nom de fichier n'est pas permis | ";
 #endif
     QTest::newRow("a folder not named in UTF-8: no look-alike made")
         << "mkdir \"$(printf 'caf\\351')\""
@@ -337,7 +342,8 @@ void TestFees::writtenWholeWhereSheChose() {
     const QString dossier = QDir::cleanPath(d.chemin(""));
     QString erreur;
     // A plain folder is made the same way everywhere; the rest needs a POSIX shell.
-    if (preparation.startsWith("mkdir ") && !preparation.contains(QRegularExpression("[ $]-?p|[\"$]")))
+    if (preparation.startsWith("mkdir ") &&
+        !preparation.contains(QRegularExpression("[ $]-?p|[\"$]")))
         QVERIFY(QDir(dossier).mkdir(preparation.mid(6)));
     else if (!preparation.isEmpty()) {
 #ifndef Q_OS_UNIX
@@ -582,25 +588,10 @@ void TestFees::pdf() {
 }
 
 void TestFees::pagesAsTheReadmeShowsThem() {
-    // The README's pictures are drawn with URW's metric twin of "Times".
-    if (!QFontInfo(QFont("Times")).family().startsWith("Nimbus Roman"))
-        QSKIP("the pictures of the pages are drawn with Nimbus Roman, not installed here");
-    for (const auto& [nom, vu] : PagesExemples()) {
-        const QImage montre(QStringLiteral(TARIVANE_SOURCES "/screenshots/") + nom);
-        QCOMPARE(vu.size(), montre.size());
-        int ecarts = 0;
-        for (int y = 0; y < vu.height(); ++y)
-            for (int x = 0; x < vu.width(); ++x) {
-                const QColor a = vu.pixelColor(x, y), b = montre.pixelColor(x, y);
-                ecarts += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                              std::abs(a.blue() - b.blue()) >
-                          48;
-            }
-        QVERIFY2(
-            ecarts <= 4,
-            qPrintable(
-                QStringLiteral("%1: %2 (make screenshot draws them again)").arg(nom).arg(ecarts)));
-    }
+    if (!commeLesImages())
+        QSKIP("the README's pictures are drawn with Nimbus Roman, not installed here");
+    const QString ecart = ecarts(PagesExemples(), QStringLiteral(TARIVANE_SOURCES "/screenshots"));
+    QVERIFY2(ecart.isEmpty(), qPrintable(ecart + " (make screenshot draws them again)"));
 }
 
 int main(int argc, char* argv[]) {

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/MenuBar1.h"
+#include "fees/Defaut.h"
+#include "framework/FolderItem.h"
+#include "screenshots/PaletteSombre.h"
+#include "ui/main/Window1.h"
+#include "ui/mois/WMois.h"
+#include "ui/settings/WPref.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <utility>
+
+
+// The window and, on its right, its settings panel as shown, on one picture.
+inline QImage AvecPanneau(Window1* fenetre, bool enregistrer) {
+    if (!fenetre->findChild<WPref*>() || !fenetre->findChild<WPref*>()->isVisible())
+        MenuBar1::instance()->item(QStringLiteral("EditPreferences"))->trigger();
+    auto* panneau = fenetre->findChild<WPref*>();
+    if (enregistrer)
+        panneau->findChild<QPushButton*>()->click();
+    QCoreApplication::processEvents();
+    const QPixmap principale = fenetre->grab();
+    const QPixmap reglages = panneau->grab();
+    const qreal ratio = principale.devicePixelRatio();
+    QPixmap ensemble(QSize(principale.width() + reglages.width(),
+                           std::max(principale.height(), reglages.height())));
+    ensemble.setDevicePixelRatio(ratio);
+    ensemble.fill(Qt::white);
+    QPainter p(&ensemble);
+    p.drawPixmap(0, 0, principale);
+    p.drawPixmap(QPointF(principale.width() / ratio, 0), reglages);
+    return ensemble.toImage();
+}
+
+// The windows of the README, drawn from the built-in tariffs: the calculator, with its settings
+// panel, the same on a dark desktop theme just after a save, and the month window.
+inline QList<std::pair<QString, QImage>> FenetresExemples() {
+    // An empty application folder: the pictures show the built-in tariffs.
+    QTemporaryDir vide;
+    framework::FolderItem::SetApplicationFolder(vide.path());
+    Defaut::Initialiser();
+    const std::unique_ptr<Window1> fenetre(Window1::instance());
+    fenetre->show();
+    QCoreApplication::processEvents();
+    QList<std::pair<QString, QImage>> images{
+        {QStringLiteral("main-window.png"), fenetre->grab().toImage()},
+        {QStringLiteral("main-window-with-settings.png"), AvecPanneau(fenetre.get(), false)}};
+
+    // On a dark desktop theme, just after a save.
+    const QPalette avant = QApplication::palette();
+    QApplication::setPalette(PaletteSombre());
+    images.append({QStringLiteral("main-window-dark.png"), AvecPanneau(fenetre.get(), true)});
+    QApplication::setPalette(avant);
+
+    // The month window for May 2026, mainland calendar, with its year.
+    MenuBar1::instance()->item(QStringLiteral("FileMois"))->trigger();
+    auto* mois = fenetre->findChild<WMois*>();
+    mois->findChild<QSpinBox*>(QStringLiteral("Annee"))->setValue(2026);
+    mois->findChild<QComboBox*>(QStringLiteral("Mois"))->setCurrentIndex(4);
+    mois->findChild<QComboBox*>(QStringLiteral("Calendrier"))->setCurrentIndex(0);
+    mois->findChild<QPushButton*>(QStringLiteral("LAnnee"))->setChecked(true);
+    QCoreApplication::processEvents();
+    images.append({QStringLiteral("month-window.png"), mois->grab().toImage()});
+    framework::FolderItem::SetApplicationFolder({});
+    return images;
+}
+

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The Windows build, made here: a static Qt for MinGW-w64 built once from Debian's sources
+# (scripts/qt-mingw.sh), then the program cross-built and packed as a zip (`build`), or the test
+# programs cross-built and run under Wine on a virtual display (`test`).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+qt=$(scripts/qt-mingw.sh | tail -n 1)
+build=build/windows
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+        -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr -DCMAKE_BUILD_TYPE=Release \
+        -DTARIVANE_BENCH=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+fi
+
+case ${1:-build} in
+build)
+    cmake --build "$build" --target tarivane
+    version=$(sed -n 's/^project(Tarivane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+    name=Tarivane-$version
+    rm -rf "${build:?}/$name" "$build/$name-windows-x64.zip"
+    mkdir -p "$build/$name"
+    x86_64-w64-mingw32-strip -o "$build/$name/tarivane.exe" "$build/tarivane.exe"
+    cp data/windows/LISEZMOI.txt "$build/$name/"
+    cp data/copyright "$build/$name/LICENCE.txt"
+    (cd "$build" && cmake -E tar cf "$name-windows-x64.zip" --format=zip "$name")
+    ls -l "$build/$name-windows-x64.zip"
+    ;;
+test)
+    cmake --build "$build"
+    passed=0 failed=0
+    for test in "$build"/tst_*.exe; do
+        if scripts/wine-run.sh --qtest "$test" >"$test.log" 2>&1; then
+            passed=$((passed + 1))
+            echo "ok      $(basename "$test") ($(grep -a '^Totals' "$test.log"))"
+        else
+            failed=$((failed + 1))
+            echo "FAILED  $(basename "$test")"
+            grep -a -A3 '^FAIL!' "$test.log" | grep -av QCRITICAL | head -40
+        fi
+    done
+    echo "windows: $passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+    ;;
+*)
+    echo "usage: $0 build|test" >&2
+    exit 2
+    ;;
+esac
