@@ -40,8 +40,8 @@ inline QImage AvecPanneau(Window1* fenetre, bool enregistrer) {
     return ensemble.toImage();
 }
 
-// The windows of the README, drawn from the built-in tariffs: the calculator, with its settings
-// panel, the same on a dark desktop theme just after a save, and the month window.
+// The windows of the README, drawn from the built-in tariffs: the calculator, the same with its
+// settings panel on a dark desktop theme just after a save, and the month window.
 inline QList<std::pair<QString, QImage>> FenetresExemples() {
     // An empty application folder: the pictures show the built-in tariffs.
     QTemporaryDir vide;
@@ -51,8 +51,7 @@ inline QList<std::pair<QString, QImage>> FenetresExemples() {
     fenetre->show();
     QCoreApplication::processEvents();
     QList<std::pair<QString, QImage>> images{
-        {QStringLiteral("main-window.png"), fenetre->grab().toImage()},
-        {QStringLiteral("main-window-with-settings.png"), AvecPanneau(fenetre.get(), false)}};
+        {QStringLiteral("main-window.png"), fenetre->grab().toImage()}};
 
     // On a dark desktop theme, just after a save.
     const QPalette avant = QApplication::palette();
