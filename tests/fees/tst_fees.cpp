@@ -1,3 +1,4 @@
+#include "fees/Annee.h"
 #include "fees/Estimation.h"
 #include "fees/Motifs.h"
 #include "fees/PageEstimation.h"
@@ -420,25 +421,26 @@ void TestFees::modele_data() {
            "programme, ceux de juillet 2007~: aucun fichier de paramètres n'a été trouvé."
         << "toutes deux|23 h|prescription|11 B|forfait";
     QTest::newRow("DPA, a file with an ignored line")
-        << Dpa << Tarifs{3.1, 2.2, 8, 9.4, 5} << Defaut::RapportLecture{"/x/Tarivane", "", {2}}
+        << Choix{2, 7, 1, 7, 0, 7, false, true} << Tarifs{3.1, 2.2, 8, 9.4, 5}
+        << Defaut::RapportLecture{"/x/Tarivane", "", {2}}
         << "Nombre de branchements ou débranchements par jour|2|AMI 5 + IFD|35,40 €|par jour de "
            "traitement|2 branchements ou débranchements × (5 AMI × 3,10^€ + 2,20^€ IFD) = "
            "35,40^€ par jour de traitement"
-        << "524,90 €|2^274,57 €|524,90^€ × 52 ÷ 12 = 2^274,57^€"
+        << "459,10 €|1^989,43 €|459,10^€ × 52 ÷ 12 = 1^989,43^€"
         << "tarifs personnalisés|Tarifs lus dans le fichier de paramètres «~/x/Tarivane~». La "
            "ligne 2 (Indemnités de déplacements) n'est pas une valeur admise~: elle garde sa "
            "valeur par défaut."
-        << "toutes deux|23 h|prescription|11 B|forfait";
+        << "prescription|11 B|forfait";
     QTest::newRow("today's mainland tariffs, six bags, one night, two lines ignored")
-        << Choix{6, 7, 0, 0, 1, 7, true, false} << Tarifs{3.15, 2.75, 8.5, 9.15, 4}
+        << Choix{6, 7, 1, 0, 1, 7, true, false} << Tarifs{3.15, 2.75, 8.5, 9.15, 4}
         << Defaut::RapportLecture{"/x/Tarivane", "", {2, 4}}
         << "Nombre de poches par jour de traitement|6|AMI 4 + IFD|92,10 €|par jour de "
            "traitement|6 poches × (4 AMI × 3,15^€ + 2,75^€ IFD) = 92,10^€ par jour de traitement"
-        << "653,85 €|2^833,35 €|653,85^€ × 52 ÷ 12 = 2^833,35^€"
+        << "704,85 €|3^054,35 €|704,85^€ × 52 ÷ 12 = 3^054,35^€"
         << "tarifs métropole en vigueur depuis le 28 janvier 2024|Tarifs lus dans le fichier de "
            "paramètres «~/x/Tarivane~». Les lignes 2 (Indemnités de déplacements) et 4 (Majoration "
            "de nuit) ne sont pas des valeurs admises~: elles gardent leur valeur par défaut."
-        << "Au plus 4|23 h|prescription|forfait";
+        << "Au plus 4|toutes deux|23 h|prescription|forfait";
     QTest::newRow("overseas tariffs, a file that could not be read")
         << Dpca << Tarifs{3.3, 2.75, 8.5, 9.15, 4}
         << Defaut::RapportLecture{"/x/Tarivane", "permission refusée", {}}
@@ -510,6 +512,13 @@ void TestFees::copie() {
           "À vérifier~:", "Tarifs lus dans le fichier de paramètres «~/a&b/Tarivane~»."})
         QVERIFY2(texte.contains(QString::fromUtf8(ligne)), ligne);
     QVERIFY(vu(e.html()).contains("<p>Source~: Convention nationale des infirmiers du 22 juin"));
+    // The year, month by month.
+    const Annee an(Dpca, {true, true, true, true, true, true, true}, 2026, Calendrier::Metropole,
+                   Tarifs{}, {}, Jour, QLocale::c());
+    QVERIFY(vu(an.texte()).contains("\nFacturation de mai 2026~: 31 jours de traitement, 9 "
+                                   "dimanches et jours fériés — 2,481.25^€\n"));
+    QVERIFY(vu(an.html()).contains("<tr><td>Facturation de mai 2026</td><td align=\"right\">31</td>"
+                                  "<td align=\"right\">9</td><td align=\"right\">2,481.25^€"));
     QCOMPARE(Estimation(Dpca, {}, {}, QDate(2026, 3, 1), Francais).titre(),
              "Estimation du 1er mars 2026");
     QVERIFY(texte.contains("– Entre 23 h et 5 h, la majoration de nuit est de 18.30^€^; "
