@@ -42,17 +42,21 @@ std::filesystem::path natif(const QString& path) {
 #endif
 }
 
-QString programme() {
+// The running program by the real bytes of its path (a debugger or valgrind answers for it
+// when the link is read, not when it is followed).
+std::filesystem::path programme() {
 #ifdef Q_OS_LINUX
-    return QStringLiteral("/proc/self/exe");
-#else
-    return QCoreApplication::applicationFilePath();
+    std::error_code ec;
+    const std::filesystem::path lien = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec)
+        return lien;
 #endif
+    return natif(QCoreApplication::applicationFilePath());
 }
 
 bool isRunningProgram(const QString& path) {
     std::error_code ec;
-    return std::filesystem::equivalent(natif(path), natif(programme()), ec);
+    return std::filesystem::equivalent(natif(path), programme(), ec);
 }
 
 #ifdef Q_OS_LINUX
