@@ -25,11 +25,13 @@ multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 # minimal platforms. Debian's tarball has no wintab header, hence no tablet events.
 # Direct2D off: its plugin compiles the windows plugin twice and needs more of the DirectX
 # headers; Qt 6.4 draws text with GDI on Windows by default anyway.
+# No precompiled headers: ccache then caches every object (with them a rebuild mostly missed,
+# and once lost objects).
 options=(-static -static-runtime -release -nomake examples -nomake tests
          -no-opengl -no-dbus -no-feature-sql -no-feature-network -no-feature-concurrent
          -no-feature-xml -no-feature-tabletevent -no-feature-vulkan -no-feature-direct2d
          -qt-freetype -qt-zlib -qt-pcre -qt-libpng -qt-harfbuzz -no-libjpeg -no-gif -no-ico
-         -ccache)
+         -ccache -no-pch)
 
 # The libraries depend on the source, the options, our patch and the compiler.
 compiler=$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)
@@ -45,10 +47,8 @@ if [ -f "$stamp" ]; then
 fi
 
 work=$cache/work-$hash
-# Qt compiles with precompiled headers, which ccache caches only with this sloppiness; the
-# base folder makes the work folder's path irrelevant to a hit.
+# The base folder makes the work folder's path irrelevant to a hit.
 export CCACHE_DIR=$cache/ccache CCACHE_BASEDIR=$work CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-4G}
-export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 mkdir -p "$cache/src" "$work"
 
 # Debian's source package, through a source list of our own: deb-src twins of the machine's
