@@ -17,8 +17,9 @@ inline QString ecarts(const QList<std::pair<QString, QImage>>& images, const QSt
     QStringList differentes;
     for (const auto& [nom, vu] : images) {
         const QImage montre(dossier + u'/' + nom);
-        int n = vu.size() == montre.size() ? 0 : vu.width() * vu.height();
-        for (int y = 0; n == 0 && y < vu.height(); ++y)
+        const bool taille = vu.size() == montre.size();
+        int n = taille ? 0 : vu.width() * vu.height();
+        for (int y = 0; taille && y < vu.height(); ++y)
             for (int x = 0; x < vu.width(); ++x) {
                 const QColor a = vu.pixelColor(x, y), b = montre.pixelColor(x, y);
                 n += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +

@@ -630,6 +630,7 @@ void TestUi::officialTariffs() {
                  f->estimation().provenance() +
                  "|Tarifs appliqués\u00A0: tarifs métropole en vigueur depuis le 28 janvier "
                  "2024.|Valeur de l'AMI (€)\u00A0: 3.15");
+    QVERIFY(boite->text().contains("\nSource\u00A0: Avenant n° 10"));
     // One value typed away from the set: her own values.
     f.champ(0)->selectAll();
     QTest::keyClicks(f.champ(0), "3.2");
