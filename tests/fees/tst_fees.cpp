@@ -515,10 +515,11 @@ void TestFees::copie() {
     // The year, month by month.
     const Annee an(Dpca, {true, true, true, true, true, true, true}, 2026, Calendrier::Metropole,
                    Tarifs{}, {}, Jour, QLocale::c());
-    QVERIFY(vu(an.texte()).contains("\nFacturation de mai 2026~: 31 jours de traitement, 9 "
-                                   "dimanches et jours fériés — 2,481.25^€\n"));
+    QVERIFY(vu(an.texte())
+                .contains("\nFacturation de mai 2026~: 31 jours de traitement, 9 "
+                          "dimanches et jours fériés — 2,481.25^€\n"));
     QVERIFY(vu(an.html()).contains("<tr><td>Facturation de mai 2026</td><td align=\"right\">31</td>"
-                                  "<td align=\"right\">9</td><td align=\"right\">2,481.25^€"));
+                                   "<td align=\"right\">9</td><td align=\"right\">2,481.25^€"));
     QCOMPARE(Estimation(Dpca, {}, {}, QDate(2026, 3, 1), Francais).titre(),
              "Estimation du 1er mars 2026");
     QVERIFY(texte.contains("– Entre 23 h et 5 h, la majoration de nuit est de 18.30^€^; "
