@@ -343,7 +343,7 @@ bool EcrirePdf(const Estimation& e, const QString& chemin, QString& erreur) {
 }
 
 bool EcrirePdf(const std::function<void(QPainter&)>& dessiner, const QString& titre,
-               const QString& chemin, QString& erreur) {
+               const QString& chemin, QString& erreur, const QPageLayout& mise, int resolution) {
     QByteArray octets;
     {
         QBuffer tampon(&octets);
@@ -351,9 +351,8 @@ bool EcrirePdf(const std::function<void(QPainter&)>& dessiner, const QString& ti
         QPdfWriter pdf(&tampon);
         pdf.setTitle(titre);
         pdf.setCreator(QStringLiteral("Tarivane"));
-        pdf.setResolution(1200);
-        pdf.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        pdf.setResolution(resolution);
+        pdf.setPageLayout(mise);
         QPainter p;
         if (!p.begin(&pdf)) {
             erreur = QStringLiteral("le document n'a pas pu être composé");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QPageLayout>
 #include <QString>
 #include <functional>
 
@@ -23,9 +24,12 @@ void Dessiner(QPainter& painter, const Annee& annee);
 // Writes the page as a one-page PDF, replacing the file only once it is complete. False, with
 // the reason in French, when it could not be written.
 bool EcrirePdf(const Estimation& estimation, const QString& chemin, QString& erreur);
-// Any page, under the document's title.
+// Any page, under the document's title, by default on A4 at 1200 dpi.
 bool EcrirePdf(const std::function<void(QPainter&)>& dessiner, const QString& titre,
-               const QString& chemin, QString& erreur);
+               const QString& chemin, QString& erreur,
+               const QPageLayout& mise = QPageLayout(QPageSize(QPageSize::A4),
+                                                     QPageLayout::Portrait, QMarginsF()),
+               int resolution = 1200);
 
 // "Estimation Tarivane 2026-12-06.pdf".
 QString NomFichier(QDate date);

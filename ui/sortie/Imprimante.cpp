@@ -1,5 +1,6 @@
 #include "ui/sortie/Imprimante.h"
 
+#include "fees/PageEstimation.h"
 #include "framework/FolderItem.h"
 #include "framework/TextOutputStream.h"
 
@@ -24,7 +25,9 @@ void Imprimante::imprimer(QWidget* fenetre, std::function<void(QPainter&)> page,
         const QString fichier = imprimante_.outputFileName();
         if (!fichier.isEmpty()) {
             QString erreur;
-            if (!dansUnFichier(fichier, page, erreur))
+            // Written as the export writes it: whole or not at all, in a folder that is there.
+            if (!PageEstimation::EcrirePdf(page, imprimante_.docName(), fichier, erreur,
+                                           imprimante_.pageLayout(), imprimante_.resolution()))
                 echec(QDir::toNativeSeparators(fichier), erreur);
             return;
         }
@@ -36,32 +39,4 @@ void Imprimante::imprimer(QWidget* fenetre, std::function<void(QPainter&)> page,
         echec(imprimante_.printerName(), {});
     });
     dialogue->open();
-}
-
-// Composed in memory with the printer's page, then written as the export writes: whole or
-// not at all, in a folder that is there.
-bool Imprimante::dansUnFichier(const QString& fichier, const std::function<void(QPainter&)>& page,
-                               QString& erreur) {
-    QByteArray octets;
-    {
-        QBuffer tampon(&octets);
-        tampon.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&tampon);
-        pdf.setTitle(imprimante_.docName());
-        pdf.setCreator(QStringLiteral("Tarivane"));
-        pdf.setResolution(imprimante_.resolution());
-        pdf.setPageLayout(imprimante_.pageLayout());
-        QPainter peintre;
-        if (!peintre.begin(&pdf)) {
-            erreur = QStringLiteral("le document n'a pas pu être composé");
-            return false;
-        }
-        page(peintre);
-    }
-    auto flux = framework::FolderItem(fichier).CreateTextFile(
-        erreur, framework::FolderItem::Nouveau::Document);
-    if (!flux)
-        return false;
-    flux->Write(octets);
-    return flux->Close(erreur);
 }

@@ -18,8 +18,5 @@ public:
                   std::function<void(const QString& imprimante, const QString& raison)> echec);
 
 private:
-    bool dansUnFichier(const QString& fichier, const std::function<void(QPainter&)>& page,
-                       QString& erreur);
-
     QPrinter imprimante_;
 };
