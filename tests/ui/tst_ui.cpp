@@ -525,7 +525,10 @@ void TestUi::monthWindowAndWhatLeavesIt() {
     QTRY_COMPARE(QApplication::activeWindow(), mois);
     f.w<QSpinBox>("Annee")->setValue(2026);
     f.w<QComboBox>("Mois")->setCurrentIndex(4);
-    // A second choice brings the same window.
+    // Beside the main window, as the panel stands; a second choice brings the same window.
+    QCOMPARE(mois->frameGeometry().topLeft(),
+             WPref::place(f->frameGeometry(), mois->frameGeometry().size(),
+                          f->screen()->availableGeometry()));
     QCOMPARE(ouvrirMois(), mois);
     // Tab runs through every control; fields are named by their rows, the total reads both.
     f.w("Mois")->setFocus();
@@ -800,6 +803,8 @@ void TestUi::placeBesideTheWindow_data() {
         << QRect(100, 30, 520, 350) << QRect(0, 0, 800, 600) << QPoint(0, 30);
     QTest::newRow("low on the screen: raised to fit, still on the right")
         << QRect(100, 950, 520, 100) << grand << QPoint(620, 880);
+    QTest::newRow("beyond the screen's right edge: against it")
+        << QRect(2000, 30, 520, 350) << QRect(0, 0, 800, 600) << QPoint(500, 30);
     QTest::newRow("a second screen")
         << QRect(2800, 100, 520, 350) << QRect(1920, 0, 1280, 1024) << QPoint(2500, 100);
 }
