@@ -58,15 +58,28 @@ QString Libelle(const TarifOfficiel& tarif) {
            u" \u2014 depuis le "_qs + EnLettres(tarif.depuis);
 }
 
+namespace {
+
+// The five values as the fields show them.
+QStringList enCentimes(const Tarifs& tarifs) {
+    QStringList c;
+    for (const Tarif& t : ListeTarifs)
+        c << Centimes(tarifs.*t.valeur);
+    return c;
+}
+
+} // namespace
+
 const TarifOfficiel* Reconnaitre(const Tarifs& tarifs) {
-    for (const TarifOfficiel& officiel : TarifsOfficiels()) {
-        bool egaux = true;
-        for (const Tarif& t : ListeTarifs)
-            egaux = egaux && Centimes(tarifs.*t.valeur) == Centimes(officiel.valeurs.*t.valeur);
-        if (egaux)
-            return &officiel;
-    }
-    return nullptr;
+    // The sets' own texts are made once: every recompute asks.
+    static const QList<QStringList> officiels = [] {
+        QList<QStringList> l;
+        for (const TarifOfficiel& officiel : TarifsOfficiels())
+            l << enCentimes(officiel.valeurs);
+        return l;
+    }();
+    const qsizetype rang = officiels.indexOf(enCentimes(tarifs));
+    return rang < 0 ? nullptr : &TarifsOfficiels().at(rang);
 }
 
 QString Provenance(const Tarifs& tarifs) {
