@@ -15,6 +15,7 @@
 #include <QPdfWriter>
 #include <QTextLayout>
 #include <algorithm>
+#include <span>
 #include <utility>
 
 namespace PageEstimation {
@@ -113,18 +114,24 @@ constexpr Colonne Colonnes[] = {
     {u"Montant", Gauche + 1430, 270, Cote::Droite},
 };
 
+// A table's header: its columns' titles on the window's colour, of that height, and a rule
+// under them. Where the rows start.
+double titresDeColonnes(QPainter& p, std::span<const Colonne> colonnes, double y, double hauteur) {
+    const QFont f = police(10.5, true);
+    p.fillRect(QRectF(Gauche, y, Largeur, hauteur), Bandeau);
+    for (const Colonne& c : colonnes)
+        texte(p, QString::fromUtf16(c.titre), f, Noir, c.x + Retrait, y + Retrait,
+              c.largeur - 2 * Retrait, c.cote);
+    filet(p, y + hauteur, Noir);
+    return y + hauteur;
+}
+
 double tableau(QPainter& p, const Estimation& e, double y) {
-    const QFont entete = police(10.5, true);
+    const QFont titres = police(10.5, true);
     const QFont normal = police(11);
     const QFont montant = police(11, true);
     const QFont formule = police(9.5);
-    const double hauteurEntete = QFontMetricsF(entete).height() + 2 * Retrait;
-    p.fillRect(QRectF(Gauche, y, Largeur, hauteurEntete), Bandeau);
-    for (const Colonne& c : Colonnes)
-        texte(p, QString::fromUtf16(c.titre), entete, Noir, c.x + Retrait, y + Retrait,
-              c.largeur - 2 * Retrait, c.cote);
-    y += hauteurEntete;
-    filet(p, y, Noir);
+    y = titresDeColonnes(p, Colonnes, y, QFontMetricsF(titres).height() + 2 * Retrait);
 
     for (const Estimation::Ligne& l : e.lignes()) {
         const double haut = y + Retrait;
@@ -260,7 +267,6 @@ void fin(QPainter& p, const Estimation& e, double y) {
 
 // The twelve months, one line each, then the year's total and 52 weeks.
 double mois(QPainter& p, const Annee& a, double y) {
-    const QFont entete = police(10.5, true);
     const QFont normal = police(11);
     const QFont gras = police(11, true);
     const double pas = QFontMetricsF(normal).height() + 2 * Retrait;
@@ -270,12 +276,7 @@ double mois(QPainter& p, const Annee& a, double y) {
         {u"Dimanches et fériés", Gauche + 1050, 350, Cote::Centre},
         {u"Montant", Gauche + 1400, 300, Cote::Droite},
     };
-    p.fillRect(QRectF(Gauche, y, Largeur, pas), Bandeau);
-    for (const Colonne& c : colonnes)
-        texte(p, QString::fromUtf16(c.titre), entete, Noir, c.x + Retrait, y + Retrait,
-              c.largeur - 2 * Retrait, c.cote);
-    y += pas;
-    filet(p, y, Noir);
+    y = titresDeColonnes(p, colonnes, y, pas);
     for (const Estimation& m : a.mois()) {
         const QString cellules[] = {m.totaux()[0].libelle.section(u' ', 2), m.nombre(m.lignes()[1]),
                                     m.nombre(m.lignes()[3]), m.totaux()[0].montant};

@@ -139,6 +139,16 @@ QString pdf(const QString& chemin) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// One row per line of a table of gestures: "name: gestures => what is read".
+void lignesDeGestes(const char* table) {
+    QTest::addColumn<QString>("gestes");
+    QTest::addColumn<QString>("vu");
+    for (const QString& ligne : QString::fromUtf8(table).split(u'\n'))
+        QTest::newRow(qPrintable(ligne.section(u':', 0, 0)))
+            << ligne.section(u':', 1).section(QStringLiteral("=>"), 0, 0)
+            << ligne.section(QStringLiteral("=> "), 1);
+}
+
 QString bulle(QWidget* w) {
     QHelpEvent aide(QEvent::ToolTip, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(w, &aide);
@@ -207,12 +217,7 @@ void TestUi::window() {
 }
 
 void TestUi::choices_data() {
-    QTest::addColumn<QString>("gestes");
-    QTest::addColumn<QString>("vu");
-    for (const QString& ligne : QString::fromUtf8(Gestes).split(u'\n'))
-        QTest::newRow(qPrintable(ligne.section(u':', 0, 0)))
-            << ligne.section(u':', 1).section(QStringLiteral("=>"), 0, 0)
-            << ligne.section(QStringLiteral("=> "), 1);
+    lignesDeGestes(Gestes);
 }
 
 void TestUi::choices() {
@@ -486,12 +491,7 @@ void TestUi::sheetFollowsTheWindowToAnotherScreen() {
 }
 
 void TestUi::month_data() {
-    QTest::addColumn<QString>("gestes");
-    QTest::addColumn<QString>("vu");
-    for (const QString& ligne : QString::fromUtf8(Mois).split(u'\n'))
-        QTest::newRow(qPrintable(ligne.section(u':', 0, 0)))
-            << ligne.section(u':', 1).section(QStringLiteral("=>"), 0, 0)
-            << ligne.section(QStringLiteral("=> "), 1);
+    lignesDeGestes(Mois);
 }
 
 void TestUi::month() {
