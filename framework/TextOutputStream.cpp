@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
+#include <cerrno>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,25 +41,31 @@ TextOutputStream::TextOutputStream(const QString& cible) : fichier_(cible) {}
 bool TextOutputStream::Open(bool prive, QString& erreur) {
     if (prive)
         nettoyer(fichier_.fileName());
+    prive_ = prive;
+    return ouvrir(fichier_, fichier_.fileName(), erreur);
+}
+
+bool TextOutputStream::ouvrir(QSaveFile& fichier, const QString& modele, QString& erreur) const {
     EffacerErreur();
     // Unbuffered: a write that fails is seen at once. Qt's save file would commit a file whose
     // buffered end could not be written (a full disk, a size limit).
-    if (!fichier_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         erreur = Raison(DerniereErreur());
         return false;
     }
+    const QFileInfo ancien(modele);
+    if (ancien.exists())
+        fichier.setPermissions(ancien.permissions());
 #ifdef Q_OS_UNIX
-    // A replaced file keeps its permissions (Qt sees to that) and, for root, its owner.
+    // A replaced file keeps its permissions and, for root, its owner.
     struct stat st {};
-    const QString cible = QFileInfo(fichier_.fileName()).canonicalFilePath();
+    const QString cible = ancien.canonicalFilePath();
     if (!cible.isEmpty() && ::stat(QFile::encodeName(cible).constData(), &st) == 0) {
         if (::geteuid() == 0)
-            (void)!::fchown(fichier_.handle(), st.st_uid, st.st_gid);
-    } else if (prive) {
-        ::fchmod(fichier_.handle(), S_IRUSR | S_IWUSR);
+            (void)!::fchown(fichier.handle(), st.st_uid, st.st_gid);
+    } else if (prive_) {
+        ::fchmod(fichier.handle(), S_IRUSR | S_IWUSR);
     }
-#else
-    Q_UNUSED(prive);
 #endif
     return true;
 }
@@ -72,8 +80,37 @@ bool TextOutputStream::Close(QString& erreur) {
     if (fichier_.write(pending_) == pending_.size() && fichier_.commit())
         return true;
     const int code = DerniereErreur();
-    erreur = code ? Raison(code) : QStringLiteral("le fichier n'a pas pu être écrit");
     fichier_.cancelWriting();
+    if (code == ENAMETOOLONG && remplacer(erreur))
+        return true;
+    erreur = code ? Raison(code) : QStringLiteral("le fichier n'a pas pu être écrit");
+    return false;
+}
+
+// Qt names its temporary file after the target plus seven characters, a name the system may
+// refuse beside a long name or in a deep folder. The old file then steps aside under a short
+// name while a new one is made in its place, and comes back if that fails.
+bool TextOutputStream::remplacer(QString& erreur) {
+    const QString cible = QFileInfo(fichier_.fileName()).canonicalFilePath();
+    if (cible.isEmpty())
+        return false;
+    QString cote;
+    for (int essai = 0; essai < 8 && cote.isEmpty(); ++essai) {
+        const QString nom = QFileInfo(cible).dir().filePath(QStringLiteral(".~%1").arg(
+            QRandomGenerator::global()->generate() % 2176782336u, 6, 36, QLatin1Char('0')));
+        if (QFile::rename(cible, nom))
+            cote = nom;
+    }
+    if (cote.isEmpty())
+        return false;
+    QSaveFile nouveau(cible);
+    if (ouvrir(nouveau, cote, erreur) && nouveau.write(pending_) == pending_.size() &&
+        nouveau.commit()) {
+        QFile::remove(cote);
+        return true;
+    }
+    nouveau.cancelWriting();
+    QFile::rename(cote, cible);
     return false;
 }
 

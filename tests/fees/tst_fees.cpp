@@ -306,9 +306,11 @@ void TestFees::writtenWholeWhereSheChose_data() {
         << "touch .Tarivane-AbC123 Tarivane.x3Fk9Q Tarivane.backup"
         << "Tarivane"
         << " | Tarivane Tarivane.backup";
-    QTest::newRow("from a folder of 4082 characters")
-        << "mkdir -p " + profond << profond + "/Tarivane"
+    QTest::newRow("replaced, from a folder of 4082 characters")
+        << "mkdir -p " + profond + " && echo 1 > " + profond + "/Tarivane" << profond + "/Tarivane"
         << " | " + QString(200, u'd');
+    const QString long_ = QString(246, u'n') + ".pdf";
+    QTest::newRow("replaced, a name of 250 bytes") << "echo 1 > " + long_ << long_ << " | " + long_;
     QTest::newRow("a mistyped folder") << ""
                                        << "Documets/y.pdf"
                                        << "le dossier « %1/Documets » n'existe pas | ";
