@@ -56,10 +56,8 @@ private slots:
     void cleanupTestCase() { fenetre_.reset(); }
     void items();
     void editItemsActOnTheFocusedField();
-    void editItemsWithoutAField();
     void neverWaitsOnTheClipboard_data();
     void neverWaitsOnTheClipboard();
-    void qtSpeaksFrench();
 
 private:
     static QAction* item(const char* name) { return MenuBar1::instance()->item(name); }
@@ -118,20 +116,6 @@ void TestMenuBar::editItemsActOnTheFocusedField() {
     item("EditCopy")->trigger();
     item("EditClear")->trigger();
     QCOMPARE(c->text() + QGuiApplication::clipboard()->text(), QStringLiteral("2.202.20"));
-    item("EditUndo")->trigger();
-    QCOMPARE(c->text(), QStringLiteral("2.202.20"));
-    // Editing changes nothing in use until saved.
-    QCOMPARE(Defaut::Deplacements, 2.2);
-}
-
-void TestMenuBar::editItemsWithoutAField() {
-    fenetre_->panneau()->hide();
-    (*fenetre_)->activateWindow();
-    fenetre_->w("PopupMenu1")->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), fenetre_->w("PopupMenu1"));
-    // Out of a text field, Copy copies the estimate; nothing else can act.
-    QGuiApplication::clipboard()->setText("7,8");
-    QCOMPARE(actifs(), "001000");
 }
 
 void TestMenuBar::neverWaitsOnTheClipboard_data() {
@@ -151,15 +135,6 @@ void TestMenuBar::neverWaitsOnTheClipboard() {
     else
         emit QGuiApplication::clipboard()->dataChanged();
     QVERIFY(!donnees->lue);
-}
-
-void TestMenuBar::qtSpeaksFrench() {
-    std::unique_ptr<QMenu> menu(fenetre_->champ(0)->createStandardContextMenu());
-    QStringList textes;
-    for (const QAction* a : menu->actions())
-        textes << a->text().section(u'\t', 0, 0).remove(u'&');
-    QVERIFY2(textes.contains("Copier") && textes.contains("Tout sélectionner"),
-             qPrintable(textes.join(u',')));
 }
 
 int main(int argc, char* argv[]) {
