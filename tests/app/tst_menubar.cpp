@@ -92,9 +92,6 @@ void TestMenuBar::items() {
         }
     }
     QCOMPARE(lignes.join(u'\n'), QString::fromUtf8(Menus));
-    QCOMPARE(item("FileQuit")->menuRole(), QAction::QuitRole);
-    QCOMPARE(item("EditPreferences")->menuRole(), QAction::PreferencesRole);
-    QCOMPARE(item("HelpAbout")->menuRole(), QAction::AboutRole);
 }
 
 void TestMenuBar::editItemsActOnTheFocusedField() {

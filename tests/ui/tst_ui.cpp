@@ -183,6 +183,8 @@ void TestUi::readOutToScreenReaders() {
     const auto lu = [&](const char* control, QAccessible::Text t = QAccessible::Name) {
         return QAccessible::queryAccessibleInterface(f.w(control))->text(t);
     };
+    // A label is read without the return that ends its text.
+    QCOMPARE(lu("StaticText6"), "Nombre d'organisations de la surveillance par semaine");
     QCOMPARE(lu("StaticText7"), "Paramétrage");
     QCOMPARE(QAccessible::queryAccessibleInterface(f.w("StaticText7"))->role(), QAccessible::Link);
     // Amounts are read out with their row, as they are shown now.
