@@ -95,6 +95,7 @@ bool TextOutputStream::remplacer(QString& erreur) {
     if (cible.isEmpty())
         return false;
     QString cote;
+    // Six base-36 digits: 36^6 names.
     for (int essai = 0; essai < 8 && cote.isEmpty(); ++essai) {
         const QString nom = QFileInfo(cible).dir().filePath(QStringLiteral(".~%1").arg(
             QRandomGenerator::global()->generate() % 2176782336u, 6, 36, QLatin1Char('0')));
