@@ -46,8 +46,8 @@ QString lu(const Defaut::RapportLecture& r) {
     return (r.erreur + u' ' + out.join(u' ')).trimmed();
 }
 
-// What a folder holds, links and kinds included, to see that nothing changed.
-QStringList etat(const QString& dossier) {
+// What a folder holds, links and kinds included, to see that nothing changed (POSIX places only).
+[[maybe_unused]] QStringList etat(const QString& dossier) {
     QStringList out;
     for (const QFileInfo& f : QDir(dossier).entryInfoList(QDir::AllEntries | QDir::Hidden |
                                                           QDir::System | QDir::NoDotAndDotDot)) {
