@@ -41,11 +41,11 @@ TextOutputStream::TextOutputStream(const QString& cible) : fichier_(cible) {}
 bool TextOutputStream::Open(bool prive, QString& erreur) {
     if (prive)
         nettoyer(fichier_.fileName());
-    return ouvrir(fichier_, fichier_.fileName(), prive, erreur);
+    prive_ = prive;
+    return ouvrir(fichier_, fichier_.fileName(), erreur);
 }
 
-bool TextOutputStream::ouvrir(QSaveFile& fichier, const QString& modele, bool prive,
-                              QString& erreur) {
+bool TextOutputStream::ouvrir(QSaveFile& fichier, const QString& modele, QString& erreur) const {
     EffacerErreur();
     // Unbuffered: a write that fails is seen at once. Qt's save file would commit a file whose
     // buffered end could not be written (a full disk, a size limit).
@@ -53,18 +53,19 @@ bool TextOutputStream::ouvrir(QSaveFile& fichier, const QString& modele, bool pr
         erreur = Raison(DerniereErreur());
         return false;
     }
+    const QFileInfo ancien(modele);
+    if (ancien.exists())
+        fichier.setPermissions(ancien.permissions());
 #ifdef Q_OS_UNIX
-    // A replaced file keeps its permissions (Qt sees to that) and, for root, its owner.
+    // A replaced file keeps its permissions and, for root, its owner.
     struct stat st {};
-    const QString cible = QFileInfo(modele).canonicalFilePath();
+    const QString cible = ancien.canonicalFilePath();
     if (!cible.isEmpty() && ::stat(QFile::encodeName(cible).constData(), &st) == 0) {
         if (::geteuid() == 0)
             (void)!::fchown(fichier.handle(), st.st_uid, st.st_gid);
-    } else if (prive) {
+    } else if (prive_) {
         ::fchmod(fichier.handle(), S_IRUSR | S_IWUSR);
     }
-#else
-    Q_UNUSED(prive);
 #endif
     return true;
 }
@@ -104,11 +105,8 @@ bool TextOutputStream::remplacer(QString& erreur) {
     if (cote.isEmpty())
         return false;
     QSaveFile nouveau(cible);
-    const bool ouvert = ouvrir(nouveau, cote, false, erreur);
-    // Made anew, it takes the old file's permissions from where that now stands.
-    if (ouvert)
-        nouveau.setPermissions(QFile::permissions(cote));
-    if (ouvert && nouveau.write(pending_) == pending_.size() && nouveau.commit()) {
+    if (ouvrir(nouveau, cote, erreur) && nouveau.write(pending_) == pending_.size() &&
+        nouveau.commit()) {
         QFile::remove(cote);
         return true;
     }

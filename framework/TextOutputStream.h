@@ -22,13 +22,12 @@ public:
     bool Close(QString& erreur);
 
 private:
-    // Opens fichier with the owner of modele, the file it replaces; a private one that replaces
-    // nothing is the user's alone.
-    static bool ouvrir(QSaveFile& fichier, const QString& modele, bool prive, QString& erreur);
+    bool ouvrir(QSaveFile& fichier, const QString& modele, QString& erreur) const;
     bool remplacer(QString& erreur);
 
     QSaveFile fichier_;
     QByteArray pending_;
+    bool prive_ = false;
 };
 
 } // namespace framework
