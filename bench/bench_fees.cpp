@@ -15,7 +15,7 @@ QTemporaryDir& dossier() {
 }
 
 void BM_Calcul(benchmark::State& state) {
-    Choix choix{4, 7, 1, 3, 7, 7, true, false};
+    Choix choix{4, 7, 1, 3, 7, 7, Modalite::DPCA};
     const Tarifs tarifs;
     for (auto _ : state) {
         benchmark::DoNotOptimize(choix);

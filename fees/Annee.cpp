@@ -1,8 +1,8 @@
 #include "fees/Annee.h"
 
-#include "fees/Motifs.h"
+#include "fees/Copie.h"
+#include "fees/Euros.h"
 #include "fees/Typographie.h"
-#include "framework/Number.h"
 
 #include <algorithm>
 
@@ -20,27 +20,26 @@ Proposition Proposer(const Choix& semaine, int annee, int mois, Calendrier calen
     return {m, c.feries};
 }
 
-Annee::Annee(const Choix& semaine, const std::array<bool, 7>& jours, int annee,
-             Calendrier calendrier, const Tarifs& tarifs, const Defaut::RapportLecture& provenance,
-             QDate date, const QLocale& locale)
+Annee::Annee(const Estimation& semaine, const std::array<bool, 7>& jours, int annee,
+             Calendrier calendrier)
     : annee_(annee), calendrier_(calendrier) {
-    const Montants hebdo = Calcul(semaine, tarifs);
     double somme = 0;
     for (int m = 1; m <= 12; ++m) {
-        const Proposition p = Proposer(semaine, annee, m, calendrier, jours);
-        mois_.append(Estimation(p.choix, tarifs, provenance, date, locale,
-                                Estimation::Mois{annee, m, calendrier, p.feries, hebdo.mensuelle}));
-        somme += mois_.back().montants().hebdomadaire;
+        const Proposition p = Proposer(semaine.choix(), annee, m, calendrier, jours);
+        mois_.append(Estimation(
+            p.choix, semaine.valeurs(), semaine.rapport(), semaine.date(), semaine.locale(),
+            Estimation::Mois{annee, m, calendrier, p.feries, semaine.moyenne().valeur}));
+        somme += mois_.back().total().valeur;
     }
-    const auto montant = [&](double v) { return framework::Format(v, Motifs::Feuille, locale); };
-    total_ = {QStringLiteral("Facturation de l'année %1").arg(annee), somme, montant(somme),
+    const QLocale& locale = semaine.locale();
+    total_ = {QStringLiteral("Facturation de l'année %1").arg(annee), somme, Euros(somme, locale),
               Typographie(QStringLiteral("Somme des douze mois, faite sur leurs montants non "
                                          "arrondis ; elle peut différer de quelques centimes de "
                                          "celle des mois arrondis."))};
-    const double an = hebdo.hebdomadaire * 52;
-    semaines_ = {QStringLiteral("52 semaines de la fenêtre"), an, montant(an),
+    const double an = semaine.total().valeur * 52;
+    semaines_ = {QStringLiteral("52 semaines de la fenêtre"), an, Euros(an, locale),
                  Typographie(QStringLiteral("%1 × 52 = %2, pour comparaison.")
-                                 .arg(montant(hebdo.hebdomadaire), montant(an)))};
+                                 .arg(semaine.total().montant, Euros(an, locale)))};
 }
 
 QString Annee::titre() const {
@@ -49,35 +48,31 @@ QString Annee::titre() const {
         .arg(NomCalendrier(calendrier_));
 }
 
-QString Annee::texte() const {
-    QStringList l{QStringLiteral("Tarivane — %1").arg(titre()),
-                  QStringLiteral("Modalité de traitement : %1").arg(mois_[0].modalite()),
-                  QString()};
-    for (const Estimation& m : mois_)
-        l << QStringLiteral("%1 : %2 jours de traitement, %3 dimanches et jours fériés — %4")
-                 .arg(m.totaux()[0].libelle, m.nombre(m.lignes()[1]), m.nombre(m.lignes()[3]),
-                      m.totaux()[0].montant);
+Copie Annee::copie() const {
+    Copie c(titre(), mois_[0].nomModalite());
+    c.tableau({{QStringLiteral("Mois")},
+               {QStringLiteral("Jours de traitement"), true},
+               {QStringLiteral("Dimanches et jours fériés"), true},
+               {QStringLiteral("Montant"), true}});
+    using Poste = Estimation::Poste;
+    for (const Estimation& m : mois_) {
+        const QString jours = m.nombre(Poste::Jours);
+        const QString dimanches = m.nombre(Poste::Dimanches);
+        c.rangee(QStringLiteral("%1 : %2 jours de traitement, %3 dimanches et jours fériés — %4")
+                     .arg(m.total().libelle, jours, dimanches, m.total().montant),
+                 {m.total().libelle, jours, dimanches, m.total().montant});
+    }
     for (const Estimation::Total* t : {&total_, &semaines_})
-        l << QStringLiteral("%1 : %2").arg(t->libelle, t->montant)
-          << QStringLiteral("    ") + t->formule;
-    return Typographie(l.join(u'\n') + u'\n' + mois_[0].texteTarifs());
+        c.total(t->libelle, t->montant, t->formule);
+    c.finTableau();
+    mois_[0].ajouterTarifs(c);
+    return c;
+}
+
+QString Annee::texte() const {
+    return copie().texte();
 }
 
 QString Annee::html() const {
-    const auto e = [](const QString& s) { return Typographie(s).toHtmlEscaped(); };
-    QString h = QStringLiteral("<p><b>Tarivane — %1</b><br>Modalité de traitement : %2</p>\n"
-                               "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
-                               "<tr><th>Mois</th><th>Jours de traitement</th><th>Dimanches et "
-                               "jours fériés</th><th>Montant</th></tr>\n")
-                    .arg(e(titre()), e(mois_[0].modalite()));
-    for (const Estimation& m : mois_)
-        h += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td>"
-                            "<td align=\"right\">%4</td></tr>\n")
-                 .arg(e(m.totaux()[0].libelle), e(m.nombre(m.lignes()[1])),
-                      e(m.nombre(m.lignes()[3])), e(m.totaux()[0].montant));
-    for (const Estimation::Total* t : {&total_, &semaines_})
-        h += QStringLiteral("<tr><th colspan=\"3\" align=\"left\">%1<br><small>%3</small></th>"
-                            "<td align=\"right\"><b>%2</b></td></tr>\n")
-                 .arg(e(t->libelle), e(t->montant), e(t->formule));
-    return Typographie(h + QStringLiteral("</table>\n") + mois_[0].htmlTarifs());
+    return copie().html();
 }

@@ -15,10 +15,12 @@ Proposition Proposer(const Choix& semaine, int annee, int mois, Calendrier calen
 // weeks of the window's estimate.
 class Annee {
 public:
-    Annee(const Choix& semaine, const std::array<bool, 7>& jours, int annee, Calendrier calendrier,
-          const Tarifs& tarifs, const Defaut::RapportLecture& provenance, QDate date,
-          const QLocale& locale = QLocale());
+    // The week's choices, tariffs, their source, the date and the locale are the week's.
+    Annee(const Estimation& semaine, const std::array<bool, 7>& jours, int annee,
+          Calendrier calendrier);
 
+    int annee() const { return annee_; }
+    Calendrier calendrier() const { return calendrier_; }
     // "Estimation de l'année 2026 (Métropole)".
     QString titre() const;
     // Twelve, January first; the tariffs and what to check are theirs.
@@ -31,6 +33,8 @@ public:
     QString html() const;
 
 private:
+    Copie copie() const;
+
     int annee_;
     Calendrier calendrier_;
     QList<Estimation> mois_;

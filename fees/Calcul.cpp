@@ -1,5 +1,9 @@
 #include "fees/Calcul.h"
 
+QStringView NomModalite(Modalite modalite) {
+    return modalite == Modalite::DPA ? u"DPA" : u"DPCA";
+}
+
 Montants Calcul(const Choix& c, const Tarifs& t) {
     Montants m;
     double total = ((c.poches * c.jours) * t.Poches) * t.AMI;
@@ -12,7 +16,7 @@ Montants Calcul(const Choix& c, const Tarifs& t) {
     total += m.dimanches;
     m.nuits = c.nuits * t.Nuits;
     total += m.nuits;
-    if (c.dpa) {
+    if (c.dpa()) {
         m.surveillance = (c.surveillances * t.AMI) * t.Poches;
         total += m.surveillance;
     }

@@ -2,6 +2,13 @@
 
 #include "fees/Tarifs.h"
 
+#include <QStringView>
+
+enum class Modalite { DPCA, DPA };
+
+// "DPCA", "DPA".
+QStringView NomModalite(Modalite modalite);
+
 // The treatment as the nurse describes it: six weekly counts and the modality.
 struct Choix {
     double poches = 0;        // bags (DPA: connections or disconnections) per treatment day
@@ -10,8 +17,9 @@ struct Choix {
     double pansements = 0;    // dressings per week
     double nuits = 0;         // night acts per week
     double surveillances = 0; // surveillance organisations per week, billed in DPA only
-    bool dpca = true;         // decides the title
-    bool dpa = false;         // decides whether surveillance is billed
+    Modalite modalite = Modalite::DPCA; // in DPA only, surveillance is billed
+
+    bool dpa() const { return modalite == Modalite::DPA; }
 
     bool operator==(const Choix&) const = default;
 };

@@ -51,10 +51,11 @@ Valeur Lire(const Tarif& tarif, QStringView texte) {
     if (v > tarif.plafond)
         return {.refus = Refus::TropGrand};
     const double echelle = std::pow(10, tarif.decimales);
-    if (tarif.decimales >= 0 && std::abs(v * echelle - std::round(v * echelle)) > 1e-6)
+    if (std::abs(v * echelle - std::round(v * echelle)) > 1e-6)
         return {.refus = Refus::TropDeDecimales};
-    // Adding zero turns -0 into 0, so that nothing ever shows a minus sign before a zero.
-    return {.valeur = v + 0.0};
+    // The value is the one its decimals write, so that what is shown is what is billed; adding
+    // zero turns -0 into 0, so that nothing ever shows a minus sign before a zero.
+    return {.valeur = std::round(v * echelle) / echelle + 0.0};
 }
 
 QList<int> LireFlux(framework::TextInputStream& flux) {

@@ -1,14 +1,14 @@
 #include "fees/Estimation.h"
 
+#include "fees/Copie.h"
+#include "fees/Euros.h"
+#include "fees/Francais.h"
 #include "fees/Lignes.h"
-#include "fees/Motifs.h"
 #include "fees/TarifsOfficiels.h"
 #include "fees/Typographie.h"
 #include "framework/Number.h"
 
 namespace {
-
-const QLocale Francais(QLocale::French, QLocale::France);
 
 // The billing rules the amounts cannot check, as the nomenclature sets them.
 const QString QuatrePoches =
@@ -32,127 +32,135 @@ const QString ForfaitCentre =
                    "dialyse péritonéale, la facturation à part des soins infirmiers à domicile "
                    "dépend de ce centre : vérifiez auprès de l'Assurance Maladie.");
 
-QString moisEnLettres(int annee, int mois) {
-    return Francais.standaloneMonthName(mois) + u' ' + QString::number(annee);
-}
-
 } // namespace
 
-Estimation::Estimation(const Choix& c, const Tarifs& t, const Defaut::RapportLecture& source,
+Estimation::Estimation(const Choix& c, const Tarifs& t, const Defaut::RapportLecture& rapport,
                        QDate date, const QLocale& locale, const std::optional<Mois>& mois)
-    : date_(date), locale_(locale), mois_(mois),
-      modalite_(c.dpca ? QStringLiteral("DPCA") : QStringLiteral("DPA")), dpa_(c.dpa),
-      montants_(Calcul(c, t)) {
-    const Montants& m = montants_;
-    const auto euros = [&](double v) { return framework::Format(v, Motifs::Libelle, locale); };
-    const auto total = [&](double v) { return framework::Format(v, Motifs::Feuille, locale); };
-    const auto nombre = [&](double v) { return framework::Str(v, locale); };
+    : date_(date), locale_(locale), mois_(mois), choix_(c), valeurs_(t), rapport_(rapport) {
+    const TarifOfficiel* officiel = Reconnaitre(t);
+    const double profonde = (officiel ? *officiel : TarifsOfficiels().front()).nuitProfonde;
+    nuitProfonde_ = NuitProfonde.arg(Euros(profonde, locale), Euros(t.Nuits, locale));
+    const Montants m = Calcul(c, t);
+    ajouterLignes(m);
+    ajouterTotaux(m);
+    for (const Tarif& tarif : ListeTarifs)
+        tarifs_.append({tarif.libelle.toString(), EnChamp(t.*tarif.valeur, locale)});
+    jeuTarifs_ = Provenance(t);
+    if (officiel)
+        sourceTarifs_ = officiel->source.toString();
+    provenance_ = Typographie(rapport.texte());
+    if (c.modalite == Modalite::DPCA && c.poches > 4)
+        avertissement_ = Typographie(
+            QStringLiteral("Au plus 4 changements de poche par jour sont facturés en DPCA : "
+                           "l'estimation en compte %1.")
+                .arg(nombre(c.poches)));
+    ajouterVerifications();
+}
+
+QString Estimation::nombre(double n) const {
+    return framework::Str(n, locale_);
+}
+
+void Estimation::ajouterLignes(const Montants& m) {
+    const Choix& c = choix_;
+    const Tarifs& t = valeurs_;
+    const auto euros = [&](double v) { return Euros(v, locale_); };
     // French puts the singular below two.
     const auto compte = [&](double n, const char16_t* un, const char16_t* plusieurs) {
         return nombre(n) + u' ' + QString::fromUtf16(n < 2 ? un : plusieurs);
     };
-    const auto poches = [&] {
-        return c.dpa ? compte(c.poches, u"branchement ou débranchement",
-                              u"branchements ou débranchements")
-                     : compte(c.poches, u"poche", u"poches");
-    };
-    const QString periode = mois ? QStringLiteral("par mois") : QStringLiteral("par semaine");
+    const QString poches = c.dpa() ? compte(c.poches, u"branchement ou débranchement",
+                                            u"branchements ou débranchements")
+                                   : compte(c.poches, u"poche", u"poches");
+    const QString periode = mois_ ? QStringLiteral("par mois") : QStringLiteral("par semaine");
     const QString ami = nombre(t.Poches) + QStringLiteral(" AMI");
-    const TarifOfficiel* officiel = Reconnaitre(t);
-    const double profonde = (officiel ? *officiel : TarifsOfficiels().front()).nuitProfonde;
-    const QString nuitProfonde = NuitProfonde.arg(euros(profonde), euros(t.Nuits));
-    const auto ligne = [&](QStringView semaine, QStringView duMois, double n, const QString& code,
-                           double montant, const QString& par, const QString& formule,
-                           const QStringList& regles = {}) {
+    const auto ligne = [&](Poste poste, QStringView semaine, QStringView duMois, double n,
+                           const QString& code, double montant, const QString& par,
+                           const QString& formule, const QStringList& regles = {}) {
         QStringList r;
         for (const QString& regle : regles)
             r << Typographie(regle);
-        lignes_.append({(mois ? duMois : semaine).toString(), n, code, euros(montant), par,
-                        Typographie(formule + u' ' + par), r});
+        lignes_.append({poste, (mois_ ? duMois : semaine).toString(), n, code, montant,
+                        euros(montant), par, Typographie(formule + u' ' + par), r});
     };
 
-    const QString parJour = QStringLiteral("par jour de traitement");
-    ligne(c.dpa ? Lignes::Branchements : Lignes::Poches,
-          c.dpa ? Lignes::Branchements : Lignes::Poches, c.poches,
-          QStringLiteral("AMI ") + nombre(t.Poches) + QStringLiteral(" + IFD"), m.journee, parJour,
+    const QStringView premiere = c.dpa() ? Lignes::Branchements : Lignes::Poches;
+    ligne(Poste::Journee, premiere, premiere, c.poches,
+          QStringLiteral("AMI ") + nombre(t.Poches) + QStringLiteral(" + IFD"), m.journee,
+          QStringLiteral("par jour de traitement"),
           QStringLiteral("%1 × (%2 × %3 + %4 IFD) = %5")
-              .arg(poches(), ami, euros(t.AMI), euros(t.Deplacements), euros(m.journee)),
-          c.dpca ? QStringList{QuatrePoches, UneIfd} : QStringList{UneIfd});
-    ligne(Lignes::Jours, LignesMois::Jours, c.jours, {}, m.semainePoches, periode,
+              .arg(poches, ami, euros(t.AMI), euros(t.Deplacements), euros(m.journee)),
+          c.dpa() ? QStringList{UneIfd} : QStringList{QuatrePoches, UneIfd});
+    ligne(Poste::Jours, Lignes::Jours, LignesMois::Jours, c.jours, {}, m.semainePoches, periode,
           QStringLiteral("%1 × %2 = %3")
               .arg(euros(m.journee), compte(c.jours, u"jour", u"jours"), euros(m.semainePoches)));
-    ligne(Lignes::Pansements, LignesMois::Pansements, c.pansements, QStringLiteral("AMI 4"),
-          m.pansements, periode,
+    ligne(Poste::Pansements, Lignes::Pansements, LignesMois::Pansements, c.pansements,
+          QStringLiteral("AMI 4"), m.pansements, periode,
           QStringLiteral("%1 × 4 AMI × %2 = %3")
               .arg(compte(c.pansements, u"pansement", u"pansements"), euros(t.AMI),
                    euros(m.pansements)),
           {PansementPendantPoche});
-    ligne(Lignes::Dimanches, LignesMois::Dimanches, c.dimanches, QStringLiteral("ISD"), m.dimanches,
-          periode,
+    ligne(Poste::Dimanches, Lignes::Dimanches, LignesMois::Dimanches, c.dimanches,
+          QStringLiteral("ISD"), m.dimanches, periode,
           QStringLiteral("%1 × %2 × %3 = %4")
               .arg(compte(c.dimanches, u"dimanche ou jour férié", u"dimanches et jours fériés"),
-                   poches(), euros(t.Dimanches), euros(m.dimanches)),
+                   poches, euros(t.Dimanches), euros(m.dimanches)),
           {PasDeCumul, Prescription});
-    ligne(Lignes::Nuits, LignesMois::Nuits, c.nuits, QStringLiteral("ISN"), m.nuits, periode,
+    ligne(Poste::Nuits, Lignes::Nuits, LignesMois::Nuits, c.nuits, QStringLiteral("ISN"), m.nuits,
+          periode,
           QStringLiteral("%1 × %2 = %3")
               .arg(compte(c.nuits, u"acte de nuit", u"actes de nuit"), euros(t.Nuits),
                    euros(m.nuits)),
-          {nuitProfonde, PasDeCumul, Prescription});
-    if (c.dpa)
-        ligne(Lignes::Surveillance, LignesMois::Surveillance, c.surveillances, {}, m.surveillance,
-              periode,
+          {nuitProfonde_, PasDeCumul, Prescription});
+    if (c.dpa())
+        ligne(Poste::Surveillance, Lignes::Surveillance, LignesMois::Surveillance, c.surveillances,
+              {}, m.surveillance, periode,
               QStringLiteral("%1 × %2 × %3 = %4")
                   .arg(compte(c.surveillances, u"organisation", u"organisations"), ami,
                        euros(t.AMI), euros(m.surveillance)));
+}
 
+void Estimation::ajouterTotaux(const Montants& m) {
     // The per-day first row is not one of the terms: the week, or the month, counts it.
-    QStringList termes{
-        QStringLiteral("%1 (%2)").arg(lignes_[1].montant,
-                                      c.dpa ? QStringLiteral("branchements ou débranchements")
-                                            : QStringLiteral("changements de poches")),
-        lignes_[2].montant + QStringLiteral(" (pansements)"),
-        lignes_[3].montant + QStringLiteral(" (dimanches et jours fériés)"),
-        lignes_[4].montant + QStringLiteral(" (actes de nuit)")};
-    if (c.dpa)
-        termes << lignes_[5].montant + QStringLiteral(" (surveillance)");
-    const QString duree = mois ? QStringLiteral("du mois") : QStringLiteral("de la semaine");
+    QStringList termes;
+    const std::pair<Poste, const char16_t*> nommes[] = {
+        {Poste::Jours, choix_.dpa() ? u"branchements ou débranchements" : u"changements de poches"},
+        {Poste::Pansements, u"pansements"},
+        {Poste::Dimanches, u"dimanches et jours fériés"},
+        {Poste::Nuits, u"actes de nuit"},
+        {Poste::Surveillance, u"surveillance"}};
+    for (const auto& [poste, nom] : nommes)
+        if (a(poste))
+            termes << QStringLiteral("%1 (%2)").arg(ligne(poste).montant, QString::fromUtf16(nom));
     const QString somme =
         QStringLiteral("Somme des montants %1 : %2 = %3. Le montant par jour de traitement (%4) "
                        "n'en fait pas partie : %5 le compte déjà. La somme est faite sur les "
                        "montants non arrondis ; elle peut différer d'un centime de celle des "
                        "lignes arrondies.")
-            .arg(duree, termes.join(QStringLiteral(" + ")), total(m.hebdomadaire),
-                 lignes_[0].montant,
-                 mois ? QStringLiteral("le mois") : QStringLiteral("la semaine"));
-    if (mois)
-        totaux_ = {Total{QStringLiteral("Facturation de ") + moisEnLettres(mois->annee, mois->mois),
-                         m.hebdomadaire, total(m.hebdomadaire), Typographie(somme)},
-                   Total{QStringLiteral("Facturation mensuelle moyenne"), mois->moyenne,
-                         total(mois->moyenne),
-                         Typographie(QStringLiteral("La semaine de la fenêtre × 52 ÷ 12 = %1, "
-                                                    "pour comparaison.")
-                                         .arg(total(mois->moyenne)))}};
+            .arg(mois_ ? QStringLiteral("du mois") : QStringLiteral("de la semaine"),
+                 termes.join(QStringLiteral(" + ")), Euros(m.hebdomadaire, locale_),
+                 ligne(Poste::Journee).montant,
+                 mois_ ? QStringLiteral("le mois") : QStringLiteral("la semaine"));
+    const auto totalDe = [&](const QString& libelle, double valeur, const QString& formule) {
+        return Total{libelle, valeur, Euros(valeur, locale_), Typographie(formule)};
+    };
+    if (mois_)
+        totaux_ = {totalDe(QStringLiteral("Facturation de ") +
+                               Francais::Mois(mois_->annee, mois_->mois),
+                           m.hebdomadaire, somme),
+                   totalDe(QStringLiteral("Facturation mensuelle moyenne"), mois_->moyenne,
+                           QStringLiteral("La semaine de la fenêtre × 52 ÷ 12 = %1, pour "
+                                          "comparaison.")
+                               .arg(Euros(mois_->moyenne, locale_)))};
     else
-        totaux_ = {Total{QStringLiteral("Facturation hebdomadaire"), m.hebdomadaire,
-                         total(m.hebdomadaire), Typographie(somme)},
-                   Total{QStringLiteral("Facturation mensuelle moyenne"), m.mensuelle,
-                         total(m.mensuelle),
-                         Typographie(QStringLiteral("%1 × 52 ÷ 12 = %2")
-                                         .arg(total(m.hebdomadaire), total(m.mensuelle)))}};
+        totaux_ = {totalDe(QStringLiteral("Facturation hebdomadaire"), m.hebdomadaire, somme),
+                   totalDe(QStringLiteral("Facturation mensuelle moyenne"), m.mensuelle,
+                           QStringLiteral("%1 × 52 ÷ 12 = %2")
+                               .arg(Euros(m.hebdomadaire, locale_), Euros(m.mensuelle, locale_)))};
+}
 
-    for (const Tarif& tarif : ListeTarifs)
-        tarifs_.append(
-            {tarif.libelle.toString(), framework::Format(t.*tarif.valeur, Motifs::Champ, locale)});
-    jeuTarifs_ = Provenance(t);
-    if (officiel)
-        sourceTarifs_ = officiel->source.toString();
-    provenance_ = Typographie(source.texte());
-
-    if (c.dpca && c.poches > 4)
-        avertissement_ = Typographie(
-            QStringLiteral("Au plus 4 changements de poche par jour sont facturés en DPCA : "
-                           "l'estimation en compte %1.")
-                .arg(nombre(c.poches)));
+void Estimation::ajouterVerifications() {
+    const Choix& c = choix_;
     QStringList verifier;
     if (!avertissement_.isEmpty())
         verifier << avertissement_;
@@ -160,7 +168,7 @@ Estimation::Estimation(const Choix& c, const Tarifs& t, const Defaut::RapportLec
         verifier << QStringLiteral("Majorations de nuit et de dimanche comptées toutes deux : "
                                    "elles ne se cumulent pas sur un même passage.");
     if (c.nuits > 0)
-        verifier << nuitProfonde;
+        verifier << nuitProfonde_;
     if (c.nuits > 0 || c.dimanches > 0)
         verifier << Prescription;
     if (c.pansements > 0)
@@ -170,102 +178,63 @@ Estimation::Estimation(const Choix& c, const Tarifs& t, const Defaut::RapportLec
         aVerifier_ << Typographie(v);
 }
 
-QString Estimation::dateEnLettres() const {
-    // Dates are written in French whatever the locale of the numbers.
-    return Francais.toString(date_, date_.day() == 1 ? QStringLiteral("d'er' MMMM yyyy")
-                                                     : QStringLiteral("d MMMM yyyy"));
-}
-
 QString Estimation::titre() const {
     if (mois_)
         return QStringLiteral("Estimation de %1 (%2)")
-            .arg(moisEnLettres(mois_->annee, mois_->mois), NomCalendrier(mois_->calendrier));
-    return QStringLiteral("Estimation du %1").arg(dateEnLettres());
+            .arg(Francais::Mois(mois_->annee, mois_->mois), NomCalendrier(mois_->calendrier));
+    return QStringLiteral("Estimation du %1").arg(Francais::Date(date_));
 }
 
-QString Estimation::nombre(const Ligne& ligne) const {
-    return framework::Str(ligne.nombre, locale_);
+Copie Estimation::copie() const {
+    Copie c(titre(), nomModalite());
+    c.tableau({{QStringLiteral("Soins")},
+               {QStringLiteral("Nombre"), true},
+               {QStringLiteral("Cotation")},
+               {QStringLiteral("Montant"), true}});
+    for (const Ligne& r : lignes_) {
+        const QString code = r.code.isEmpty() ? QString() : r.code + QStringLiteral(" — ");
+        c.rangee(QStringLiteral("%1 : %2 — %3%4 %5")
+                     .arg(r.libelle, nombre(r.nombre), code, r.montant, r.par),
+                 {r.libelle, nombre(r.nombre), r.code, r.montant + u' ' + r.par}, r.formule);
+    }
+    for (const Total& t : totaux_)
+        c.total(t.libelle, t.montant, t.formule);
+    c.finTableau();
+    if (mois_) {
+        c.espace();
+        c.paragraphe(QStringLiteral("Jours fériés de traitement (%1) :")
+                         .arg(NomCalendrier(mois_->calendrier)));
+        QStringList feries;
+        for (const Ferie& f : mois_->feries)
+            feries << QStringLiteral("%1 : %2").arg(Francais::Jour(f.date), f.nom);
+        if (feries.isEmpty())
+            c.paragraphe(QStringLiteral("aucun"));
+        else
+            c.liste(feries);
+    }
+    ajouterTarifs(c);
+    return c;
+}
+
+void Estimation::ajouterTarifs(Copie& c) const {
+    c.espace();
+    c.paragraphe(QStringLiteral("Tarifs appliqués (%1) :").arg(jeuTarifs_));
+    c.tableau({{}, {QString(), true}});
+    for (const Parametre& p : tarifs_)
+        c.rangee(QStringLiteral("%1 : %2").arg(p.libelle, p.valeur), {p.libelle, p.valeur});
+    c.finTableau();
+    if (!sourceTarifs_.isEmpty())
+        c.paragraphe(QStringLiteral("Source : %1.").arg(sourceTarifs_));
+    c.paragraphe(provenance_);
+    c.espace();
+    c.paragraphe(QStringLiteral("À vérifier :"), true);
+    c.liste(aVerifier_);
 }
 
 QString Estimation::texte() const {
-    QStringList l{QStringLiteral("Tarivane — %1").arg(titre()),
-                  QStringLiteral("Modalité de traitement : %1").arg(modalite_), QString()};
-    for (const Ligne& r : lignes_) {
-        l << QStringLiteral("%1 : %2 — %3%4 %5")
-                 .arg(r.libelle, nombre(r),
-                      r.code.isEmpty() ? QString() : r.code + QStringLiteral(" — "), r.montant,
-                      r.par);
-        l << QStringLiteral("    ") + r.formule;
-    }
-    for (const Total& t : totaux_)
-        l << QStringLiteral("%1 : %2").arg(t.libelle, t.montant)
-          << QStringLiteral("    ") + t.formule;
-    if (mois_) {
-        l << QString()
-          << QStringLiteral("Jours fériés de traitement (%1) :")
-                 .arg(NomCalendrier(mois_->calendrier));
-        for (const Ferie& f : mois_->feries)
-            l << QStringLiteral("%1 : %2").arg(Francais.toString(f.date, u"dddd d MMMM"), f.nom);
-        if (mois_->feries.isEmpty())
-            l << QStringLiteral("aucun");
-    }
-    return Typographie(l.join(u'\n') + u'\n' + texteTarifs());
-}
-
-QString Estimation::texteTarifs() const {
-    QStringList l{QString(), QStringLiteral("Tarifs appliqués (%1) :").arg(jeuTarifs_)};
-    for (const Parametre& p : tarifs_)
-        l << QStringLiteral("%1 : %2").arg(p.libelle, p.valeur);
-    if (!sourceTarifs_.isEmpty())
-        l << QStringLiteral("Source : %1.").arg(sourceTarifs_);
-    l << provenance_ << QString() << QStringLiteral("À vérifier :");
-    for (const QString& v : aVerifier_)
-        l << QStringLiteral("– ") + v;
-    return Typographie(l.join(u'\n') + u'\n');
+    return copie().texte();
 }
 
 QString Estimation::html() const {
-    const auto e = [](const QString& s) { return Typographie(s).toHtmlEscaped(); };
-    QString h = QStringLiteral("<p><b>Tarivane — %1</b><br>Modalité de traitement : %2</p>\n"
-                               "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
-                               "<tr><th>Soins</th><th>Nombre</th><th>Cotation</th>"
-                               "<th>Montant</th></tr>\n")
-                    .arg(e(titre()), e(modalite_));
-    for (const Ligne& r : lignes_)
-        h += QStringLiteral("<tr><td>%1<br><small>%5</small></td><td align=\"right\">%2</td>"
-                            "<td>%3</td><td align=\"right\">%4</td></tr>\n")
-                 .arg(e(r.libelle), e(nombre(r)), e(r.code), e(r.montant + u' ' + r.par),
-                      e(r.formule));
-    for (const Total& t : totaux_)
-        h += QStringLiteral("<tr><th colspan=\"3\" align=\"left\">%1<br><small>%3</small></th>"
-                            "<td align=\"right\"><b>%2</b></td></tr>\n")
-                 .arg(e(t.libelle), e(t.montant), e(t.formule));
-    h += QStringLiteral("</table>\n");
-    if (mois_) {
-        QStringList feries;
-        for (const Ferie& f : mois_->feries)
-            feries << e(
-                QStringLiteral("%1 : %2").arg(Francais.toString(f.date, u"dddd d MMMM"), f.nom));
-        h += QStringLiteral("<p>Jours fériés de traitement (%1) : %2</p>\n")
-                 .arg(e(NomCalendrier(mois_->calendrier)),
-                      feries.isEmpty() ? QStringLiteral("aucun") : feries.join(u", "));
-    }
-    return Typographie(h + htmlTarifs());
-}
-
-QString Estimation::htmlTarifs() const {
-    const auto e = [](const QString& s) { return Typographie(s).toHtmlEscaped(); };
-    QString h = QStringLiteral("<p>Tarifs appliqués (%1) :</p>\n<table border=\"1\" "
-                               "cellspacing=\"0\" cellpadding=\"4\">\n")
-                    .arg(e(jeuTarifs_));
-    for (const Parametre& p : tarifs_)
-        h += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>\n")
-                 .arg(e(p.libelle), e(p.valeur));
-    h += QStringLiteral("</table>\n");
-    if (!sourceTarifs_.isEmpty())
-        h += QStringLiteral("<p>Source : %1.</p>\n").arg(e(sourceTarifs_));
-    h += QStringLiteral("<p>%1</p>\n<p><b>À vérifier :</b></p>\n<ul>\n").arg(e(provenance_));
-    for (const QString& v : aVerifier_)
-        h += QStringLiteral("<li>%1</li>\n").arg(e(v));
-    return Typographie(h + QStringLiteral("</ul>\n"));
+    return copie().html();
 }

@@ -12,12 +12,18 @@
 #include <array>
 #include <optional>
 
+class Copie;
+
 // What a window shows for one set of choices, as it leaves the program: every row with its
-// amount as on screen and how that amount is made, both totals, the tariffs in use and where
-// they come from, and the billing rules the amounts cannot check. Built from values only, never
-// from a window's controls.
+// count and amount and how that amount is made, both totals, the tariffs in use and where they
+// come from, and the billing rules the amounts cannot check. Built from values only, never from
+// a window's controls; every view reads its numbers here and formats nothing again.
 class Estimation {
 public:
+    // The rows in the order they stand on screen. Surveillance is a row in DPA only.
+    enum class Poste { Journee, Jours, Pansements, Dimanches, Nuits, Surveillance };
+    static constexpr int NombrePostes = 6;
+
     // A calendar month rather than a week: the same rows, with the month's counts.
     struct Mois {
         int annee = 0;
@@ -27,9 +33,11 @@ public:
         double moyenne = 0;  // the week's average month, for comparison
     };
     struct Ligne {
+        Poste poste;
         QString libelle; // as on screen
         double nombre = 0;
         QString code;       // the act code shown, empty when the row has none
+        double valeur = 0;  // unrounded
         QString montant;    // as on screen
         QString par;        // "par jour de traitement", "par semaine", "par mois"
         QString formule;    // how the amount is made, in the tariffs in use
@@ -46,22 +54,25 @@ public:
         QString valeur;
     };
 
-    Estimation(const Choix& choix, const Tarifs& tarifs, const Defaut::RapportLecture& provenance,
+    Estimation(const Choix& choix, const Tarifs& tarifs, const Defaut::RapportLecture& rapport,
                QDate date, const QLocale& locale = QLocale(),
                const std::optional<Mois>& mois = std::nullopt);
 
     QDate date() const { return date_; }
-    // "6 décembre 2026", "1er mars 2027".
-    QString dateEnLettres() const;
     // "Estimation du 6 décembre 2026", "Estimation de mai 2026 (Métropole)".
     QString titre() const;
     const std::optional<Mois>& mois() const { return mois_; }
-    const QString& modalite() const { return modalite_; }
-    bool dpa() const { return dpa_; }
+    const Choix& choix() const { return choix_; }
+    const Tarifs& valeurs() const { return valeurs_; }
+    const Defaut::RapportLecture& rapport() const { return rapport_; }
+    Modalite modalite() const { return choix_.modalite; }
+    QString nomModalite() const { return NomModalite(choix_.modalite).toString(); }
     const QList<Ligne>& lignes() const { return lignes_; }
-    // Unrounded.
-    const Montants& montants() const { return montants_; }
-    // The week's total and average month; a month's total and the week's average month.
+    bool a(Poste poste) const { return int(poste) < lignes_.size(); }
+    const Ligne& ligne(Poste poste) const { return lignes_.at(int(poste)); }
+    // The week's (or the month's) total, and the average month.
+    const Total& total() const { return totaux_[0]; }
+    const Total& moyenne() const { return totaux_[1]; }
     const std::array<Total, 2>& totaux() const { return totaux_; }
     const QList<Parametre>& tarifs() const { return tarifs_; }
     // "tarifs métropole en vigueur depuis le 28 janvier 2024", or "tarifs personnalisés".
@@ -75,23 +86,29 @@ public:
     // A rule these choices break that the window can see; empty when none.
     const QString& avertissement() const { return avertissement_; }
     const QLocale& locale() const { return locale_; }
-    QString nombre(const Ligne& ligne) const;
+    // A count as the window shows it.
+    QString nombre(double n) const;
+    QString nombre(Poste poste) const { return nombre(ligne(poste).nombre); }
 
     // The rows with their formulas, the totals, the tariffs, their source, what to check.
     QString texte() const;
     // The same as a small table, for what is pasted into a document.
     QString html() const;
     // Their tail: the tariffs, their source, what to check.
-    QString texteTarifs() const;
-    QString htmlTarifs() const;
+    void ajouterTarifs(Copie& copie) const;
 
 private:
+    void ajouterLignes(const Montants& m);
+    void ajouterTotaux(const Montants& m);
+    void ajouterVerifications();
+    Copie copie() const;
+
     QDate date_;
     QLocale locale_;
     std::optional<Mois> mois_;
-    QString modalite_;
-    bool dpa_ = false;
-    Montants montants_;
+    Choix choix_;
+    Tarifs valeurs_;
+    Defaut::RapportLecture rapport_;
     QList<Ligne> lignes_;
     std::array<Total, 2> totaux_;
     QList<Parametre> tarifs_;
@@ -100,4 +117,5 @@ private:
     QString provenance_;
     QStringList aVerifier_;
     QString avertissement_;
+    QString nuitProfonde_;
 };

@@ -1,14 +1,12 @@
 #include "fees/FeuilleResultat.h"
 
 #include "fees/Estimation.h"
-#include "fees/Motifs.h"
 #include "framework/Graphics.h"
-#include "framework/Number.h"
 
 namespace FeuilleResultat {
 
 void Dessiner(framework::Graphics& g, QColor fond, const Estimation& e) {
-    const QString& titre = e.modalite();
+    const QString titre = e.nomModalite();
     g.SetForeColor(fond);
     g.FillRect(0, 0, g.Width(), g.Height());
 
@@ -25,22 +23,22 @@ void Dessiner(framework::Graphics& g, QColor fond, const Estimation& e) {
     y += g.TextSize() + 2;
 
     g.SetForeColor(Rouge);
-    g.DrawString(e.totaux()[0].libelle, x, y);
-    MiseEnForme(g, e.totaux()[0].valeur, y, e.locale());
+    g.DrawString(e.total().libelle, x, y);
+    MiseEnForme(g, e.total().montant, y);
     y += 8;
     g.DrawLine(0, y, g.Width(), y);
     y += g.TextSize();
-    g.DrawString(e.totaux()[1].libelle, x, y);
-    MiseEnForme(g, e.totaux()[1].valeur, y, e.locale());
+    g.DrawString(e.moyenne().libelle, x, y);
+    MiseEnForme(g, e.moyenne().montant, y);
     y += 8;
     g.DrawLine(0, y, g.Width(), y);
     g.SetBold(false);
 }
 
-void MiseEnForme(framework::Graphics& g, double montant, int y, const QLocale& locale) {
-    const QString texte = framework::Format(montant, Motifs::Feuille, locale);
-    const int x = static_cast<int>((static_cast<double>(g.Width()) - g.StringWidth(texte)) - Marge);
-    g.DrawString(texte, x, y);
+void MiseEnForme(framework::Graphics& g, const QString& montant, int y) {
+    const int x =
+        static_cast<int>((static_cast<double>(g.Width()) - g.StringWidth(montant)) - Marge);
+    g.DrawString(montant, x, y);
 }
 
 } // namespace FeuilleResultat

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QLocale>
 #include <QString>
 
 class Estimation;
@@ -23,8 +22,8 @@ inline constexpr int Hauteur = 85;
 // The estimate's modality and its two totals, with the estimate's separators.
 void Dessiner(framework::Graphics& g, QColor fond, const Estimation& estimation);
 
-// Draws an amount on the row whose baseline is y, ending Marge pixels short of the right edge,
-// in the colour and style in force.
-void MiseEnForme(framework::Graphics& g, double montant, int y, const QLocale& locale = QLocale());
+// Draws an amount's text on the row whose baseline is y, ending Marge pixels short of the right
+// edge, in the colour and style in force.
+void MiseEnForme(framework::Graphics& g, const QString& montant, int y);
 
 } // namespace FeuilleResultat

@@ -1,5 +1,7 @@
 #include "fees/PageEstimation.h"
 
+#include "fees/Francais.h"
+
 #include "fees/Annee.h"
 #include "fees/FeuilleResultat.h"
 #include "fees/Typographie.h"
@@ -138,7 +140,7 @@ double tableau(QPainter& p, const Estimation& e, double y) {
         const Colonne& c0 = Colonnes[0];
         p.setPen(Noir);
         double h = paragraphe(p, l.libelle, normal, c0.x + Retrait, haut, c0.largeur - 2 * Retrait);
-        const QString cellules[] = {e.nombre(l), l.code, l.montant};
+        const QString cellules[] = {e.nombre(l.nombre), l.code, l.montant};
         for (int i = 1; i < 4; ++i)
             texte(p, cellules[i - 1], i == 3 ? montant : normal, i == 3 ? Bleu : Noir,
                   Colonnes[i].x + Retrait, haut, Colonnes[i].largeur - 2 * Retrait,
@@ -261,7 +263,7 @@ void fin(QPainter& p, const Estimation& e, double y) {
     paragraphe(p,
                QStringLiteral("Estimation indicative : les montants sont calculés à partir des "
                               "tarifs indiqués ci-dessus. Tarivane, estimation du %1.")
-                   .arg(e.dateEnLettres()),
+                   .arg(Francais::Date(e.date())),
                police(9, false, true), Gauche, pied + 20, Largeur);
 }
 
@@ -278,8 +280,8 @@ double mois(QPainter& p, const Annee& a, double y) {
     };
     y = titresDeColonnes(p, colonnes, y, pas);
     for (const Estimation& m : a.mois()) {
-        const QString cellules[] = {m.totaux()[0].libelle.section(u' ', 2), m.nombre(m.lignes()[1]),
-                                    m.nombre(m.lignes()[3]), m.totaux()[0].montant};
+        const QString cellules[] = {m.totaux()[0].libelle.section(u' ', 2), m.nombre(Estimation::Poste::Jours),
+                                    m.nombre(Estimation::Poste::Dimanches), m.totaux()[0].montant};
         for (int i = 0; i < 4; ++i)
             texte(p, cellules[i], i == 3 ? gras : normal, i == 3 ? Bleu : Noir,
                   colonnes[i].x + Retrait, y + Retrait, colonnes[i].largeur - 2 * Retrait,
@@ -304,9 +306,9 @@ void Dessiner(QPainter& p, const Estimation& e) {
     p.save();
     double y = entete(p,
                       e.mois() ? e.titre().section(u' ', 2) + QStringLiteral(", établie le ") +
-                                     e.dateEnLettres()
-                               : e.dateEnLettres(),
-                      e.modalite());
+                                     Francais::Date(e.date())
+                               : Francais::Date(e.date()),
+                      e.nomModalite());
     y = tableau(p, e, y);
     y = feuille(p, e, y + 40);
     QList<std::pair<QString, QString>> termes;
@@ -317,7 +319,7 @@ void Dessiner(QPainter& p, const Estimation& e) {
         QStringList feries;
         for (const Ferie& f : mois->feries)
             feries << QStringLiteral("%1 (%2)").arg(
-                QLocale(QLocale::French, QLocale::France).toString(f.date, u"dddd d MMMM"), f.nom);
+                Francais::Jour(f.date), f.nom);
         y = definitions(p,
                         {{QStringLiteral("Jours fériés (%1)").arg(NomCalendrier(mois->calendrier)),
                           feries.isEmpty() ? QStringLiteral("aucun jour de traitement")
@@ -332,8 +334,8 @@ void Dessiner(QPainter& p, const Annee& a) {
     p.save();
     const Estimation& janvier = a.mois().front();
     const double y = entete(
-        p, a.titre().section(u' ', 2) + QStringLiteral(", établie le ") + janvier.dateEnLettres(),
-        janvier.modalite());
+        p, a.titre().section(u' ', 2) + QStringLiteral(", établie le ") + Francais::Date(janvier.date()),
+        janvier.nomModalite());
     fin(p, janvier, mois(p, a, y));
     p.restore();
 }

@@ -1,21 +1,8 @@
 #include "fees/TarifsOfficiels.h"
 
-#include "framework/Number.h"
-
-#include <QLocale>
+#include "fees/Francais.h"
 
 namespace {
-
-// "28 janvier 2024", "1er août 2018".
-QString EnLettres(QDate date) {
-    const QLocale francais(QLocale::French, QLocale::France);
-    return (date.day() == 1 ? u"1er"_qs : QString::number(date.day())) + u' ' +
-           francais.monthName(date.month()) + u' ' + QString::number(date.year());
-}
-
-QString Centimes(double valeur) {
-    return framework::Format(valeur, u"##.00", QLocale::c());
-}
 
 // The texts that set each set of values.
 constexpr QStringView Avenant10 =
@@ -55,31 +42,14 @@ const QList<TarifOfficiel>& TarifsOfficiels() {
 
 QString Libelle(const TarifOfficiel& tarif) {
     return (tarif.region == Region::Metropole ? u"Métropole"_qs : u"Outre-mer et Mayotte"_qs) +
-           u" \u2014 depuis le "_qs + EnLettres(tarif.depuis);
+           u" \u2014 depuis le "_qs + Francais::Date(tarif.depuis);
 }
-
-namespace {
-
-// The five values as the fields show them.
-QStringList enCentimes(const Tarifs& tarifs) {
-    QStringList c;
-    for (const Tarif& t : ListeTarifs)
-        c << Centimes(tarifs.*t.valeur);
-    return c;
-}
-
-} // namespace
 
 const TarifOfficiel* Reconnaitre(const Tarifs& tarifs) {
-    // The sets' own texts are made once: every recompute asks.
-    static const QList<QStringList> officiels = [] {
-        QList<QStringList> l;
-        for (const TarifOfficiel& officiel : TarifsOfficiels())
-            l << enCentimes(officiel.valeurs);
-        return l;
-    }();
-    const qsizetype rang = officiels.indexOf(enCentimes(tarifs));
-    return rang < 0 ? nullptr : &TarifsOfficiels().at(rang);
+    for (const TarifOfficiel& officiel : TarifsOfficiels())
+        if (officiel.valeurs == tarifs)
+            return &officiel;
+    return nullptr;
 }
 
 QString Provenance(const Tarifs& tarifs) {
@@ -90,5 +60,5 @@ QString Provenance(const Tarifs& tarifs) {
         return u"tarifs de juillet 2007, valeurs par défaut du programme"_qs;
     return (officiel->region == Region::Metropole ? u"tarifs métropole"_qs
                                                   : u"tarifs outre-mer et Mayotte"_qs) +
-           u" en vigueur depuis le "_qs + EnLettres(officiel->depuis);
+           u" en vigueur depuis le "_qs + Francais::Date(officiel->depuis);
 }

@@ -24,8 +24,7 @@ const QList<TarifOfficiel>& TarifsOfficiels();
 // "Métropole — depuis le 28 janvier 2024".
 QString Libelle(const TarifOfficiel& tarif);
 
-// The set whose five values show the same to the cent, or nullptr: 3.15 typed or read from a
-// file is the official 3,15.
+// The set whose five values are exactly these, or nullptr.
 const TarifOfficiel* Reconnaitre(const Tarifs& tarifs);
 
 // How the values in use are named wherever the tariffs are shown.

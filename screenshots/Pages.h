@@ -13,7 +13,7 @@
 inline QList<std::pair<QString, QImage>> PagesExemples() {
     const QLocale francais(QLocale::French, QLocale::France);
     const QDate jour(2026, 12, 6);
-    const Choix semaine{4, 7, 1, 3, 7, 7, true, false};
+    const Choix semaine{4, 7, 1, 3, 7, 7, Modalite::DPCA};
     const std::array<bool, 7> tous{true, true, true, true, true, true, true};
     const auto page = [](const auto& document) {
         QImage image(579, 819, QImage::Format_RGB32);
@@ -25,10 +25,10 @@ inline QList<std::pair<QString, QImage>> PagesExemples() {
     const Estimation hebdomadaire(semaine, Tarifs{}, {}, jour, francais);
     const Proposition mai = Proposer(semaine, 2026, 5, Calendrier::Metropole, tous);
     const Estimation::Mois mois{2026, 5, Calendrier::Metropole, mai.feries,
-                                hebdomadaire.totaux()[1].valeur};
+                                hebdomadaire.moyenne().valeur};
     return {{QStringLiteral("estimation.png"), page(hebdomadaire)},
             {QStringLiteral("estimation-mois.png"),
              page(Estimation(mai.choix, Tarifs{}, {}, jour, francais, mois))},
             {QStringLiteral("estimation-annee.png"),
-             page(Annee(semaine, tous, 2026, Calendrier::Metropole, Tarifs{}, {}, jour, francais))}};
+             page(Annee(hebdomadaire, tous, 2026, Calendrier::Metropole))}};
 }

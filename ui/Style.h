@@ -6,6 +6,9 @@
 class QLabel;
 class QWidget;
 
+// The calculator's background, which its other windows share.
+inline const QColor FondCalculatrice{216, 253, 244};
+
 // The layout's sizes are pixels of a 72-dpi screen: fonts are sized in pixels to fit it.
 QFont policeTimes(int pixels, bool bold = false, bool underline = false);
 

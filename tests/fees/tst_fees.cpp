@@ -1,6 +1,5 @@
 #include "fees/Annee.h"
 #include "fees/Estimation.h"
-#include "fees/Motifs.h"
 #include "fees/PageEstimation.h"
 #include "framework/Number.h"
 #include "framework/TextOutputStream.h"
@@ -27,8 +26,8 @@ Q_DECLARE_METATYPE(Defaut::RapportLecture)
 
 namespace {
 
-constexpr Choix Dpca{4, 7, 1, 3, 7, 7, true, false};
-constexpr Choix Dpa{2, 7, 1, 7, 7, 7, false, true};
+constexpr Choix Dpca{4, 7, 1, 3, 7, 7, Modalite::DPCA};
+constexpr Choix Dpa{2, 7, 1, 7, 7, 7, Modalite::DPA};
 const QLocale Francais(QLocale::French, QLocale::France);
 const QDate Jour(2026, 12, 6);
 const std::array<QString, 5> Affiches{"3.00", "2.20", "7.80", "9.15", "4.00"};
@@ -334,7 +333,7 @@ void TestFees::modele_data() {
     QTest::addColumn<QString>("source"); // the set of tariffs, the file
     QTest::addColumn<QString>("verifier");
     QTest::newRow("DPA, a file with an ignored line")
-        << Choix{2, 7, 1, 7, 0, 7, false, true} << Tarifs{3.1, 2.2, 8, 9.4, 5}
+        << Choix{2, 7, 1, 7, 0, 7, Modalite::DPA} << Tarifs{3.1, 2.2, 8, 9.4, 5}
         << Defaut::RapportLecture{"/x/Tarivane", "", {2}}
         << "Nombre de branchements ou débranchements par jour|2|AMI 5 + IFD|35,40 €|par jour de "
            "traitement|2 branchements ou débranchements × (5 AMI × 3,10^€ + 2,20^€ IFD) = "
@@ -345,7 +344,7 @@ void TestFees::modele_data() {
            "valeur par défaut."
         << "prescription|11 B|forfait";
     QTest::newRow("today's mainland tariffs, six bags, one night, two lines ignored")
-        << Choix{6, 7, 1, 0, 1, 7, true, false} << Tarifs{3.15, 2.75, 8.5, 9.15, 4}
+        << Choix{6, 7, 1, 0, 1, 7, Modalite::DPCA} << Tarifs{3.15, 2.75, 8.5, 9.15, 4}
         << Defaut::RapportLecture{"/x/Tarivane", "", {2, 4}}
         << "Nombre de poches par jour de traitement|6|AMI 4 + IFD|92,10 €|par jour de "
            "traitement|6 poches × (4 AMI × 3,15^€ + 2,75^€ IFD) = 92,10^€ par jour de traitement"
@@ -365,12 +364,12 @@ void TestFees::modele() {
     QFETCH(QString, source);
     QFETCH(QString, verifier);
     const Estimation e(choix, tarifs, rapport, Jour, Francais);
-    QCOMPARE(e.lignes().size(), choix.dpa ? 6 : 5);
+    QCOMPARE(e.lignes().size(), choix.dpa() ? 6 : 5);
     const QStringList cellules = ligne.split(u'|');
     const auto l = std::find_if(e.lignes().begin(), e.lignes().end(),
                                 [&](const auto& l) { return l.libelle == cellules[0]; });
     QVERIFY(l != e.lignes().end());
-    QCOMPARE(vu(QStringList({l->libelle, e.nombre(*l), l->code, l->montant, l->par, l->formule})
+    QCOMPARE(vu(QStringList({l->libelle, e.nombre(l->nombre), l->code, l->montant, l->par, l->formule})
                     .join(u'|')),
              ligne);
     QCOMPARE(
@@ -394,7 +393,7 @@ void TestFees::copie() {
         2026, 5, Calendrier::Metropole,
         Compter(2026, 5, Calendrier::Metropole, {true, true, true, true, true, true, true}).feries,
         2291.68};
-    const Estimation e(Choix{4, 31, 9, 13, 31, 7, true, false}, Tarifs{}, {"/a&b/Tarivane", "", {}},
+    const Estimation e(Choix{4, 31, 9, 13, 31, 7, Modalite::DPCA}, Tarifs{}, {"/a&b/Tarivane", "", {}},
                        QDate(2026, 12, 1), QLocale::c(), mai);
     // Lines of the text, in order: each row with what it is per and its formula below it.
     const QStringList texte = vu(e.texte()).split(u'\n');
@@ -409,15 +408,15 @@ void TestFees::copie() {
         "    56.80^€ × 31 jours = 1,760.80^€ par mois"};
     QCOMPARE(texte.mid(0, attendu.size()), attendu);
     for (const char* ligne :
-         {"Facturation de mai 2026~: 2,481.25^€", "lundi 25 mai~: Lundi de Pentecôte",
+         {"Facturation de mai 2026~: 2,481.25^€", "– lundi 25 mai~: Lundi de Pentecôte",
           "Tarifs appliqués (tarifs de juillet 2007, valeurs par défaut du programme)~:",
           "Majoration dimanches et fériés (€)~: 7.80",
           "À vérifier~:", "Tarifs lus dans le fichier de paramètres «~/a&b/Tarivane~»."})
         QVERIFY2(texte.contains(QString::fromUtf8(ligne)), ligne);
     QVERIFY(vu(e.html()).contains("<p>Source~: Convention nationale des infirmiers du 22 juin"));
     // The year, month by month.
-    const Annee an(Dpca, {true, true, true, true, true, true, true}, 2026, Calendrier::Metropole,
-                   Tarifs{}, {}, Jour, QLocale::c());
+    const Annee an(Estimation(Dpca, Tarifs{}, {}, Jour, QLocale::c()),
+                   {true, true, true, true, true, true, true}, 2026, Calendrier::Metropole);
     QVERIFY(vu(an.texte())
                 .contains("\nFacturation de mai 2026~: 31 jours de traitement, 9 "
                           "dimanches et jours fériés — 2,481.25^€\n"));

@@ -1,4 +1,3 @@
-#include "fees/Motifs.h"
 #include "framework/Number.h"
 #include "framework/Raison.h"
 
@@ -31,8 +30,9 @@ void TestFramework::format_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("inC");
-    const QString l = Motifs::Libelle.toString();
-    const QString f = Motifs::Champ.toString();
+    // The amounts' pattern, and the tariff fields'.
+    const QString l = QStringLiteral("###,###.00\\ \\€");
+    const QString f = QStringLiteral("##.00");
     QTest::newRow("negative rounding to zero has no sign") << -0.001 << l << "0.00 €";
     QTest::newRow("half away from zero") << 0.125 << f << "0.13";
     QTest::newRow("decimal half of a binary-inexact value") << 2.675 << f << "2.68";

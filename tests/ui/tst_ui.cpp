@@ -4,6 +4,7 @@
 #include "screenshots/Fenetres.h"
 #include "support/Fenetre.h"
 #include "support/Images.h"
+#include "ui/Placement.h"
 #include "ui/Style.h"
 #include "ui/mois/WMois.h"
 
@@ -384,7 +385,7 @@ void TestUi::monthWindowAndWhatLeavesIt() {
     f.w<QComboBox>("Mois")->setCurrentIndex(4);
     // Beside the main window, as the panel stands; a second choice brings the same window.
     QCOMPARE(mois->frameGeometry().topLeft(),
-             WPref::place(f->frameGeometry(), mois->frameGeometry().size(),
+             Placement::ACote(f->frameGeometry(), mois->frameGeometry().size(),
                           f->screen()->availableGeometry()));
     QCOMPARE(ouvrirMois(), mois);
     // Tab runs through every control; fields are named by their rows, the total reads both.
@@ -640,7 +641,7 @@ void TestUi::placeBesideTheWindow() {
     QFETCH(QRect, fenetre);
     QFETCH(QRect, ecran);
     QFETCH(QPoint, place);
-    QCOMPARE(WPref::place(fenetre, QSize(300, 200), ecran), place);
+    QCOMPARE(Placement::ACote(fenetre, QSize(300, 200), ecran), place);
 }
 
 int main(int argc, char* argv[]) {

@@ -4,5 +4,5 @@
 
 void Canvas::paintEvent(QPaintEvent*) {
     framework::Graphics g(this, size());
-    emit Paint(g);
+    emit paint(g);
 }

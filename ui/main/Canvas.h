@@ -13,7 +13,7 @@ public:
     using QWidget::QWidget;
 
 signals:
-    void Paint(framework::Graphics& g);
+    void paint(framework::Graphics& g);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

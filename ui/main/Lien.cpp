@@ -19,7 +19,7 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
         if (action == pressAction())
-            emit static_cast<Lien*>(widget())->Activation();
+            emit static_cast<Lien*>(widget())->activated();
     }
 };
 
@@ -42,16 +42,16 @@ Lien::Lien(const QString& text, Qt::Alignment alignment, QWidget* parent)
 }
 
 void Lien::enterEvent(QEnterEvent*) {
-    emit MouseEnter();
+    emit mouseEntered();
 }
 
 void Lien::leaveEvent(QEvent*) {
-    emit MouseExit();
+    emit mouseExited();
 }
 
 void Lien::mousePressEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    emit MouseDown(p.x(), p.y());
+    emit mouseDown(p.x(), p.y());
 }
 
 void Lien::keyPressEvent(QKeyEvent* event) {
@@ -59,7 +59,7 @@ void Lien::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        emit Activation();
+        emit activated();
         break;
     default:
         QWidget::keyPressEvent(event);

@@ -15,11 +15,11 @@ public:
     QString text() const { return text_; }
 
 signals:
-    void MouseDown(int x, int y);
+    void mouseDown(int x, int y);
     // From the keyboard or a screen reader, as a click.
-    void Activation();
-    void MouseEnter();
-    void MouseExit();
+    void activated();
+    void mouseEntered();
+    void mouseExited();
 
 protected:
     void enterEvent(QEnterEvent* event) override;

@@ -4,7 +4,7 @@
 #include "fees/FeuilleResultat.h"
 #include "fees/Lignes.h"
 #include "fees/Typographie.h"
-#include "framework/Number.h"
+#include "ui/Placement.h"
 #include "ui/Style.h"
 #include "ui/main/APropos.h"
 #include "ui/main/Canvas.h"
@@ -45,8 +45,14 @@ const Apparence Code{Qt::AlignCenter, Noir};
 
 enum class Genre { Libelle, Lien, Menu, Canevas, Radio };
 
+double valeur(const QComboBox* popup) {
+    return popup->currentData().toDouble();
+}
+
+} // namespace
+
 // One control of the window as it is made: its name, kind, place and first state.
-struct Controle {
+struct Window1::Controle {
     const char* nom;
     Genre genre;
     QRect place;
@@ -61,12 +67,6 @@ struct Controle {
     QLabel* Window1::*libelle = nullptr;
     QComboBox* Window1::*menu = nullptr;
 };
-
-double valeur(const QComboBox* popup) {
-    return framework::CDbl(popup->currentText());
-}
-
-} // namespace
 
 Window1* Window1::instance() {
     static QPointer<Window1> shared;
@@ -106,6 +106,30 @@ void Window1::Layout() {
 }
 
 void Window1::CreateControls() {
+    for (const Controle& c : controles())
+        creer(c);
+
+    Avertissement = new QLabel(centralWidget());
+    Avertissement->setObjectName(QStringLiteral("Avertissement"));
+    Avertissement->setGeometry(10, 288, 500, 18);
+    Avertissement->setAlignment(Qt::AlignCenter);
+    Avertissement->setTextFormat(Qt::PlainText);
+    teinter(Avertissement, QPalette::WindowText, QColor(128, 0, 0));
+    Avertissement->hide();
+
+    StaticText7->setAccessibleDescription(
+        QStringLiteral("Affiche ou masque les paramètres de tarification"));
+
+    // Tab order follows the rows on screen, then the link under the sheet.
+    QWidget* const ordre[] = {RB[0],      RB[1],      PopupMenu1, PopupMenu2, PopupMenu4,
+                              PopupMenu3, PopupMenu5, PopupMenu6, StaticText7};
+    for (std::size_t i = 1; i < std::size(ordre); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
+    // Handlers only once every initial value is in place.
+    relier();
+}
+
+std::span<const Window1::Controle> Window1::controles() {
     // In the order the controls are made; the numbers of the names do not follow the rows.
     // clang-format off
     static const Controle controles[] = {
@@ -166,88 +190,73 @@ void Window1::CreateControls() {
          .texte = u"ISN", .apparence = Code},
     };
     // clang-format on
+    return controles;
+}
 
+void Window1::creer(const Controle& c) {
     QWidget* contenu = centralWidget();
-    for (const Controle& c : controles) {
-        const QString texte = c.texte.toString();
-        QWidget* w = nullptr;
-        switch (c.genre) {
-        case Genre::Libelle: {
-            auto* l = new QLabel(texte, contenu);
-            l->setTextFormat(Qt::PlainText);
-            l->setAlignment(c.apparence.alignement);
-            if (c.libelle)
-                this->*c.libelle = l;
-            w = l;
-            break;
-        }
-        case Genre::Lien:
-            StaticText7 = new Lien(texte, c.apparence.alignement, contenu);
-            w = StaticText7;
-            break;
-        case Genre::Menu: {
-            auto* p = new QComboBox(contenu);
-            for (int n = c.premier; n <= c.dernier; ++n)
-                p->addItem(QString::number(n));
-            p->setCurrentIndex(c.choix);
-            // A pop-up is named by the label of its row.
-            auto* etiquette = contenu->findChild<QLabel*>(QLatin1String(c.etiquette));
-            etiquette->setBuddy(p);
-            p->setAccessibleName(etiquette->text().trimmed());
-            this->*c.menu = p;
-            w = p;
-            break;
-        }
-        case Genre::Canevas:
-            Canvas1 = new Canvas(contenu);
-            Canvas1->setFocusPolicy(Qt::NoFocus);
-            Canvas1->setAccessibleName(QStringLiteral("Résultat"));
-            w = Canvas1;
-            break;
-        case Genre::Radio: {
-            auto* rb = new QRadioButton(texte, contenu);
-            rb->setChecked(c.coche);
-            *std::find(RB.begin(), RB.end(), nullptr) = rb;
-            w = rb;
-            break;
-        }
-        }
-        if (c.genre == Genre::Libelle || c.genre == Genre::Lien) {
-            if (c.apparence.gras || c.apparence.souligne)
-                w->setFont(policeTimes(12, c.apparence.gras, c.apparence.souligne));
-            teinter(w, QPalette::WindowText, c.apparence.couleur);
-            // A label is read out with the text it shows at the time, but for a final return.
-            if (texte != texte.trimmed())
-                w->setAccessibleName(texte.trimmed());
-        }
-        w->setObjectName(QLatin1String(c.nom));
-        w->setGeometry(c.place);
-        if (!c.visible)
-            w->hide();
+    const QString texte = c.texte.toString();
+    QWidget* w = nullptr;
+    switch (c.genre) {
+    case Genre::Libelle: {
+        auto* l = new QLabel(texte, contenu);
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(c.apparence.alignement);
+        if (c.libelle)
+            this->*c.libelle = l;
+        w = l;
+        break;
     }
+    case Genre::Lien:
+        StaticText7 = new Lien(texte, c.apparence.alignement, contenu);
+        w = StaticText7;
+        break;
+    case Genre::Menu: {
+        auto* p = new QComboBox(contenu);
+        for (int n = c.premier; n <= c.dernier; ++n)
+            p->addItem(QString::number(n), n);
+        p->setCurrentIndex(c.choix);
+        // A pop-up is named by the label of its row.
+        auto* etiquette = contenu->findChild<QLabel*>(QLatin1String(c.etiquette));
+        etiquette->setBuddy(p);
+        p->setAccessibleName(etiquette->text().trimmed());
+        this->*c.menu = p;
+        w = p;
+        break;
+    }
+    case Genre::Canevas:
+        Canvas1 = new Canvas(contenu);
+        Canvas1->setFocusPolicy(Qt::NoFocus);
+        Canvas1->setAccessibleName(QStringLiteral("Résultat"));
+        w = Canvas1;
+        break;
+    case Genre::Radio: {
+        auto* rb = new QRadioButton(texte, contenu);
+        rb->setChecked(c.coche);
+        *std::find(RB.begin(), RB.end(), nullptr) = rb;
+        w = rb;
+        break;
+    }
+    }
+    if (c.genre == Genre::Libelle || c.genre == Genre::Lien) {
+        if (c.apparence.gras || c.apparence.souligne)
+            w->setFont(policeTimes(12, c.apparence.gras, c.apparence.souligne));
+        teinter(w, QPalette::WindowText, c.apparence.couleur);
+        // A label is read out with the text it shows at the time, but for a final return.
+        if (texte != texte.trimmed())
+            w->setAccessibleName(texte.trimmed());
+    }
+    w->setObjectName(QLatin1String(c.nom));
+    w->setGeometry(c.place);
+    if (!c.visible)
+        w->hide();
+}
 
-    Avertissement = new QLabel(contenu);
-    Avertissement->setObjectName(QStringLiteral("Avertissement"));
-    Avertissement->setGeometry(10, 288, 500, 18);
-    Avertissement->setAlignment(Qt::AlignCenter);
-    Avertissement->setTextFormat(Qt::PlainText);
-    teinter(Avertissement, QPalette::WindowText, QColor(128, 0, 0));
-    Avertissement->hide();
-
-    StaticText7->setAccessibleDescription(
-        QStringLiteral("Affiche ou masque les paramètres de tarification"));
-
-    // Tab order follows the rows on screen, then the link under the sheet.
-    QWidget* const ordre[] = {RB[0],      RB[1],      PopupMenu1, PopupMenu2, PopupMenu4,
-                              PopupMenu3, PopupMenu5, PopupMenu6, StaticText7};
-    for (std::size_t i = 1; i < std::size(ordre); ++i)
-        setTabOrder(ordre[i - 1], ordre[i]);
-
-    // Handlers only once every initial value is in place.
-    connect(StaticText7, &Lien::MouseDown, this, &Window1::StaticText7_MouseDown);
-    connect(StaticText7, &Lien::Activation, this, &Window1::basculerPanneau);
-    connect(StaticText7, &Lien::MouseEnter, this, &Window1::StaticText7_MouseEnter);
-    connect(StaticText7, &Lien::MouseExit, this, &Window1::StaticText7_MouseExit);
+void Window1::relier() {
+    connect(StaticText7, &Lien::mouseDown, this, &Window1::StaticText7_MouseDown);
+    connect(StaticText7, &Lien::activated, this, &Window1::basculerPanneau);
+    connect(StaticText7, &Lien::mouseEntered, this, &Window1::StaticText7_MouseEnter);
+    connect(StaticText7, &Lien::mouseExited, this, &Window1::StaticText7_MouseExit);
     const MenuBar1* menus = MenuBar1::instance();
     connect(menus->item(QStringLiteral("EditPreferences")), &QAction::triggered, this,
             &Window1::basculerPanneau);
@@ -267,19 +276,19 @@ void Window1::CreateControls() {
     connect(menus->item(QStringLiteral("FileExportPdf")), &QAction::triggered, this,
             [actif] { actif()->exporterPdf(); });
     connect(menus->item(QStringLiteral("FileMois")), &QAction::triggered, this, [this] {
-        if (!mois_)
-            mois_ = new WMois(this);
+        if (!mois_) {
+            mois_ = new WMois(this, estimation());
+            connect(this, &Window1::recalcule, mois_, &WMois::suivre);
+        }
         mois_->montrer();
     });
     Canvas1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Canvas1, &QWidget::customContextMenuRequested, partage,
             [partage, this](const QPoint& p) { partage->menuContextuel(Canvas1, p); });
-    QLabel* const montants[] = {StaticText8,  StaticText9,  StaticText10,
-                                StaticText11, StaticText12, StaticText13};
-    for (int i = 0; i < 6; ++i)
-        partage->expliquer(montants[i], i);
+    for (int i = 0; i < Estimation::NombrePostes; ++i)
+        partage->expliquer(montant(Estimation::Poste(i)), i);
     partage->expliquer(Canvas1, -1);
-    connect(Canvas1, &Canvas::Paint, this, &Window1::Canvas1_Paint);
+    connect(Canvas1, &Canvas::paint, this, &Window1::Canvas1_Paint);
     for (QComboBox* p : {PopupMenu1, PopupMenu2, PopupMenu3, PopupMenu4, PopupMenu5, PopupMenu6})
         connect(p, &QComboBox::currentIndexChanged, this, &Window1::calcul);
     for (int i = 0; i < 2; ++i)
@@ -325,24 +334,33 @@ void Window1::RB_Action(int index) {
 }
 
 Choix Window1::choix() const {
-    return {valeur(PopupMenu1), valeur(PopupMenu2), valeur(PopupMenu3), valeur(PopupMenu4),
-            valeur(PopupMenu5), valeur(PopupMenu6), RB[0]->isChecked(), RB[1]->isChecked()};
+    return {valeur(PopupMenu1),
+            valeur(PopupMenu2),
+            valeur(PopupMenu3),
+            valeur(PopupMenu4),
+            valeur(PopupMenu5),
+            valeur(PopupMenu6),
+            RB[1]->isChecked() ? Modalite::DPA : Modalite::DPCA};
+}
+
+QLabel* Window1::montant(Estimation::Poste poste) const {
+    QLabel* const montants[] = {StaticText8,  StaticText9,  StaticText10,
+                                StaticText11, StaticText12, StaticText13};
+    return montants[int(poste)];
 }
 
 void Window1::calcul() {
     estimation_.emplace(choix(), Defaut::Courants(), rapport_, QDate::currentDate());
     const Estimation& e = *estimation_;
     // Out of DPA the surveillance row is hidden and keeps its last amount.
-    QLabel* const montants[] = {StaticText8,  StaticText9,  StaticText10,
-                                StaticText11, StaticText12, StaticText13};
-    for (qsizetype i = 0; i < e.lignes().size(); ++i) {
-        const Estimation::Ligne& l = e.lignes()[i];
-        montants[i]->setText(l.montant);
+    for (const Estimation::Ligne& l : e.lignes()) {
+        montant(l.poste)->setText(l.montant);
         // Each amount is read out with its row.
-        montants[i]->setAccessibleDescription(QStringLiteral("%1 : %2").arg(l.libelle, l.montant));
+        montant(l.poste)->setAccessibleDescription(
+            QStringLiteral("%1 : %2").arg(l.libelle, l.montant));
     }
     // A count with decimals makes the act code longer than its place.
-    texteEntier(StaticText15, e.lignes()[0].code, 12);
+    texteEntier(StaticText15, e.ligne(Estimation::Poste::Journee).code, 12);
     if (Avertissement->text() != e.avertissement()) {
         Avertissement->setText(e.avertissement());
         Avertissement->setVisible(!e.avertissement().isEmpty());
@@ -354,17 +372,17 @@ void Window1::calcul() {
 
     FeuilleResultat::Dessiner(Image->graphics(), BackColor, e);
     Canvas1->setAccessibleDescription(QStringLiteral("%1. %2 : %3. %4 : %5.")
-                                          .arg(e.modalite(), e.totaux()[0].libelle,
-                                               e.totaux()[0].montant, e.totaux()[1].libelle,
-                                               e.totaux()[1].montant));
+                                          .arg(e.nomModalite(), e.total().libelle,
+                                               e.total().montant, e.moyenne().libelle,
+                                               e.moyenne().montant));
     Canvas1->update();
-    emit Recalcule();
+    emit recalcule(e);
 }
 
 WPref* Window1::panneau() {
     if (!panneau_) {
         panneau_ = new WPref(this);
-        connect(panneau_, &WPref::Enregistre, this, [this](const Defaut::RapportLecture& relu) {
+        connect(panneau_, &WPref::enregistre, this, [this](const Defaut::RapportLecture& relu) {
             rapport_ = relu;
             // What the notice said is no longer so.
             if (auto* avis = findChild<QMessageBox*>(QStringLiteral("AvisLecture")))
@@ -412,7 +430,7 @@ void Window1::showEvent(QShowEvent* event) {
 
 void Window1::moveEvent(QMoveEvent*) {
     if (panneau_ && panneau_->isVisible())
-        panneau_->placer(this);
+        Placement::PlacerACote(panneau_, this);
 }
 
 // On a screen of another pixel density the sheet is drawn again at that density, so it stays

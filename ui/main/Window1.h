@@ -3,12 +3,14 @@
 #include "fees/Defaut.h"
 #include "fees/Estimation.h"
 #include "framework/Picture.h"
+#include "ui/Style.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <memory>
 #include <optional>
+#include <span>
 
 class Canvas;
 class Lien;
@@ -23,7 +25,7 @@ class WPref;
 class Window1 : public QMainWindow {
     Q_OBJECT
 public:
-    static inline const QColor BackColor{216, 253, 244};
+    static inline const QColor BackColor = FondCalculatrice;
 
     // The one calculator window, made (and opened) on the first request.
     static Window1* instance();
@@ -40,7 +42,7 @@ public:
 
 signals:
     // The estimate has been built again.
-    void Recalcule();
+    void recalcule(const Estimation& semaine);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -48,8 +50,14 @@ protected:
 
 private:
     Window1();
+    struct Controle;
+    static std::span<const Controle> controles();
+
     void Layout();
     void CreateControls();
+    void creer(const Controle& controle);
+    void relier();
+    QLabel* montant(Estimation::Poste poste) const;
 
     void Event_Open();
     void Canvas1_Open();

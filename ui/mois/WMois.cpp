@@ -1,10 +1,10 @@
 #include "ui/mois/WMois.h"
 
+#include "fees/Francais.h"
 #include "fees/Lignes.h"
 #include "fees/Typographie.h"
+#include "ui/Placement.h"
 #include "ui/Style.h"
-#include "ui/main/Window1.h"
-#include "ui/settings/WPref.h"
 #include "ui/sortie/Partage.h"
 
 #include <QCheckBox>
@@ -13,25 +13,26 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
 namespace {
 
-const QLocale Francais(QLocale::French, QLocale::France);
 const QColor Bleu(0, 0, 255);
+using Poste = Estimation::Poste;
 
 // The fields in the order they stand, each with its row of the estimate.
 struct Rangee {
     const char* nom;
     QStringView libelle;
-    int ligne;
+    Poste poste;
 };
 constexpr Rangee Rangees[] = {
-    {"JoursTraitement", LignesMois::Jours, 1},     {"DimanchesFeries", LignesMois::Dimanches, 3},
-    {"Pansements", LignesMois::Pansements, 2},     {"Nuits", LignesMois::Nuits, 4},
-    {"Surveillance", LignesMois::Surveillance, 5},
+    {"JoursTraitement", LignesMois::Jours, Poste::Jours},
+    {"DimanchesFeries", LignesMois::Dimanches, Poste::Dimanches},
+    {"Pansements", LignesMois::Pansements, Poste::Pansements},
+    {"Nuits", LignesMois::Nuits, Poste::Nuits},
+    {"Surveillance", LignesMois::Surveillance, Poste::Surveillance},
 };
 
 QLabel* libelle(const QString& texte, QWidget* parent, const char* nom = nullptr) {
@@ -52,31 +53,61 @@ QLabel* montant(QWidget* parent, const QString& nom) {
     return l;
 }
 
+// A count the month's estimate takes from its field.
+double& compte(Choix& c, Poste poste) {
+    switch (poste) {
+    case Poste::Jours:
+        return c.jours;
+    case Poste::Dimanches:
+        return c.dimanches;
+    case Poste::Pansements:
+        return c.pansements;
+    case Poste::Nuits:
+        return c.nuits;
+    default:
+        return c.surveillances;
+    }
+}
+
 } // namespace
 
-WMois::WMois(Window1* fenetre) : QWidget(fenetre, Qt::Window), fenetre_(fenetre) {
+WMois::WMois(QWidget* fenetre, const Estimation& semaine)
+    : QWidget(fenetre, Qt::Window), fenetre_(fenetre) {
     setObjectName(QStringLiteral("WMois"));
     setWindowTitle(QStringLiteral("Estimation d'un mois"));
     setAutoFillBackground(true);
-    teinter(this, QPalette::Window, Window1::BackColor);
+    teinter(this, QPalette::Window, FondCalculatrice);
     // Text on the forced background is black whatever the desktop's theme.
     teinter(this, QPalette::WindowText, Qt::black);
     setFont(policeTimes(12));
     CreateControls();
-    suivreFenetre();
-    connect(fenetre_, &Window1::Recalcule, this, &WMois::suivreFenetre);
+    suivre(semaine);
 }
 
 void WMois::CreateControls() {
     auto* grille = new QGridLayout;
     grille->setHorizontalSpacing(10);
     grille->setVerticalSpacing(4);
-    auto* periode = new QHBoxLayout;
+    grille->addLayout(creerPeriode(), 0, 0, 1, 3);
+    grille->addLayout(creerSemaine(), 1, 0, 1, 3);
+    // Room left over goes to the captions, not to the fields.
+    grille->setColumnStretch(0, 1);
+    creerRangees(grille);
+    creerTotaux(grille);
+
+    auto* ensemble = new QHBoxLayout(this);
+    ensemble->addLayout(grille);
+    ensemble->addWidget(creerAnnee());
+    ensemble->setSizeConstraint(QLayout::SetFixedSize);
+    relier();
+}
+
+QLayout* WMois::creerPeriode() {
     Mois = new QComboBox(this);
     Mois->setObjectName(QStringLiteral("Mois"));
     Mois->setAccessibleName(QStringLiteral("Mois"));
     for (int m = 1; m <= 12; ++m)
-        Mois->addItem(Francais.standaloneMonthName(m));
+        Mois->addItem(Francais::Locale().standaloneMonthName(m));
     AnneeChoisie = new QSpinBox(this);
     AnneeChoisie->setObjectName(QStringLiteral("Annee"));
     AnneeChoisie->setAccessibleName(QStringLiteral("Année"));
@@ -93,33 +124,36 @@ void WMois::CreateControls() {
     moisLibelle->setBuddy(Mois);
     auto* regionLibelle = libelle(QStringLiteral("Jours fériés :"), this);
     regionLibelle->setBuddy(Region);
+    auto* periode = new QHBoxLayout;
     periode->addWidget(moisLibelle);
     periode->addWidget(Mois);
     periode->addWidget(AnneeChoisie);
     periode->addStretch();
     periode->addWidget(regionLibelle);
     periode->addWidget(Region);
-    grille->addLayout(periode, 0, 0, 1, 3);
+    return periode;
+}
 
+QLayout* WMois::creerSemaine() {
     auto* semaine = new QHBoxLayout;
     semaine->addWidget(libelle(QStringLiteral("Jours de traitement :"), this));
     for (int i = 0; i < 7; ++i) {
-        Jour[i] = new QCheckBox(Francais.standaloneDayName(i + 1), this);
+        Jour[i] = new QCheckBox(Francais::Locale().standaloneDayName(i + 1), this);
         Jour[i]->setObjectName(QStringLiteral("Jour(%1)").arg(i));
         semaine->addWidget(Jour[i]);
     }
-    grille->addLayout(semaine, 1, 0, 1, 3);
-    // Room left over goes to the captions, not to the fields.
-    grille->setColumnStretch(0, 1);
+    return semaine;
+}
 
+void WMois::creerRangees(QGridLayout* grille) {
     LibellePoches = libelle({}, this);
     Poches = libelle({}, this, "Poches");
     Poches->setAlignment(Qt::AlignCenter);
     grille->addWidget(LibellePoches, 2, 0);
     grille->addWidget(Poches, 2, 1);
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < Estimation::NombrePostes; ++i)
         Montant[i] = montant(this, QStringLiteral("Montant(%1)").arg(i));
-    grille->addWidget(Montant[0], 2, 2);
+    grille->addWidget(Montant[int(Poste::Journee)], 2, 2);
     for (int i = 0; i < int(Champ.size()); ++i) {
         const Rangee& r = Rangees[i];
         Libelle[i] = libelle(r.libelle.toString(), this);
@@ -133,9 +167,11 @@ void WMois::CreateControls() {
         Libelle[i]->setBuddy(Champ[i]);
         grille->addWidget(Libelle[i], 3 + i, 0);
         grille->addWidget(Champ[i], 3 + i, 1);
-        grille->addWidget(Montant[r.ligne], 3 + i, 2);
+        grille->addWidget(Montant[int(r.poste)], 3 + i, 2);
     }
+}
 
+void WMois::creerTotaux(QGridLayout* grille) {
     LibelleTotal = libelle({}, this);
     LibelleTotal->setFont(policeTimes(12, true));
     TotalMois = libelle({}, this, "TotalMois");
@@ -160,7 +196,9 @@ void WMois::CreateControls() {
     LAnnee->setCheckable(true);
     LAnnee->setAccessibleDescription(QStringLiteral("Affiche ou masque les douze mois de l'année"));
     grille->addWidget(LAnnee, 12, 0, Qt::AlignLeft);
+}
 
+QWidget* WMois::creerAnnee() {
     SectionAnnee = new QWidget(this);
     SectionAnnee->setObjectName(QStringLiteral("SectionAnnee"));
     auto* an = new QGridLayout(SectionAnnee);
@@ -170,7 +208,8 @@ void WMois::CreateControls() {
     TitreAnnee->setFont(policeTimes(12, true));
     an->addWidget(TitreAnnee, 0, 0, 1, 2);
     for (int m = 0; m < 12; ++m) {
-        an->addWidget(libelle(Francais.standaloneMonthName(m + 1), SectionAnnee), m + 1, 0);
+        an->addWidget(libelle(Francais::Locale().standaloneMonthName(m + 1), SectionAnnee), m + 1,
+                      0);
         MoisAnnee[m] = montant(SectionAnnee, QStringLiteral("MoisAnnee(%1)").arg(m));
         an->addWidget(MoisAnnee[m], m + 1, 1);
     }
@@ -185,16 +224,14 @@ void WMois::CreateControls() {
     LibelleAnnee[0]->setFont(policeTimes(12, true));
     an->setRowStretch(15, 1);
     SectionAnnee->hide();
+    return SectionAnnee;
+}
 
-    auto* ensemble = new QHBoxLayout(this);
-    ensemble->addLayout(grille);
-    ensemble->addWidget(SectionAnnee);
-    ensemble->setSizeConstraint(QLayout::SetFixedSize);
-
+void WMois::relier() {
     // Each amount tells how it is made; the totals and the year leave the window on a
     // right-click.
     partage_ = new Partage(this, [this]() -> const Estimation& { return estimation(); });
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < Estimation::NombrePostes; ++i)
         partage_->expliquer(Montant[i], i);
     partage_->expliquer(TotalMois, -1);
     auto* partageAnnee = new Partage(this, [this]() -> const Annee& { return annee(); });
@@ -214,7 +251,8 @@ void WMois::CreateControls() {
         connect(c, &QSpinBox::valueChanged, this, &WMois::calculer);
     connect(LAnnee, &QPushButton::toggled, this, [this](bool montree) {
         SectionAnnee->setVisible(montree);
-        placer();
+        layout()->activate();
+        Placement::PlacerACote(this, fenetre_);
     });
 }
 
@@ -225,61 +263,63 @@ std::array<bool, 7> WMois::jours() const {
     return j;
 }
 
-void WMois::suivreFenetre() {
-    const Choix c = fenetre_->choix();
-    if (semaine_ == c) {
-        calculer();
-        calculerAnnee();
-        return;
-    }
+Calendrier WMois::calendrier() const {
+    return Calendrier(Region->currentIndex());
+}
+
+void WMois::suivre(const Estimation& semaine) {
+    const Choix c = semaine.choix();
+    const bool memesChoix = semaine_ && semaine_->choix() == c;
     // The weekdays start again from the window's count of days: the first ones, all for 7.
-    if (!semaine_ || semaine_->jours != c.jours)
+    if (!semaine_ || semaine_->choix().jours != c.jours)
         for (int i = 0; i < 7; ++i) {
             const QSignalBlocker b(Jour[i]);
             Jour[i]->setChecked(i < c.jours);
         }
-    semaine_ = c;
+    semaine_.emplace(semaine);
+    if (memesChoix) {
+        calculer();
+        calculerAnnee();
+        return;
+    }
     proposer();
 }
 
 void WMois::proposer() {
-    const Proposition p = Proposer(*semaine_, AnneeChoisie->value(), Mois->currentIndex() + 1,
-                                   Calendrier(Region->currentIndex()), jours());
+    const Proposition p = Proposer(semaine_->choix(), AnneeChoisie->value(),
+                                   Mois->currentIndex() + 1, calendrier(), jours());
     feries_ = p.feries;
-    const double valeurs[] = {p.choix.jours, p.choix.dimanches, p.choix.pansements, p.choix.nuits,
-                              p.choix.surveillances};
+    Choix propose = p.choix;
     for (int i = 0; i < int(Champ.size()); ++i) {
         const QSignalBlocker b(Champ[i]);
-        Champ[i]->setValue(int(valeurs[i]));
+        Champ[i]->setValue(int(compte(propose, Rangees[i].poste)));
     }
     calculer();
     calculerAnnee();
 }
 
 void WMois::calculer() {
-    Choix c = *semaine_;
-    c.jours = Champ[0]->value();
-    c.dimanches = Champ[1]->value();
-    c.pansements = Champ[2]->value();
-    c.nuits = Champ[3]->value();
-    c.surveillances = Champ[4]->value();
-    const Calendrier region = Calendrier(Region->currentIndex());
-    estimation_.emplace(c, Defaut::Courants(), fenetre_->rapport(), QDate::currentDate(), QLocale(),
-                        Estimation::Mois{AnneeChoisie->value(), Mois->currentIndex() + 1, region,
-                                         feries_, fenetre_->estimation().montants().mensuelle});
+    Choix c = semaine_->choix();
+    for (int i = 0; i < int(Champ.size()); ++i)
+        compte(c, Rangees[i].poste) = Champ[i]->value();
+    estimation_.emplace(c, semaine_->valeurs(), semaine_->rapport(), semaine_->date(),
+                        semaine_->locale(),
+                        Estimation::Mois{AnneeChoisie->value(), Mois->currentIndex() + 1,
+                                         calendrier(), feries_, semaine_->moyenne().valeur});
     const Estimation& e = *estimation_;
-    LibellePoches->setText(e.lignes()[0].libelle);
-    Poches->setText(e.nombre(e.lignes()[0]));
+    LibellePoches->setText(e.ligne(Poste::Journee).libelle);
+    Poches->setText(e.nombre(Poste::Journee));
     // Out of DPA the surveillance row is hidden and keeps its last amount.
-    for (qsizetype i = 0; i < e.lignes().size(); ++i) {
-        const Estimation::Ligne& l = e.lignes()[i];
-        Montant[i]->setText(l.montant);
-        Montant[i]->setAccessibleDescription(QStringLiteral("%1 : %2").arg(l.libelle, l.montant));
+    for (const Estimation::Ligne& l : e.lignes()) {
+        QLabel* m = Montant[int(l.poste)];
+        m->setText(l.montant);
+        m->setAccessibleDescription(QStringLiteral("%1 : %2").arg(l.libelle, l.montant));
     }
-    for (QWidget* w : {static_cast<QWidget*>(Libelle[4]), static_cast<QWidget*>(Champ[4]),
-                       static_cast<QWidget*>(Montant[5])})
-        w->setVisible(e.dpa());
-    const auto& [mois, moyenne] = e.totaux();
+    for (QWidget* w : std::initializer_list<QWidget*>{Libelle[4], Champ[4],
+                                                      Montant[int(Poste::Surveillance)]})
+        w->setVisible(e.a(Poste::Surveillance));
+    const Estimation::Total& mois = e.total();
+    const Estimation::Total& moyenne = e.moyenne();
     LibelleTotal->setText(mois.libelle);
     TotalMois->setText(mois.montant);
     MoyenneFenetre->setText(moyenne.montant);
@@ -289,21 +329,20 @@ void WMois::calculer() {
             .arg(mois.libelle, mois.montant, moyenne.libelle, moyenne.montant));
     QStringList feries;
     for (const Ferie& f : feries_)
-        feries << QStringLiteral("%1 (%2)").arg(Francais.toString(f.date, u"dddd d MMMM"), f.nom);
+        feries << QStringLiteral("%1 (%2)").arg(Francais::Jour(f.date), f.nom);
     Feries->setText(
         Typographie(QStringLiteral("Jours fériés de traitement (%1) : %2.")
-                        .arg(NomCalendrier(region),
+                        .arg(NomCalendrier(calendrier()),
                              feries.isEmpty() ? QStringLiteral("aucun") : feries.join(u", "))));
 }
 
 void WMois::calculerAnnee() {
-    annee_.emplace(*semaine_, jours(), AnneeChoisie->value(), Calendrier(Region->currentIndex()),
-                   Defaut::Courants(), fenetre_->rapport(), QDate::currentDate());
+    annee_.emplace(*semaine_, jours(), AnneeChoisie->value(), calendrier());
     const Annee& a = *annee_;
-    TitreAnnee->setText(QStringLiteral("%1 (%2)").arg(
-        a.total().libelle, NomCalendrier(Calendrier(Region->currentIndex()))));
+    TitreAnnee->setText(
+        QStringLiteral("%1 (%2)").arg(a.total().libelle, NomCalendrier(a.calendrier())));
     for (int m = 0; m < 12; ++m) {
-        const Estimation::Total& t = a.mois()[m].totaux()[0];
+        const Estimation::Total& t = a.mois()[m].total();
         MoisAnnee[m]->setText(t.montant);
         MoisAnnee[m]->setAccessibleDescription(QStringLiteral("%1 : %2").arg(t.libelle, t.montant));
     }
@@ -317,18 +356,11 @@ void WMois::calculerAnnee() {
     }
 }
 
-void WMois::placer() {
-    layout()->activate();
-    const QRect cadre = frameGeometry();
-    const QPoint coin = WPref::place(fenetre_->frameGeometry(), cadre.size(),
-                                     fenetre_->screen()->availableGeometry());
-    // The frame goes there; the window's own position is its content's.
-    move(coin + (pos() - cadre.topLeft()));
-}
-
 void WMois::montrer() {
-    if (!isVisible())
-        placer();
+    if (!isVisible()) {
+        layout()->activate();
+        Placement::PlacerACote(this, fenetre_);
+    }
     show();
     raise();
     activateWindow();

@@ -3,6 +3,9 @@
 #include "fees/Annee.h"
 
 #include <QWidget>
+
+class QGridLayout;
+class QLayout;
 #include <array>
 #include <optional>
 
@@ -12,7 +15,6 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class Window1;
 
 // A calendar month of the main window's treatment: the month's counts proposed from its
 // calendar, which she may correct, each row's amount and the month's total beside the window's
@@ -20,7 +22,8 @@ class Window1;
 class WMois : public QWidget {
     Q_OBJECT
 public:
-    explicit WMois(Window1* fenetre);
+    // Beside the window that owns it, from that window's estimate of the week.
+    WMois(QWidget* fenetre, const Estimation& semaine);
 
     // Beside the main window, inside the screen, in front.
     void montrer();
@@ -29,23 +32,30 @@ public:
     // What leaves this window: the month.
     Partage* partage() const { return partage_; }
 
+    // The week has been computed again: new choices replace the proposals, new tariffs only the
+    // amounts.
+    void suivre(const Estimation& semaine);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateControls();
-    void placer();
+    QLayout* creerPeriode();
+    QLayout* creerSemaine();
+    void creerRangees(QGridLayout* grille);
+    void creerTotaux(QGridLayout* grille);
+    QWidget* creerAnnee();
+    void relier();
     std::array<bool, 7> jours() const;
-    // The main window has computed again: new choices replace the proposals, new tariffs only
-    // the amounts.
-    void suivreFenetre();
+    Calendrier calendrier() const;
     // The calendar's counts in the fields, then everything computed again.
     void proposer();
     void calculer();
     void calculerAnnee();
 
-    Window1* fenetre_;
-    std::optional<Choix> semaine_;
+    QWidget* fenetre_;
+    std::optional<Estimation> semaine_;
     QList<Ferie> feries_;
     std::optional<Estimation> estimation_;
     std::optional<Annee> annee_;

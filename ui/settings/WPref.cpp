@@ -1,10 +1,11 @@
 #include "ui/settings/WPref.h"
 
-#include "fees/Motifs.h"
+#include "fees/Euros.h"
 #include "fees/TarifsOfficiels.h"
 #include "fees/Typographie.h"
 #include "framework/FolderItem.h"
 #include "framework/Number.h"
+#include "ui/Placement.h"
 #include "ui/Style.h"
 
 #include <QAccessible>
@@ -121,7 +122,7 @@ void WPref::CreateControls() {
     // What is typed there would vanish: it is told, at once.
     connect(EditField1, &QLineEdit::textEdited, this, [this] {
         EditField1->clear();
-        perdues_ = true;
+        touchesPerdues_ = true;
         montrerMessage(QStringLiteral("Aucun champ n'a le focus : ce qui vient d'être tapé n'a été "
                                       "gardé nulle part. Appuyez sur Tab pour aller au premier "
                                       "champ."));
@@ -163,7 +164,7 @@ void WPref::CreateControls() {
 
 void WPref::Event_Open() {
     for (int i = 0; i < int(EF.size()); ++i)
-        EF[i]->setText(framework::Format(Defaut::Courants().*ListeTarifs[i].valeur, Motifs::Champ));
+        EF[i]->setText(EnChamp(Defaut::Courants().*ListeTarifs[i].valeur));
     suivreChamps();
 }
 
@@ -184,7 +185,7 @@ void WPref::suivreChamps() {
 void WPref::TarifsOfficiels_Change(int index) {
     const Tarifs& t = ::TarifsOfficiels().at(index).valeurs;
     for (int i = 0; i < int(EF.size()); ++i)
-        EF[i]->setText(framework::Format(t.*ListeTarifs[i].valeur, Motifs::Champ));
+        EF[i]->setText(EnChamp(t.*ListeTarifs[i].valeur));
     if (effacement_.isActive())
         montrerMessage({});
     suivreChamps();
@@ -200,34 +201,14 @@ bool WPref::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WPref::EF_GotFocus(int index) {
-    perdues_ = false;
+    touchesPerdues_ = false;
     // The value's first ten characters, all of any value the panel shows, are selected, so
     // typing replaces them.
     EF[index]->setSelection(0, 10);
 }
 
-QPoint WPref::place(const QRect& fenetre, const QSize& panneau, const QRect& ecran) {
-    // Within [debut, fin], the start kept when the panel is larger than the screen.
-    const auto borne = [](int v, int debut, int fin) { return std::max(debut, std::min(v, fin)); };
-    QRect p(QPoint(fenetre.right() + 1, fenetre.top()), panneau);
-    p.moveTop(borne(p.top(), ecran.top(), ecran.bottom() + 1 - panneau.height()));
-    if (!ecran.contains(p))
-        p.moveRight(fenetre.left() - 1);
-    if (!ecran.contains(p))
-        p.moveLeft(borne(p.left(), ecran.left(), ecran.right() + 1 - panneau.width()));
-    return p.topLeft();
-}
-
-void WPref::placer(const QWidget* parent) {
-    const QScreen* ecran = parent->screen();
-    const QRect cadre = frameGeometry();
-    const QPoint coin = place(parent->frameGeometry(), cadre.size(), ecran->availableGeometry());
-    // The frame goes there; the window's own position is its content's.
-    move(coin + (pos() - cadre.topLeft()));
-}
-
 void WPref::ShowWithin(QWidget* parent) {
-    placer(parent);
+    Placement::PlacerACote(this, parent);
     show();
     raise();
 }
@@ -253,7 +234,7 @@ void WPref::marquer(int index) {
 
 void WPref::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    perdues_ = false;
+    touchesPerdues_ = false;
     bool change = false;
     for (int i = 0; i < int(EF.size()); ++i) {
         marquer(i);
@@ -280,11 +261,11 @@ void WPref::montrerMessage(const QString& texte, const QColor& couleur) {
     }
     setFixedSize(Largeur, hauteur);
     if (isVisible() && parentWidget())
-        placer(parentWidget());
+        Placement::PlacerACote(this, parentWidget());
 }
 
 void WPref::enregistrerAuClavier() {
-    if (perdues_ && EditField1->hasFocus())
+    if (touchesPerdues_ && EditField1->hasFocus())
         montrerMessage(QStringLiteral("Rien n'a été enregistré : aucun champ n'avait le focus. "
                                       "Appuyez sur Tab pour aller au premier champ."));
     else
@@ -314,40 +295,13 @@ void WPref::BevelButton2_Action() {
         marquer(i);
     }
     for (int i = 0; i < int(EF.size()); ++i) {
-        const Defaut::Refus refus = Defaut::Lire(ListeTarifs[i], textes[i]).refus;
-        if (refus == Defaut::Refus::Aucun)
+        const Defaut::Refus pourquoi = Defaut::Lire(ListeTarifs[i], textes[i]).refus;
+        if (pourquoi == Defaut::Refus::Aucun)
             continue;
         refuse_[i] = true;
         marquer(i);
         EF[i]->setFocus(Qt::OtherFocusReason);
-        const QString texte = cite(textes[i].trimmed());
-        const QString libelle = ST[i]->text();
-        switch (refus) {
-        case Defaut::Refus::Vide:
-            montrerMessage(QStringLiteral("« %1 » ne peut pas être vide.").arg(libelle));
-            break;
-        case Defaut::Refus::Negatif:
-            montrerMessage(QStringLiteral("« %1 » n'est pas un nombre valide pour « %2 » : il ne "
-                                          "peut pas être négatif.")
-                               .arg(texte, libelle));
-            break;
-        case Defaut::Refus::TropLong:
-            montrerMessage(QStringLiteral("« %1 » est trop long pour « %2 ».").arg(texte, libelle));
-            break;
-        case Defaut::Refus::TropDeDecimales:
-            montrerMessage(QStringLiteral("« %1 » a trop de décimales pour « %2 » : au plus %3.")
-                               .arg(texte, libelle)
-                               .arg(ListeTarifs[i].decimales));
-            break;
-        case Defaut::Refus::TropGrand:
-            montrerMessage(QStringLiteral("« %1 » est trop grand pour « %2 » : au plus %3.")
-                               .arg(texte, libelle, framework::Str(ListeTarifs[i].plafond)));
-            break;
-        default:
-            montrerMessage(QStringLiteral("« %1 » n'est pas un nombre valide pour « %2 ».")
-                               .arg(texte, libelle));
-            break;
-        }
+        montrerMessage(refus(i, pourquoi, cite(textes[i].trimmed())));
         return;
     }
     const Defaut::ResultatEcriture r = Defaut::Ecriture(textes);
@@ -357,7 +311,7 @@ void WPref::BevelButton2_Action() {
                            .arg(cheminCite(r.chemin), r.erreur));
         return;
     }
-    emit Enregistre(r.relu);
+    emit enregistre(r.relu);
     suivreChamps();
     for (int i = 0; i < int(EF.size()); ++i)
         marquer(i);
@@ -368,6 +322,29 @@ void WPref::BevelButton2_Action() {
     }
     montrerMessage(QStringLiteral("Tarifs enregistrés."), Confirmation);
     effacement_.start();
+}
+
+QString WPref::refus(int i, Defaut::Refus refus, const QString& texte) const {
+    const QString libelle = ST[i]->text();
+    switch (refus) {
+    case Defaut::Refus::Vide:
+        return QStringLiteral("« %1 » ne peut pas être vide.").arg(libelle);
+    case Defaut::Refus::Negatif:
+        return QStringLiteral("« %1 » n'est pas un nombre valide pour « %2 » : il ne peut pas être "
+                              "négatif.")
+            .arg(texte, libelle);
+    case Defaut::Refus::TropLong:
+        return QStringLiteral("« %1 » est trop long pour « %2 ».").arg(texte, libelle);
+    case Defaut::Refus::TropDeDecimales:
+        return QStringLiteral("« %1 » a trop de décimales pour « %2 » : au plus %3.")
+            .arg(texte, libelle)
+            .arg(ListeTarifs[i].decimales);
+    case Defaut::Refus::TropGrand:
+        return QStringLiteral("« %1 » est trop grand pour « %2 » : au plus %3.")
+            .arg(texte, libelle, framework::Str(ListeTarifs[i].plafond));
+    default:
+        return QStringLiteral("« %1 » n'est pas un nombre valide pour « %2 ».").arg(texte, libelle);
+    }
 }
 
 QString WPref::nonGarde(const Defaut::ResultatEcriture& r,

@@ -21,18 +21,13 @@ public:
     // Made hidden, its fields filled from the values in use, beside the window that owns it.
     explicit WPref(QWidget* parent);
 
-    // Where a panel of that size goes beside a window: against its right edge when it fits on
-    // the screen, else against its left edge, else as near as it fits, always inside the screen.
-    static QPoint place(const QRect& fenetre, const QSize& panneau, const QRect& ecran);
-
     void ShowWithin(QWidget* parent);
-    void placer(const QWidget* parent);
     // Gives the focus to the field that holds no value, so that nothing is selected.
     void donnerFocus();
 
 signals:
     // The file has been written and read back: the values in use have changed.
-    void Enregistre(const Defaut::RapportLecture& relu);
+    void enregistre(const Defaut::RapportLecture& relu);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +39,8 @@ private:
     void Event_Open();
     void EF_GotFocus(int index);
     void BevelButton2_Action();
+    // Why a field's text cannot be saved, in French.
+    QString refus(int index, Defaut::Refus refus, const QString& texte) const;
     // Return and Ctrl+S: no save answers keys that went into no field.
     void enregistrerAuClavier();
     void montrerMessage(const QString& texte, const QColor& couleur = {});
@@ -67,5 +64,5 @@ private:
     QTimer effacement_;
     std::array<bool, ListeTarifs.size()> refuse_{};
     // Keys typed while no field had the focus.
-    bool perdues_ = false;
+    bool touchesPerdues_ = false;
 };

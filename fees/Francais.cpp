@@ -1,0 +1,32 @@
+#include "fees/Francais.h"
+
+namespace Francais {
+
+namespace {
+
+QString quantieme(QDate date) {
+    return date.day() == 1 ? QStringLiteral("1er") : QString::number(date.day());
+}
+
+} // namespace
+
+const QLocale& Locale() {
+    static const QLocale francais(QLocale::French, QLocale::France);
+    return francais;
+}
+
+QString Date(QDate date) {
+    return quantieme(date) + u' ' + Locale().monthName(date.month()) + u' ' +
+           QString::number(date.year());
+}
+
+QString Jour(QDate date) {
+    return Locale().dayName(date.dayOfWeek()) + u' ' + quantieme(date) + u' ' +
+           Locale().monthName(date.month());
+}
+
+QString Mois(int annee, int mois) {
+    return Locale().standaloneMonthName(mois) + u' ' + QString::number(annee);
+}
+
+} // namespace Francais
