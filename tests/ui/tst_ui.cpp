@@ -544,6 +544,11 @@ void TestUi::whatThePanelSays_data() {
     refus("a count with three decimals", "EF4=2,255",
           "« 2,255 » a trop de décimales pour « Nombre d'AMI pour un chgt de poche » : au plus 2.",
           4);
+    refus("fractions of a cent", "EF0=3,154",
+          "« 3,154 » a trop de décimales pour « Valeur de l'AMI (€) » : au plus 2.", 0);
+    // Nothing typed, nothing marked: the file's value it could not keep is the notice's to say.
+    QTest::newRow("a file's tariff with fractions of a cent")
+        << QStringList{"fichier:3.154\n2.75\n8.50\n9.15\n4\n"} << " | 3 4" + fin;
     QTest::newRow("unsaved typing, hidden and shown again")
         << QStringList{"EF0=3,30", "Escape", "Ctrl+,"}
         << "Modifications non enregistrées : les champs marqués ne sont pas les tarifs en usage. "
@@ -563,7 +568,8 @@ void TestUi::whatThePanelSays_data() {
 void TestUi::whatThePanelSays() {
     QFETCH(QStringList, gestes);
     QFETCH(QString, attendu);
-    const Fenetre f({}, Fenetre::Montree);
+    const QString fichier = gestes.first().startsWith("fichier:") ? gestes.takeFirst() : QString();
+    const Fenetre f(fichier.isEmpty() ? QByteArray() : fichier.mid(8).toUtf8(), Fenetre::Montree);
     for (const QString& g : QStringList{"Ctrl+,"} + gestes) {
         QWidget* ici = QApplication::focusWidget() ? QApplication::focusWidget() : f.fenetre();
         if (g.startsWith("k:"))
