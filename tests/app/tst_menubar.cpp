@@ -31,22 +31,6 @@ EditPreferences Pa&ramétrage… Ctrl+,
 ?
 HelpAbout À &propos de Tarivane)";
 
-// Clipboard data that notes when it is asked for: asking may wait on the program holding it.
-class Guettee : public QMimeData {
-public:
-    mutable bool lue = false;
-    QStringList formats() const override {
-        lue = true;
-        return QMimeData::formats();
-    }
-
-protected:
-    QVariant retrieveData(const QString& format, QMetaType type) const override {
-        lue = true;
-        return QMimeData::retrieveData(format, type);
-    }
-};
-
 } // namespace
 
 class TestMenuBar : public QObject {
@@ -56,8 +40,6 @@ private slots:
     void cleanupTestCase() { fenetre_.reset(); }
     void items();
     void editItemsActOnTheFocusedField();
-    void neverWaitsOnTheClipboard_data();
-    void neverWaitsOnTheClipboard();
 
 private:
     static QAction* item(const char* name) { return MenuBar1::instance()->item(name); }
@@ -113,25 +95,6 @@ void TestMenuBar::editItemsActOnTheFocusedField() {
     item("EditCopy")->trigger();
     item("EditClear")->trigger();
     QCOMPARE(c->text() + QGuiApplication::clipboard()->text(), QStringLiteral("2.202.20"));
-}
-
-void TestMenuBar::neverWaitsOnTheClipboard_data() {
-    QTest::addColumn<bool>("menu");
-    QTest::newRow("another program fills the clipboard") << false;
-    QTest::newRow("the Edit menu opens") << true;
-}
-
-void TestMenuBar::neverWaitsOnTheClipboard() {
-    QFETCH(bool, menu);
-    auto* donnees = new Guettee;
-    donnees->setText("7,8");
-    QGuiApplication::clipboard()->setMimeData(donnees);
-    donnees->lue = false;
-    if (menu)
-        emit MenuBar1::instance()->findChild<QMenu*>("EditMenu")->aboutToShow();
-    else
-        emit QGuiApplication::clipboard()->dataChanged();
-    QVERIFY(!donnees->lue);
 }
 
 int main(int argc, char* argv[]) {

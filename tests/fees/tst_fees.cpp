@@ -106,6 +106,8 @@ void TestFees::lecture_data() {
         << QByteArray("20.01\n20.01\n50.01\n50.01\n9.01\n") << "1 2 3 4 5 | 3 2.2 7.8 9.15 4";
     QTest::newRow("other locales' separators and digits, a euro sign, a count of three decimals")
         << QByteArray("3٫00\n٢,٥\n7,85€\n9.15\n2.255\n") << "5 | 3 2.5 7.85 9.15 4";
+    QTest::newRow("lines ended by a lone CR") << QByteArray("3.5\r2.5\r7\r9\r4\r")
+                                              << "| 3.5 2.5 7 9 4";
     // Shown, billed and named alike: a tariff is kept to the cent or not at all.
     QTest::newRow("a tariff with fractions of a cent")
         << QByteArray("3.154\n2.75\n8.5\n9.15\n4\n") << "1 | 3 2.75 8.5 9.15 4";

@@ -228,9 +228,13 @@ void TestUi::settingsFileNotice() {
 void TestUi::everyTextWholeAndReadable() {
     // "Times" itself, or a metric twin.
     const QString face = QFontInfo(policeTimes(12)).family().section(" [", 0, 0);
-    QVERIFY2(
-        QString("Nimbus Roman|Liberation Serif|TeX Gyre Termes|Times New Roman").contains(face),
-        qPrintable(face));
+    if (!QString("Nimbus Roman|Liberation Serif|TeX Gyre Termes|Times New Roman").contains(face))
+        QSKIP(qPrintable("no metric twin of Times is installed (" + face +
+                         "): the layout is made for its widths"));
+    // The numbers' locale is the C one again however this test ends.
+    struct RetourAuC {
+        ~RetourAuC() { QLocale::setDefault(QLocale::c()); }
+    } retour;
     // Every tariff at its ceiling, every count at its largest, in both locales.
     for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::French, QLocale::France)}) {
         QLocale::setDefault(locale);
@@ -258,7 +262,6 @@ void TestUi::everyTextWholeAndReadable() {
                      qPrintable(QStringLiteral("%1 in %2").arg(texte, face)));
         }
     }
-    QLocale::setDefault(QLocale::c());
 }
 
 void TestUi::estimateLeavesTheWindow() {
@@ -381,6 +384,9 @@ void TestUi::monthWindowAndWhatLeavesIt() {
     MenuBar1* menus = MenuBar1::instance();
     WMois* mois = ouvrirMois();
     QTRY_COMPARE(QApplication::activeWindow(), mois);
+    // It opens on the current month.
+    QCOMPARE(QDate(f.w<QSpinBox>("Annee")->value(), f.w<QComboBox>("Mois")->currentIndex() + 1, 1),
+             QDate(QDate::currentDate().year(), QDate::currentDate().month(), 1));
     f.w<QSpinBox>("Annee")->setValue(2026);
     f.w<QComboBox>("Mois")->setCurrentIndex(4);
     // Beside the main window, as the panel stands; a second choice brings the same window.
