@@ -1,6 +1,6 @@
 #include "fees/Defaut.h"
 
-#include "fees/Enumeration.h"
+#include "fees/Francais.h"
 #include "framework/Number.h"
 #include "framework/TextInputStream.h"
 #include "framework/TextOutputStream.h"
@@ -130,7 +130,7 @@ QString RapportLecture::texte() const {
     else if (lignes.size() > 1)
         texte += QStringLiteral(" Les lignes %1 ne sont pas des valeurs admises : elles gardent "
                                 "leur valeur par défaut.")
-                     .arg(Enumeration(lignes));
+                     .arg(Francais::Liste(lignes));
     return texte;
 }
 

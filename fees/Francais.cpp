@@ -29,4 +29,11 @@ QString Mois(int annee, int mois) {
     return Locale().standaloneMonthName(mois) + u' ' + QString::number(annee);
 }
 
+QString Liste(const QStringList& termes) {
+    if (termes.size() < 2)
+        return termes.join(QString());
+    return termes.mid(0, termes.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" et ") +
+           termes.last();
+}
+
 } // namespace Francais

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 // Dates are written in French whatever the locale of the numbers, and the first of a month is
 // "1er", as French writes it.
@@ -15,5 +16,7 @@ QString Date(QDate date);
 QString Jour(QDate date);
 // "mai 2026".
 QString Mois(int annee, int mois);
+// A list as French writes it: "A", "A et B", "A, B et C".
+QString Liste(const QStringList& termes);
 
 } // namespace Francais
