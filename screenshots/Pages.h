@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fees/Annee.h"
+#include "fees/Francais.h"
 #include "fees/PageEstimation.h"
 
 #include <QImage>
@@ -11,7 +12,7 @@
 // built-in tariffs and on a fixed day, so that a picture changes only when its page does: the
 // week's estimate, May 2026's and the year's.
 inline QList<std::pair<QString, QImage>> PagesExemples() {
-    const QLocale francais(QLocale::French, QLocale::France);
+    const QLocale& francais = Francais::Locale();
     const QDate jour(2026, 12, 6);
     const Choix semaine{4, 7, 1, 3, 7, 7, Modalite::DPCA};
     const std::array<bool, 7> tous{true, true, true, true, true, true, true};

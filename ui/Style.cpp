@@ -19,6 +19,11 @@ void teinter(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
     widget->setPalette(palette);
 }
 
+void montrerMontant(QLabel* label, const Estimation::Ligne& ligne) {
+    label->setText(ligne.montant);
+    label->setAccessibleDescription(QStringLiteral("%1 : %2").arg(ligne.libelle, ligne.montant));
+}
+
 void texteEntier(QLabel* label, const QString& texte, int pixels) {
     QFont f = label->font();
     for (f.setPixelSize(pixels); f.pixelSize() > 6; f.setPixelSize(f.pixelSize() - 1))

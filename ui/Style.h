@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fees/Estimation.h"
+
 #include <QFont>
 #include <QPalette>
 
@@ -14,6 +16,9 @@ QFont policeTimes(int pixels, bool bold = false, bool underline = false);
 
 // Gives one colour role of a widget's palette a colour, leaving the others as they are.
 void teinter(QWidget* widget, QPalette::ColorRole role, const QColor& color);
+
+// Shows a row's amount, read out with its row.
+void montrerMontant(QLabel* label, const Estimation::Ligne& ligne);
 
 // Sets a label's text in the largest font, up to the given size, that shows it whole.
 void texteEntier(QLabel* label, const QString& texte, int pixels);

@@ -28,7 +28,6 @@ namespace {
 
 constexpr Choix Dpca{4, 7, 1, 3, 7, 7, Modalite::DPCA};
 constexpr Choix Dpa{2, 7, 1, 7, 7, 7, Modalite::DPA};
-const QLocale Francais(QLocale::French, QLocale::France);
 const QDate Jour(2026, 12, 6);
 const std::array<QString, 5> Affiches{"3.00", "2.20", "7.80", "9.15", "4.00"};
 const char* const Defauts = "3 2.2 7.8 9.15 4";
@@ -368,7 +367,7 @@ void TestFees::modele() {
     QFETCH(QString, totaux);
     QFETCH(QString, source);
     QFETCH(QString, verifier);
-    const Estimation e(choix, tarifs, rapport, Jour, Francais);
+    const Estimation e(choix, tarifs, rapport, Jour, Francais::Locale());
     QCOMPARE(e.lignes().size(), choix.dpa() ? 6 : 5);
     const QStringList cellules = ligne.split(u'|');
     const auto l = std::find_if(e.lignes().begin(), e.lignes().end(),
@@ -427,7 +426,7 @@ void TestFees::copie() {
                           "dimanches et jours fériés — 2,481.25^€\n"));
     QVERIFY(vu(an.html()).contains("<tr><td>Facturation de mai 2026</td><td align=\"right\">31</td>"
                                    "<td align=\"right\">9</td><td align=\"right\">2,481.25^€"));
-    QCOMPARE(Estimation(Dpca, {}, {}, QDate(2026, 3, 1), Francais).titre(),
+    QCOMPARE(Estimation(Dpca, {}, {}, QDate(2026, 3, 1), Francais::Locale()).titre(),
              "Estimation du 1er mars 2026");
     QVERIFY(texte.contains("– Entre 23 h et 5 h, la majoration de nuit est de 18.30^€^; "
                            "l'estimation compte 9.15^€ par acte de nuit."));

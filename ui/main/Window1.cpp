@@ -353,12 +353,8 @@ void Window1::calcul() {
     estimation_.emplace(choix(), Defaut::Courants(), rapport_, QDate::currentDate());
     const Estimation& e = *estimation_;
     // Out of DPA the surveillance row is hidden and keeps its last amount.
-    for (const Estimation::Ligne& l : e.lignes()) {
-        montant(l.poste)->setText(l.montant);
-        // Each amount is read out with its row.
-        montant(l.poste)->setAccessibleDescription(
-            QStringLiteral("%1 : %2").arg(l.libelle, l.montant));
-    }
+    for (const Estimation::Ligne& l : e.lignes())
+        montrerMontant(montant(l.poste), l);
     // A count with decimals makes the act code longer than its place.
     texteEntier(StaticText15, e.ligne(Estimation::Poste::Journee).code, 12);
     if (Avertissement->text() != e.avertissement()) {

@@ -310,11 +310,8 @@ void WMois::calculer() {
     LibellePoches->setText(e.ligne(Poste::Journee).libelle);
     Poches->setText(e.nombre(Poste::Journee));
     // Out of DPA the surveillance row is hidden and keeps its last amount.
-    for (const Estimation::Ligne& l : e.lignes()) {
-        QLabel* m = Montant[int(l.poste)];
-        m->setText(l.montant);
-        m->setAccessibleDescription(QStringLiteral("%1 : %2").arg(l.libelle, l.montant));
-    }
+    for (const Estimation::Ligne& l : e.lignes())
+        montrerMontant(Montant[int(l.poste)], l);
     for (QWidget* w : std::initializer_list<QWidget*>{Libelle[4], Champ[4],
                                                       Montant[int(Poste::Surveillance)]})
         w->setVisible(e.a(Poste::Surveillance));
