@@ -20,6 +20,35 @@ Proposition Proposer(const Choix& semaine, int annee, int mois, Calendrier calen
     return {m, c.feries};
 }
 
+double& Compte(Choix& c, Estimation::Poste poste) {
+    switch (poste) {
+    case Estimation::Poste::Journee:
+        return c.poches;
+    case Estimation::Poste::Jours:
+        return c.jours;
+    case Estimation::Poste::Dimanches:
+        return c.dimanches;
+    case Estimation::Poste::Pansements:
+        return c.pansements;
+    case Estimation::Poste::Nuits:
+        return c.nuits;
+    case Estimation::Poste::Surveillance:
+        break;
+    }
+    return c.surveillances;
+}
+
+Estimation EstimationDuMois(const Estimation& semaine, int annee, int mois,
+                            const ReglagesMois& reglages) {
+    Proposition p = Proposer(semaine.choix(), annee, mois, reglages.calendrier, reglages.jours);
+    for (auto c = reglages.corrections.begin(); c != reglages.corrections.end(); ++c)
+        Compte(p.choix, c.key()) = c.value();
+    return Estimation(p.choix, semaine.valeurs(), semaine.rapport(), semaine.date(),
+                      semaine.locale(),
+                      Estimation::Mois{annee, mois, reglages.calendrier, p.feries,
+                                       semaine.moyenne().valeur});
+}
+
 Annee::Annee(const Estimation& semaine, const std::array<bool, 7>& jours, int annee,
              Calendrier calendrier)
     : annee_(annee), calendrier_(calendrier) {

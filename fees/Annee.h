@@ -2,6 +2,8 @@
 
 #include "fees/Estimation.h"
 
+#include <QMap>
+
 // A month's counts as its calendar proposes them from the week's choices: its treatment days,
 // its Sundays and holidays, and each weekly act spread over the treatment days.
 struct Proposition {
@@ -10,6 +12,23 @@ struct Proposition {
 };
 Proposition Proposer(const Choix& semaine, int annee, int mois, Calendrier calendrier,
                      const std::array<bool, 7>& jours);
+
+// What she set for one calendar month: its weekdays of treatment, its calendar, and the counts
+// she corrected; every other count is the calendar's proposal.
+struct ReglagesMois {
+    std::array<bool, 7> jours{};
+    Calendrier calendrier = Calendrier::Metropole;
+    QMap<Estimation::Poste, int> corrections;
+
+    bool operator==(const ReglagesMois&) const = default;
+};
+
+// The count of a month's row among the choices.
+double& Compte(Choix& choix, Estimation::Poste poste);
+
+// A month of the week's treatment, as the calendar proposes it with her corrections in place.
+Estimation EstimationDuMois(const Estimation& semaine, int annee, int mois,
+                            const ReglagesMois& reglages);
 
 // A calendar year month by month, each month with the counts its calendar proposes, beside 52
 // weeks of the window's estimate.

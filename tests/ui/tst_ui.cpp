@@ -53,15 +53,19 @@ same modality: R1 P1=5 R1 => 5 7 1 7 7 7 | 71.00 497.00 84.00 39.00 64.05 84.00 
 six bags in DPCA, the rule under the link: P1=6 => 6 7 1 3 7 7 | 85.20 596.40 36.00 46.80 64.05 Na | DPCA 743.25 3,220.75)";
 
 // What she does in both windows (name=n picks item n or value n, a name alone clicks), then
-// reads in the month window: the weekdays ticked, the five counts ("-" hidden), the totals.
+// reads in the month window: the weekdays ticked, the five counts ("-" hidden, "*" corrected),
+// the totals.
 const char* const Mois =
     R"(May 2026: Annee=2026 Mois=4 => 1111111 31 9 13 31 - | 2,481.25 € | 2,291.68 €
 April 2026 in Alsace-Moselle, Good Friday: Annee=2026 Mois=3 Calendrier=1 => 1111111 30 6 13 30 - | 2,321.70 € | 2,291.68 €
 DPA, three surveillances a week: Annee=2026 Mois=4 RB(1) PopupMenu6=3 => 1111111 31 9 31 31 13 | 1,832.45 € | 1,726.62 €
 five days a week in the main window: Annee=2026 Mois=4 PopupMenu2=4 => 1111100 21 4 13 29 - | 1,738.95 € | 1,799.42 €
 Sunday unticked: Annee=2026 Mois=4 Jour(6) => 1111110 26 4 13 30 - | 2,032.10 € | 2,291.68 €
-a correction counts: Annee=2026 Mois=4 Pansements=10 => 1111111 31 9 10 31 - | 2,445.25 € | 2,291.68 €
-no dressing this month: Annee=2026 Mois=4 Pansements=0 => 1111111 31 9 0 31 - | 2,325.25 € | 2,291.68 €
+a correction counts, marked: Annee=2026 Mois=4 Pansements=10 => 1111111 31 9 10* 31 - | 2,445.25 € | 2,291.68 €
+a correction stays when the week changes: Annee=2026 Mois=4 Pansements=10 PopupMenu5=3 => 1111111 31 9 10* 13 - | 2,280.55 € | 2,133.08 €
+a correction kept for its month: Annee=2026 Mois=4 Pansements=10 Mois=5 Mois=4 => 1111111 31 9 10* 31 - | 2,445.25 € | 2,291.68 €
+the proposal back: Annee=2026 Mois=4 Pansements=10 Retablir => 1111111 31 9 13 31 - | 2,481.25 € | 2,291.68 €
+no dressing this month: Annee=2026 Mois=4 Pansements=0 => 1111111 31 9 0* 31 - | 2,325.25 € | 2,291.68 €
 another month proposes again: Annee=2026 Mois=4 Pansements=10 Mois=1 => 1111111 28 4 12 28 - | 2,115.40 € | 2,291.68 €)";
 
 QStringList alertes;
@@ -370,7 +374,8 @@ void TestUi::month() {
         lu += f.w<QCheckBox>(QStringLiteral("Jour(%1)").arg(i))->isChecked() ? u'1' : u'0';
     for (const char* nom :
          {"JoursTraitement", "DimanchesFeries", "Pansements", "Nuits", "Surveillance"})
-        lu += u' ' + (f.w(nom)->isVisible() ? f.w<QSpinBox>(nom)->text() : QStringLiteral("-"));
+        lu += u' ' + (f.w(nom)->isVisible() ? f.w<QSpinBox>(nom)->text() : QStringLiteral("-")) +
+              (f.w(nom)->accessibleDescription() == "corrigé" ? "*" : "");
     // Each amount shown tells how it is made, its own way.
     QSet<QString> bulles;
     for (int i = 0; i < 6; ++i)

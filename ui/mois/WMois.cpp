@@ -53,21 +53,8 @@ QLabel* montant(QWidget* parent, const QString& nom) {
     return l;
 }
 
-// A count the month's estimate takes from its field.
-double& compte(Choix& c, Poste poste) {
-    switch (poste) {
-    case Poste::Jours:
-        return c.jours;
-    case Poste::Dimanches:
-        return c.dimanches;
-    case Poste::Pansements:
-        return c.pansements;
-    case Poste::Nuits:
-        return c.nuits;
-    default:
-        return c.surveillances;
-    }
-}
+// A count she corrected: its own colour, and said.
+const QColor Corrige(255, 214, 153);
 
 } // namespace
 
@@ -195,7 +182,13 @@ void WMois::creerTotaux(QGridLayout* grille) {
     LAnnee->setObjectName(QStringLiteral("LAnnee"));
     LAnnee->setCheckable(true);
     LAnnee->setAccessibleDescription(QStringLiteral("Affiche ou masque les douze mois de l'année"));
-    grille->addWidget(LAnnee, 12, 0, Qt::AlignLeft);
+    Retablir = new QPushButton(QStringLiteral("Revenir aux nombres proposés"), this);
+    Retablir->setObjectName(QStringLiteral("Retablir"));
+    auto* boutons = new QHBoxLayout;
+    boutons->addWidget(LAnnee);
+    boutons->addStretch();
+    boutons->addWidget(Retablir);
+    grille->addLayout(boutons, 12, 0, 1, 3);
 }
 
 QWidget* WMois::creerAnnee() {
@@ -242,13 +235,14 @@ void WMois::relier() {
                 [zone, partage](const QPoint& p) { partage->menuContextuel(zone, p); });
     }
 
-    connect(Mois, &QComboBox::currentIndexChanged, this, &WMois::proposer);
-    connect(AnneeChoisie, &QSpinBox::valueChanged, this, &WMois::proposer);
-    connect(Region, &QComboBox::currentIndexChanged, this, &WMois::proposer);
+    connect(Mois, &QComboBox::currentIndexChanged, this, &WMois::montrerReglages);
+    connect(AnneeChoisie, &QSpinBox::valueChanged, this, &WMois::montrerReglages);
+    connect(Region, &QComboBox::currentIndexChanged, this, &WMois::noterReglages);
     for (QCheckBox* j : Jour)
-        connect(j, &QCheckBox::toggled, this, &WMois::proposer);
-    for (QSpinBox* c : Champ)
-        connect(c, &QSpinBox::valueChanged, this, &WMois::calculer);
+        connect(j, &QCheckBox::toggled, this, &WMois::noterReglages);
+    for (int i = 0; i < int(Champ.size()); ++i)
+        connect(Champ[i], &QSpinBox::valueChanged, this, [this, i] { corriger(i); });
+    connect(Retablir, &QPushButton::clicked, this, &WMois::retablir);
     connect(LAnnee, &QPushButton::toggled, this, [this](bool montree) {
         SectionAnnee->setVisible(montree);
         layout()->activate();
@@ -267,45 +261,107 @@ Calendrier WMois::calendrier() const {
     return Calendrier(Region->currentIndex());
 }
 
+int WMois::cle() const {
+    return AnneeChoisie->value() * 100 + Mois->currentIndex() + 1;
+}
+
+ReglagesMois WMois::reglagesDuMois() const {
+    if (const auto r = reglages_.constFind(cle()); r != reglages_.cend())
+        return *r;
+    // The weekdays start from the window's count of days: the first ones, all for 7.
+    ReglagesMois r{{}, calendrier(), {}};
+    for (int i = 0; i < 7; ++i)
+        r.jours[i] = i < semaine_->choix().jours;
+    return r;
+}
+
+void WMois::setReglages(const QHash<int, ReglagesMois>& reglages) {
+    reglages_ = reglages;
+    montrerReglages();
+}
+
 void WMois::suivre(const Estimation& semaine) {
-    const Choix c = semaine.choix();
-    const bool memesChoix = semaine_ && semaine_->choix() == c;
-    // The weekdays start again from the window's count of days: the first ones, all for 7.
-    if (!semaine_ || semaine_->choix().jours != c.jours)
-        for (int i = 0; i < 7; ++i) {
-            const QSignalBlocker b(Jour[i]);
-            Jour[i]->setChecked(i < c.jours);
-        }
+    const bool memesChoix = semaine_ && semaine_->choix() == semaine.choix();
+    const bool memesJours = semaine_ && semaine_->choix().jours == semaine.choix().jours;
     semaine_.emplace(semaine);
     if (memesChoix) {
         calculer();
         calculerAnnee();
         return;
     }
+    // Another count of days a week: this month's weekdays start again from it.
+    if (!memesJours && reglages_.contains(cle())) {
+        ReglagesMois r = reglages_.take(cle());
+        r.jours = reglagesDuMois().jours;
+        reglages_.insert(cle(), r);
+        emit reglagesModifies(AnneeChoisie->value(), Mois->currentIndex() + 1, r);
+    }
+    montrerReglages();
+}
+
+void WMois::montrerReglages() {
+    const ReglagesMois r = reglagesDuMois();
+    for (int i = 0; i < 7; ++i) {
+        const QSignalBlocker b(Jour[i]);
+        Jour[i]->setChecked(r.jours[i]);
+    }
+    const QSignalBlocker b(Region);
+    Region->setCurrentIndex(int(r.calendrier));
+    proposer();
+}
+
+void WMois::noterReglages() {
+    ReglagesMois r = reglagesDuMois();
+    r.jours = jours();
+    r.calendrier = calendrier();
+    reglages_.insert(cle(), r);
+    emit reglagesModifies(AnneeChoisie->value(), Mois->currentIndex() + 1, r);
+    proposer();
+}
+
+void WMois::corriger(int champ) {
+    ReglagesMois r = reglagesDuMois();
+    const Poste poste = Rangees[champ].poste;
+    // The proposal typed again is no correction.
+    if (Champ[champ]->value() == int(Compte(propose_.choix, poste)))
+        r.corrections.remove(poste);
+    else
+        r.corrections.insert(poste, Champ[champ]->value());
+    reglages_.insert(cle(), r);
+    emit reglagesModifies(AnneeChoisie->value(), Mois->currentIndex() + 1, r);
+    proposer();
+}
+
+void WMois::retablir() {
+    ReglagesMois r = reglagesDuMois();
+    r.corrections.clear();
+    reglages_.insert(cle(), r);
+    emit reglagesModifies(AnneeChoisie->value(), Mois->currentIndex() + 1, r);
     proposer();
 }
 
 void WMois::proposer() {
-    const Proposition p = Proposer(semaine_->choix(), AnneeChoisie->value(),
-                                   Mois->currentIndex() + 1, calendrier(), jours());
-    feries_ = p.feries;
-    Choix propose = p.choix;
+    const ReglagesMois r = reglagesDuMois();
+    propose_ = Proposer(semaine_->choix(), AnneeChoisie->value(), Mois->currentIndex() + 1,
+                        r.calendrier, r.jours);
     for (int i = 0; i < int(Champ.size()); ++i) {
+        const Poste poste = Rangees[i].poste;
+        const bool corrige = r.corrections.contains(poste);
         const QSignalBlocker b(Champ[i]);
-        Champ[i]->setValue(int(compte(propose, Rangees[i].poste)));
+        Champ[i]->setValue(corrige ? r.corrections.value(poste)
+                                   : int(Compte(propose_.choix, poste)));
+        teinter(Champ[i], QPalette::Base, corrige ? Corrige : palette().color(QPalette::Base));
+        Champ[i]->setAccessibleDescription(corrige ? QStringLiteral("corrigé") : QString());
     }
+    Retablir->setEnabled(!r.corrections.isEmpty());
     calculer();
     calculerAnnee();
 }
 
 void WMois::calculer() {
-    Choix c = semaine_->choix();
-    for (int i = 0; i < int(Champ.size()); ++i)
-        compte(c, Rangees[i].poste) = Champ[i]->value();
-    estimation_.emplace(c, semaine_->valeurs(), semaine_->rapport(), semaine_->date(),
-                        semaine_->locale(),
-                        Estimation::Mois{AnneeChoisie->value(), Mois->currentIndex() + 1,
-                                         calendrier(), feries_, semaine_->moyenne().valeur});
+    estimation_.emplace(
+        EstimationDuMois(*semaine_, AnneeChoisie->value(), Mois->currentIndex() + 1,
+                         reglagesDuMois()));
     const Estimation& e = *estimation_;
     LibellePoches->setText(e.ligne(Poste::Journee).libelle);
     Poches->setText(e.nombre(Poste::Journee));
@@ -325,7 +381,7 @@ void WMois::calculer() {
         QStringLiteral("%1 : %2. %3 : %4.")
             .arg(mois.libelle, mois.montant, moyenne.libelle, moyenne.montant));
     QStringList feries;
-    for (const Ferie& f : feries_)
+    for (const Ferie& f : e.mois()->feries)
         feries << QStringLiteral("%1 (%2)").arg(Francais::Jour(f.date), f.nom);
     Feries->setText(
         Typographie(QStringLiteral("Jours fériés de traitement (%1) : %2.")

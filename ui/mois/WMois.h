@@ -2,6 +2,7 @@
 
 #include "fees/Annee.h"
 
+#include <QHash>
 #include <QWidget>
 
 class QGridLayout;
@@ -35,6 +36,13 @@ public:
     // The week has been computed again: new choices replace the proposals, new tariffs only the
     // amounts.
     void suivre(const Estimation& semaine);
+    // What she set, month by month (the key is year × 100 + month), as a patient keeps it.
+    const QHash<int, ReglagesMois>& reglages() const { return reglages_; }
+    void setReglages(const QHash<int, ReglagesMois>& reglages);
+
+signals:
+    // She changed the weekdays, the calendar or a count of that month.
+    void reglagesModifies(int annee, int mois, const ReglagesMois& reglages);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -49,6 +57,14 @@ private:
     void relier();
     std::array<bool, 7> jours() const;
     Calendrier calendrier() const;
+    int cle() const;
+    // The chosen month's settings: hers, or the week's first days and the calendar in use.
+    ReglagesMois reglagesDuMois() const;
+    void montrerReglages();
+    // The weekdays or the calendar changed: kept, then proposed again.
+    void noterReglages();
+    void corriger(int champ);
+    void retablir();
     // The calendar's counts in the fields, then everything computed again.
     void proposer();
     void calculer();
@@ -56,7 +72,8 @@ private:
 
     QWidget* fenetre_;
     std::optional<Estimation> semaine_;
-    QList<Ferie> feries_;
+    QHash<int, ReglagesMois> reglages_;
+    Proposition propose_;
     std::optional<Estimation> estimation_;
     std::optional<Annee> annee_;
     Partage* partage_ = nullptr;
@@ -77,6 +94,7 @@ private:
     QLabel* MoyenneFenetre = nullptr;
     QLabel* Feries = nullptr;
     QPushButton* LAnnee = nullptr;
+    QPushButton* Retablir = nullptr;
     QWidget* SectionAnnee = nullptr;
     QLabel* TitreAnnee = nullptr;
     std::array<QLabel*, 12> MoisAnnee{};
