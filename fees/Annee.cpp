@@ -64,7 +64,7 @@ QString Annee::texte() const {
 }
 
 QString Annee::html() const {
-    const auto e = [](const QString& s) { return Typographie(s).toHtmlEscaped(); };
+    const auto e = Html;
     QString h = QStringLiteral("<p><b>Tarivane — %1</b><br>Modalité de traitement : %2</p>\n"
                                "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
                                "<tr><th>Mois</th><th>Jours de traitement</th><th>Dimanches et "

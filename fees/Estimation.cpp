@@ -225,7 +225,7 @@ QString Estimation::texteTarifs() const {
 }
 
 QString Estimation::html() const {
-    const auto e = [](const QString& s) { return Typographie(s).toHtmlEscaped(); };
+    const auto e = Html;
     QString h = QStringLiteral("<p><b>Tarivane — %1</b><br>Modalité de traitement : %2</p>\n"
                                "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
                                "<tr><th>Soins</th><th>Nombre</th><th>Cotation</th>"
@@ -254,7 +254,7 @@ QString Estimation::html() const {
 }
 
 QString Estimation::htmlTarifs() const {
-    const auto e = [](const QString& s) { return Typographie(s).toHtmlEscaped(); };
+    const auto e = Html;
     QString h = QStringLiteral("<p>Tarifs appliqués (%1) :</p>\n<table border=\"1\" "
                                "cellspacing=\"0\" cellpadding=\"4\">\n")
                     .arg(e(jeuTarifs_));
