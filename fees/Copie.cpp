@@ -4,9 +4,7 @@
 
 namespace {
 
-QString e(const QString& texte) {
-    return Typographie(texte).toHtmlEscaped();
-}
+const auto e = Html;
 
 } // namespace
 

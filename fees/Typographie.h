@@ -14,3 +14,8 @@ inline QString Typographie(QString t) {
         t.replace(QString::fromUtf16(avant), QString::fromUtf16(apres));
     return t;
 }
+
+// The same in HTML, escaped by Qt: every text the program writes as HTML goes through here.
+inline QString Html(const QString& t) {
+    return Typographie(t).toHtmlEscaped();
+}

@@ -2,34 +2,46 @@
 
 #include "fees/Annee.h"
 #include "fees/Francais.h"
-#include "fees/PageEstimation.h"
+#include "ui/sortie/Page.h"
 
 #include <QImage>
 #include <QPainter>
 #include <utility>
 
-// The pages of the README as printed, at about the screen's resolution, in French, from the
-// built-in tariffs and on a fixed day, so that a picture changes only when its page does: the
-// week's estimate, May 2026's and the year's.
-inline QList<std::pair<QString, QImage>> PagesExemples() {
+// A week's estimate, one month's of 2026 and the year's, in French, from the built-in tariffs
+// and on a fixed day.
+struct Exemples {
+    Estimation semaine;
+    Estimation mois;
+    Annee annee;
+};
+inline Exemples exemples(const Choix& choix, const Defaut::RapportLecture& rapport, int mois) {
     const QLocale& francais = Francais::Locale();
     const QDate jour(2026, 12, 6);
-    const Choix semaine{4, 7, 1, 3, 7, 7, Modalite::DPCA};
     const std::array<bool, 7> tous{true, true, true, true, true, true, true};
+    const Estimation semaine(choix, Tarifs{}, rapport, jour, francais);
+    return {semaine, EstimationDuMois(semaine, 2026, mois, {tous, Calendrier::Metropole, {}}),
+            Annee(semaine, tous, 2026, Calendrier::Metropole)};
+}
+
+// The first pages of the README as printed, so that a picture changes only when its page does:
+// the week's estimate, May 2026's and the year's.
+inline QList<std::pair<QString, QImage>> PagesExemples() {
+    // Laid out at 300 dpi as on paper, shown at 70 dpi.
     const auto page = [](const auto& document) {
-        QImage image(579, 819, QImage::Format_RGB32);
+        QImage image(2481, 3508, QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(300 / 0.0254));
+        image.setDotsPerMeterY(qRound(300 / 0.0254));
         image.fill(Qt::white);
         QPainter peintre(&image);
-        PageEstimation::Dessiner(peintre, document);
-        return image;
+        const QPageLayout mise = Page::miseEnPage();
+        peintre.translate(mise.paintRectPixels(300).topLeft());
+        Page(document).dessiner(peintre, mise, [] { return false; });
+        peintre.end();
+        return image.scaled(579, 819, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     };
-    const Estimation hebdomadaire(semaine, Tarifs{}, {}, jour, francais);
-    const Proposition mai = Proposer(semaine, 2026, 5, Calendrier::Metropole, tous);
-    const Estimation::Mois mois{2026, 5, Calendrier::Metropole, mai.feries,
-                                hebdomadaire.moyenne().valeur};
-    return {{QStringLiteral("estimation.png"), page(hebdomadaire)},
-            {QStringLiteral("estimation-mois.png"),
-             page(Estimation(mai.choix, Tarifs{}, {}, jour, francais, mois))},
-            {QStringLiteral("estimation-annee.png"),
-             page(Annee(hebdomadaire, tous, 2026, Calendrier::Metropole))}};
+    const Exemples e = exemples({4, 7, 1, 3, 7, 7, Modalite::DPCA}, {}, 5);
+    return {{QStringLiteral("estimation.png"), page(e.semaine)},
+            {QStringLiteral("estimation-mois.png"), page(e.mois)},
+            {QStringLiteral("estimation-annee.png"), page(e.annee)}};
 }

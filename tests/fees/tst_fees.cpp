@@ -1,11 +1,9 @@
 #include "fees/Annee.h"
 #include "fees/Estimation.h"
-#include "fees/PageEstimation.h"
+#include "fees/Francais.h"
 #include "framework/Number.h"
 #include "framework/TextOutputStream.h"
-#include "screenshots/Pages.h"
 #include "support/Dossier.h"
-#include "support/Images.h"
 
 #include <QGuiApplication>
 #include <QProcess>
@@ -82,7 +80,6 @@ private slots:
     void modele_data();
     void modele();
     void copie();
-    void pagesAsTheReadmeShowsThem();
 };
 
 void TestFees::lecture_data() {
@@ -439,13 +436,6 @@ void TestFees::copie() {
           "<td align=\"right\">56.80^€ par jour de traitement</td>",
           "lundi 25 mai~: Lundi de Pentecôte"})
         QVERIFY2(html.contains(QString::fromUtf8(ligne)), ligne);
-}
-
-void TestFees::pagesAsTheReadmeShowsThem() {
-    if (!commeLesImages())
-        QSKIP("the README's pictures are drawn with Nimbus Roman, not installed here");
-    const QString ecart = ecarts(PagesExemples(), QStringLiteral(TARIVANE_SOURCES "/screenshots"));
-    QVERIFY2(ecart.isEmpty(), qPrintable(ecart + " (make screenshot draws them again)"));
 }
 
 int main(int argc, char* argv[]) {

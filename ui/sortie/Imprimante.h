@@ -2,8 +2,9 @@
 
 #include <QPrinter>
 #include <functional>
+#include <memory>
 
-class QPainter;
+class Page;
 class QWidget;
 
 // The printer keeps the user's choices from one print to the next.
@@ -11,10 +12,10 @@ class Imprimante {
 public:
     Imprimante();
 
-    // Opens the platform's print dialog over the window. Once the user accepts it, `page` draws
-    // on the printer. A printer that will not start is reported to `echec` by its name; a file
-    // that could not be written, by its path and why, in French.
-    void imprimer(QWidget* fenetre, std::function<void(QPainter&)> page,
+    // Opens the platform's print dialog over the window. Once the user accepts it, the page that
+    // `page` makes is printed on the printer's pages. A printer that will not start is reported
+    // to `echec` by its name; a file that could not be written, by its path and why, in French.
+    void imprimer(QWidget* fenetre, std::function<std::unique_ptr<Page>()> page,
                   std::function<void(const QString& imprimante, const QString& raison)> echec);
 
 private:

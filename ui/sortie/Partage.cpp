@@ -1,8 +1,8 @@
 #include "ui/sortie/Partage.h"
 
 #include "fees/Annee.h"
-#include "fees/PageEstimation.h"
 #include "ui/sortie/Imprimante.h"
+#include "ui/sortie/Page.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPainter>
 #include <QStandardPaths>
 #include <QToolTip>
 
@@ -20,9 +19,8 @@ Partage::Partage(QWidget* fenetre, std::function<const Estimation&()> estimation
     : QObject(fenetre), fenetre_(fenetre), estimation_(std::move(estimation)) {
     document_ = [this] {
         const Estimation& e = estimation_();
-        return Document{
-            e.texte(), e.html(), e.mois() ? e.titre() : QStringLiteral("Estimation Tarivane"),
-            PageEstimation::NomFichier(e), [&e](QPainter& p) { PageEstimation::Dessiner(p, e); }};
+        return Document{e.texte(), e.html(), Page::nomFichier(e),
+                        [&e] { return std::make_unique<Page>(e); }};
     };
 }
 
@@ -30,8 +28,8 @@ Partage::Partage(QWidget* fenetre, std::function<const Annee&()> annee)
     : QObject(fenetre), fenetre_(fenetre) {
     document_ = [annee = std::move(annee)] {
         const Annee& a = annee();
-        return Document{a.texte(), a.html(), a.titre(), PageEstimation::NomFichier(a),
-                        [&a](QPainter& p) { PageEstimation::Dessiner(p, a); }};
+        return Document{a.texte(), a.html(), Page::nomFichier(a),
+                        [&a] { return std::make_unique<Page>(a); }};
     };
 }
 
@@ -69,7 +67,7 @@ void Partage::imprimer() {
     if (!imprimante_)
         imprimante_ = std::make_unique<Imprimante>();
     imprimante_->imprimer(
-        fenetre_, [this](QPainter& peintre) { document_().dessiner(peintre); },
+        fenetre_, [this] { return document_().page(); },
         // A printer that will not start is told, not passed over.
         [this](const QString& imprimante, const QString& raison) {
             avertir(QStringLiteral("Imprimer"),
@@ -100,8 +98,7 @@ void Partage::exporterPdf() {
 
 void Partage::enregistrerPdf(const QString& chemin) {
     QString erreur;
-    const Document d = document_();
-    if (!PageEstimation::EcrirePdf(d.dessiner, d.titre, chemin, erreur))
+    if (!document_().page()->ecrirePdf(chemin, erreur))
         avertir(QStringLiteral("Exporter en PDF"),
                 QStringLiteral("L'estimation n'a pas pu être enregistrée dans « %1 » : %2.")
                     .arg(QDir::toNativeSeparators(chemin), erreur));

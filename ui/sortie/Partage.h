@@ -8,7 +8,7 @@
 
 class Annee;
 class Imprimante;
-class QPainter;
+class Page;
 class QWidget;
 
 // What leaves a window: its estimate copied, printed or kept as a PDF, and how each amount is
@@ -40,8 +40,8 @@ private:
 
     // What leaves, as it is at the time.
     struct Document {
-        QString texte, html, titre, fichier;
-        std::function<void(QPainter&)> dessiner;
+        QString texte, html, fichier;
+        std::function<std::unique_ptr<Page>()> page;
     };
 
     QWidget* fenetre_;
