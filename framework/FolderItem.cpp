@@ -8,12 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <cerrno>
 #include <filesystem>
-#include <system_error>
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -27,12 +25,7 @@ namespace {
 struct Remplacement {
     QString dossier;
     FolderItem::Copie copie = FolderItem::Copie::Portable;
-};
-
-Remplacement& remplacement() {
-    static Remplacement r;
-    return r;
-}
+} remplacement;
 
 std::filesystem::path natif(const QString& path) {
 #ifdef Q_OS_WIN
@@ -42,72 +35,26 @@ std::filesystem::path natif(const QString& path) {
 #endif
 }
 
-// The running program by the real bytes of its path (a debugger or valgrind answers for it
-// when the link is read, not when it is followed).
-std::filesystem::path programme() {
-#ifdef Q_OS_LINUX
-    std::error_code ec;
-    const std::filesystem::path lien = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec)
-        return lien;
-#endif
-    return natif(QCoreApplication::applicationFilePath());
-}
-
-bool isRunningProgram(const QString& path) {
-    std::error_code ec;
-    return std::filesystem::equivalent(natif(path), programme(), ec);
-}
-
-#ifdef Q_OS_LINUX
-// The folder of the executable by its real bytes. Qt reads file names as UTF-8: a folder whose
-// name is not (a Latin-1 "café") is then reached through a descriptor kept open on it.
-QString dossierReel() {
-    std::error_code ec;
-    const std::string exe = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
-    const QByteArray octets = QByteArray::fromStdString(exe);
-    if (ec || octets.isEmpty())
-        return QCoreApplication::applicationDirPath();
-    const QString nom = QFile::decodeName(octets);
-    if (QFile::encodeName(nom) == octets)
-        return nom;
-    static const int fd = ::open(octets.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    return fd < 0 ? QString() : QStringLiteral("/proc/self/fd/%1").arg(fd);
-}
-#endif
-
-// What stands where a regular file was expected.
-QString nature(const QString& path) {
-    if (QFileInfo(path).isDir())
-        return QStringLiteral("un dossier");
-#ifdef Q_OS_UNIX
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
-        if (S_ISFIFO(st.st_mode))
-            return QStringLiteral("un tube nommé");
-        if (S_ISSOCK(st.st_mode))
-            return QStringLiteral("une socket");
-    }
-#endif
-    return QStringLiteral("un périphérique");
-}
-
 // Why a path that is not there, or not a regular file, cannot be used; a link is followed and
 // named, so that the user sees where it leads.
-QString pourquoiInutilisable(const QString& path, int codeErreur) {
-    const QFileInfo info(path);
-    const QString lien = info.symLinkTarget();
+QString pourquoiInutilisable(const QString& path) {
+    std::error_code ec;
+    const auto type = std::filesystem::status(natif(path), ec).type();
+    const QString lien = QFileInfo(path).symLinkTarget();
     const QString quoi =
         lien.isEmpty()
-            ? QString()
-            : QStringLiteral("c'est un lien vers « %1 », ").arg(QDir::toNativeSeparators(lien));
-    if (!info.exists())
-        return quoi + (lien.isEmpty()
-                           ? Raison(codeErreur)
-                           : QStringLiteral("qui ne mène à rien (%1)").arg(Raison(codeErreur)));
-    return quoi +
-           QStringLiteral("%1n'est pas un fichier ordinaire mais %2")
-               .arg(lien.isEmpty() ? QStringLiteral("ce ") : QStringLiteral("qui "), nature(path));
+            ? QStringLiteral("ce ")
+            : QStringLiteral("c'est un lien vers « %1 », qui ").arg(QDir::toNativeSeparators(lien));
+    if (ec)
+        return lien.isEmpty()
+                   ? Raison(ec.value())
+                   : quoi + QStringLiteral("ne mène à rien (%1)").arg(Raison(ec.value()));
+    using T = std::filesystem::file_type;
+    return quoi + QStringLiteral("n'est pas un fichier ordinaire mais ") +
+           QString::fromUtf16(type == T::directory ? u"un dossier"
+                              : type == T::fifo    ? u"un tube nommé"
+                              : type == T::socket  ? u"une socket"
+                                                   : u"un périphérique");
 }
 
 } // namespace
@@ -115,13 +62,9 @@ QString pourquoiInutilisable(const QString& path, int codeErreur) {
 FolderItem::FolderItem(QString path) : path_(std::move(path)) {}
 
 QString FolderItem::ApplicationFolder() {
-    if (!remplacement().dossier.isEmpty())
-        return remplacement().dossier;
-#ifdef Q_OS_LINUX
-    QString folder = dossierReel();
-#else
+    if (!remplacement.dossier.isEmpty())
+        return remplacement.dossier;
     QString folder = QCoreApplication::applicationDirPath();
-#endif
 #ifdef Q_OS_MACOS
     // Inside "X.app/Contents/MacOS": the application's folder is the one holding X.app.
     if (folder.endsWith(QLatin1String(".app/Contents/MacOS")))
@@ -131,8 +74,8 @@ QString FolderItem::ApplicationFolder() {
 }
 
 FolderItem::Copie FolderItem::SorteDeCopie() {
-    if (!remplacement().dossier.isEmpty())
-        return remplacement().copie;
+    if (!remplacement.dossier.isEmpty())
+        return remplacement.copie;
     const QString dossier = QFileInfo(ApplicationFolder()).canonicalFilePath();
     if (dossier == QFileInfo(QStringLiteral(TARIVANE_BINDIR)).canonicalFilePath())
         return Copie::Installee;
@@ -146,7 +89,7 @@ FolderItem::Copie FolderItem::SorteDeCopie() {
 }
 
 void FolderItem::SetApplicationFolder(const QString& folder, Copie copie) {
-    remplacement() = {folder, copie};
+    remplacement = {folder, copie};
 }
 
 FolderItem FolderItem::GetConfigItem(const QString& name) {
@@ -167,23 +110,14 @@ FolderItem FolderItem::GetFolderItem(const QString& folder, const QString& name)
     if (folder.isEmpty())
         return {};
     const QString path = QDir(folder).filePath(name);
-    if (isRunningProgram(path))
+    std::error_code ec;
+    if (std::filesystem::equivalent(natif(path), natif(QCoreApplication::applicationFilePath()),
+                                    ec))
         return {};
     return FolderItem(path);
 }
 
 QString FolderItem::Affichage(const QString& path) {
-#ifdef Q_OS_LINUX
-    static const QRegularExpression descripteur(QStringLiteral("^/proc/self/fd/\\d+"));
-    const auto m = descripteur.match(path);
-    if (m.hasMatch()) {
-        std::error_code ec;
-        const auto reel = std::filesystem::read_symlink(natif(m.captured()), ec);
-        if (!ec)
-            return QFile::decodeName(QByteArray::fromStdString(reel)) +
-                   path.mid(m.capturedLength());
-    }
-#endif
     return QDir::toNativeSeparators(path);
 }
 
@@ -199,14 +133,11 @@ bool FolderItem::Exists() const {
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile(QString& erreur) const {
     // Looked at before it is opened: opening a device or a pipe may block or act on it.
-    EffacerErreur();
-    const QFileInfo info(path_);
-    if (!info.exists() || !info.isFile()) {
-        std::error_code ec;
-        (void)std::filesystem::status(natif(path_), ec);
-        erreur = pourquoiInutilisable(path_, ec ? ec.value() : ENOENT);
+    if (!QFileInfo(path_).isFile()) {
+        erreur = pourquoiInutilisable(path_);
         return nullptr;
     }
+    EffacerErreur();
     QFile fichier;
 #ifdef Q_OS_UNIX
     // Never waits, even on what took the file's place since it was looked at.
@@ -215,7 +146,7 @@ std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile(QString& erreur) con
     struct stat st {};
     if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
         ::close(fd);
-        erreur = pourquoiInutilisable(path_, 0);
+        erreur = pourquoiInutilisable(path_);
         return nullptr;
     }
     const bool ouvert = fd >= 0 && fichier.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle);
@@ -223,13 +154,8 @@ std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile(QString& erreur) con
     fichier.setFileName(path_);
     const bool ouvert = fichier.open(QIODevice::ReadOnly);
 #endif
-    if (!ouvert) {
-        erreur = Raison(DerniereErreur());
-        return nullptr;
-    }
-    EffacerErreur();
-    QByteArray bytes = fichier.read(TextInputStream::MaxBytes);
-    if (fichier.error() != QFileDevice::NoError) {
+    QByteArray bytes = ouvert ? fichier.read(TextInputStream::MaxBytes) : QByteArray();
+    if (!ouvert || fichier.error() != QFileDevice::NoError) {
         erreur = Raison(DerniereErreur());
         return nullptr;
     }
@@ -243,39 +169,24 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile(QString& erreur,
         return nullptr;
     }
     const QFileInfo info(path_);
-    if (info.exists() && !info.isFile()) {
-        erreur = pourquoiInutilisable(path_, 0);
+    std::error_code ec;
+    (void)std::filesystem::status(natif(path_), ec);
+    // Missing, it is made; a link that leads nowhere is refused, for it names another file.
+    if (info.exists() ? !info.isFile()
+                      : info.isSymLink() || ec != std::errc::no_such_file_or_directory) {
+        erreur = pourquoiInutilisable(path_);
         return nullptr;
     }
-    if (!info.exists()) {
-        std::error_code ec;
-        (void)std::filesystem::status(natif(path_), ec);
-        // Missing, it is made; a dangling link is refused, for it names another file.
-        if (info.isSymLink() || (ec && ec != std::errc::no_such_file_or_directory)) {
-            erreur = pourquoiInutilisable(path_, ec.value());
-            return nullptr;
-        }
-        const QString dossier = info.absolutePath();
-        ec.clear();
-        if (nouveau == Nouveau::Reglages)
-            std::filesystem::create_directories(natif(dossier), ec);
-        else if (QFileInfo(dossier).exists() && !QFileInfo(dossier).isDir())
-            ec = std::make_error_code(std::errc::not_a_directory);
-        else if (!QFileInfo(dossier).isDir())
-            ec = std::make_error_code(std::errc::no_such_file_or_directory);
-        if (ec == std::errc::not_a_directory) {
-            erreur = Raison(ENOTDIR);
-            return nullptr;
-        }
-        if (ec) {
-            erreur = nouveau == Nouveau::Reglages
-                         ? QStringLiteral("le dossier « %1 » n'existe pas et n'a pas pu être "
-                                          "créé : %2")
-                               .arg(QDir::toNativeSeparators(dossier), Raison(ec.value()))
-                         : QStringLiteral("le dossier « %1 » n'existe pas")
-                               .arg(QDir::toNativeSeparators(dossier));
-            return nullptr;
-        }
+    const QString dossier = info.absolutePath();
+    ec.clear();
+    if (!info.exists() && nouveau == Nouveau::Reglages)
+        std::filesystem::create_directories(natif(dossier), ec);
+    if (ec || !QFileInfo(dossier).isDir()) {
+        erreur =
+            QStringLiteral("le dossier « %1 » n'existe pas").arg(QDir::toNativeSeparators(dossier));
+        if (ec)
+            erreur += QStringLiteral(" et n'a pas pu être créé : %1").arg(Raison(ec.value()));
+        return nullptr;
     }
     auto flux = std::make_unique<TextOutputStream>(path_);
     if (!flux->Open(nouveau == Nouveau::Reglages, erreur))

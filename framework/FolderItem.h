@@ -38,7 +38,7 @@ public:
     // restores the real one.
     static void SetApplicationFolder(const QString& folder, Copie copie = Copie::Portable);
 
-    // A path as the user knows it, even one reached through a descriptor.
+    // A path as the user knows it.
     static QString Affichage(const QString& path);
 
     bool isNil() const { return path_.isEmpty(); }

@@ -1,6 +1,7 @@
 #include "framework/Raison.h"
 
 #include <cerrno>
+#include <csignal>
 #include <utility>
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -48,34 +49,26 @@ QString Raison(int codeErreur) {
 
 #ifdef Q_OS_WIN
 int DerniereErreur() {
-    switch (::GetLastError()) {
-    case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return EACCES;
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_DRIVE:
-        return ENOENT;
-    case ERROR_DIRECTORY:
-        return ENOTDIR;
-    case ERROR_INVALID_NAME:
-        return EINVAL;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return ENOSPC;
-    case ERROR_WRITE_PROTECT:
-        return EROFS;
-    case ERROR_FILENAME_EXCED_RANGE:
-        return ENAMETOOLONG;
-    case ERROR_NOT_ENOUGH_MEMORY:
-    case ERROR_OUTOFMEMORY:
-        return ENOMEM;
-    case ERROR_SUCCESS:
-        return 0;
-    default:
-        return static_cast<int>(::GetLastError()) + 10000;
-    }
+    const std::pair<DWORD, int> memeCause[] = {{ERROR_SUCCESS, 0},
+                                               {ERROR_ACCESS_DENIED, EACCES},
+                                               {ERROR_SHARING_VIOLATION, EACCES},
+                                               {ERROR_LOCK_VIOLATION, EACCES},
+                                               {ERROR_FILE_NOT_FOUND, ENOENT},
+                                               {ERROR_PATH_NOT_FOUND, ENOENT},
+                                               {ERROR_INVALID_DRIVE, ENOENT},
+                                               {ERROR_DIRECTORY, ENOTDIR},
+                                               {ERROR_INVALID_NAME, EINVAL},
+                                               {ERROR_DISK_FULL, ENOSPC},
+                                               {ERROR_HANDLE_DISK_FULL, ENOSPC},
+                                               {ERROR_WRITE_PROTECT, EROFS},
+                                               {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG},
+                                               {ERROR_NOT_ENOUGH_MEMORY, ENOMEM},
+                                               {ERROR_OUTOFMEMORY, ENOMEM}};
+    const DWORD derniere = ::GetLastError();
+    for (const auto& [windows, code] : memeCause)
+        if (windows == derniere)
+            return code;
+    return static_cast<int>(derniere) + 10000;
 }
 
 void EffacerErreur() {
@@ -90,5 +83,11 @@ void EffacerErreur() {
     errno = 0;
 }
 #endif
+
+void IgnorerSignalDeTaille() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
 
 } // namespace framework

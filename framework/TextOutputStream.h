@@ -22,12 +22,8 @@ public:
     bool Close(QString& erreur);
 
 private:
-    bool ouvrir(QSaveFile& fichier, const QString& modele, QString& erreur) const;
-    bool remplacer(QString& erreur);
-
     QSaveFile fichier_;
     QByteArray pending_;
-    bool prive_ = false;
 };
 
 } // namespace framework
