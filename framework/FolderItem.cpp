@@ -6,11 +6,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-#include <cerrno>
 #include <filesystem>
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -33,6 +31,11 @@ std::filesystem::path natif(const QString& path) {
 #else
     return QFile::encodeName(path).toStdString();
 #endif
+}
+
+std::nullptr_t refus(QString& erreur, const QString& raison) {
+    erreur = raison;
+    return nullptr;
 }
 
 // Why a path that is not there, or not a regular file, cannot be used; a link is followed and
@@ -59,8 +62,6 @@ QString pourquoiInutilisable(const QString& path) {
 
 } // namespace
 
-FolderItem::FolderItem(QString path) : path_(std::move(path)) {}
-
 QString FolderItem::ApplicationFolder() {
     if (!remplacement.dossier.isEmpty())
         return remplacement.dossier;
@@ -76,16 +77,15 @@ QString FolderItem::ApplicationFolder() {
 FolderItem::Copie FolderItem::SorteDeCopie() {
     if (!remplacement.dossier.isEmpty())
         return remplacement.copie;
+    // Qt cannot name a folder whose name is not UTF-8: a copy there has no folder of its own.
     const QString dossier = QFileInfo(ApplicationFolder()).canonicalFilePath();
+    if (dossier.isEmpty())
+        return Copie::Protegee;
     if (dossier == QFileInfo(QStringLiteral(TARIVANE_BINDIR)).canonicalFilePath())
         return Copie::Installee;
-#ifdef Q_OS_WIN
-    // Windows tells a folder's rights only by trying: a file made there, and gone at once.
-    QTemporaryFile essai(ApplicationFolder() + QStringLiteral("/XXXXXX.tmp"));
+    // A folder's rights, which Windows tells only by trying: a file made there, and gone at once.
+    QTemporaryFile essai(dossier + QStringLiteral("/XXXXXX.tmp"));
     return essai.open() ? Copie::Portable : Copie::Protegee;
-#else
-    return QFileInfo(ApplicationFolder()).isWritable() ? Copie::Portable : Copie::Protegee;
-#endif
 }
 
 void FolderItem::SetApplicationFolder(const QString& folder, Copie copie) {
@@ -117,26 +117,18 @@ FolderItem FolderItem::GetFolderItem(const QString& folder, const QString& name)
     return FolderItem(path);
 }
 
-QString FolderItem::Affichage(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
 bool FolderItem::Exists() const {
-    if (isNil())
-        return false;
     std::error_code ec;
-    const auto etat = std::filesystem::symlink_status(natif(path_), ec);
     // A folder that may not be looked into may hold it: that is to be told, not taken as none.
-    return std::filesystem::exists(etat) ||
-           (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory);
+    return !isNil() &&
+           (std::filesystem::exists(std::filesystem::symlink_status(natif(path_), ec)) ||
+            (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory));
 }
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile(QString& erreur) const {
     // Looked at before it is opened: opening a device or a pipe may block or act on it.
-    if (!QFileInfo(path_).isFile()) {
-        erreur = pourquoiInutilisable(path_);
-        return nullptr;
-    }
+    if (!QFileInfo(path_).isFile())
+        return refus(erreur, pourquoiInutilisable(path_));
     EffacerErreur();
     QFile fichier;
 #ifdef Q_OS_UNIX
@@ -146,8 +138,7 @@ std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile(QString& erreur) con
     struct stat st {};
     if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
         ::close(fd);
-        erreur = pourquoiInutilisable(path_);
-        return nullptr;
+        return refus(erreur, pourquoiInutilisable(path_));
     }
     const bool ouvert = fd >= 0 && fichier.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle);
 #else
@@ -155,39 +146,33 @@ std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile(QString& erreur) con
     const bool ouvert = fichier.open(QIODevice::ReadOnly);
 #endif
     QByteArray bytes = ouvert ? fichier.read(TextInputStream::MaxBytes) : QByteArray();
-    if (!ouvert || fichier.error() != QFileDevice::NoError) {
-        erreur = Raison(DerniereErreur());
-        return nullptr;
-    }
+    if (!ouvert || fichier.error() != QFileDevice::NoError)
+        return refus(erreur, Raison(DerniereErreur()));
     return std::make_unique<TextInputStream>(std::move(bytes));
 }
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile(QString& erreur,
                                                              Nouveau nouveau) const {
-    if (isNil()) {
-        erreur = QStringLiteral("aucun emplacement n'est possible pour ce fichier");
-        return nullptr;
-    }
+    if (isNil())
+        return refus(erreur, QStringLiteral("aucun emplacement n'est possible pour ce fichier"));
     const QFileInfo info(path_);
     std::error_code ec;
     (void)std::filesystem::status(natif(path_), ec);
     // Missing, it is made; a link that leads nowhere is refused, for it names another file.
     if (info.exists() ? !info.isFile()
-                      : info.isSymLink() || ec != std::errc::no_such_file_or_directory) {
-        erreur = pourquoiInutilisable(path_);
-        return nullptr;
-    }
+                      : info.isSymLink() || ec != std::errc::no_such_file_or_directory)
+        return refus(erreur, pourquoiInutilisable(path_));
     const QString dossier = info.absolutePath();
     ec.clear();
     if (!info.exists() && nouveau == Nouveau::Reglages)
         std::filesystem::create_directories(natif(dossier), ec);
-    if (ec || !QFileInfo(dossier).isDir()) {
-        erreur =
-            QStringLiteral("le dossier « %1 » n'existe pas").arg(QDir::toNativeSeparators(dossier));
-        if (ec)
-            erreur += QStringLiteral(" et n'a pas pu être créé : %1").arg(Raison(ec.value()));
-        return nullptr;
-    }
+    const QString nom = QDir::toNativeSeparators(dossier);
+    if (ec)
+        return refus(erreur,
+                     QStringLiteral("le dossier « %1 » n'existe pas et n'a pas pu être créé : %2")
+                         .arg(nom, Raison(ec.value())));
+    if (!QFileInfo(dossier).isDir())
+        return refus(erreur, QStringLiteral("le dossier « %1 » n'existe pas").arg(nom));
     auto flux = std::make_unique<TextOutputStream>(path_);
     if (!flux->Open(nouveau == Nouveau::Reglages, erreur))
         return nullptr;

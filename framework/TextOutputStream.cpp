@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <cerrno>
 #ifdef Q_OS_UNIX
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -26,8 +25,6 @@ QString pourquoi(const QString& cible) {
 
 } // namespace
 
-TextOutputStream::TextOutputStream(const QString& cible) : fichier_(cible) {}
-
 bool TextOutputStream::Open(bool prive, QString& erreur) {
     EffacerErreur();
     // Unbuffered: a write that fails is seen at once. Qt's save file would commit a file whose
@@ -36,24 +33,16 @@ bool TextOutputStream::Open(bool prive, QString& erreur) {
         erreur = pourquoi(fichier_.fileName());
         return false;
     }
+    // A replaced file keeps its permissions (Qt sees to that) and, for root, its owner; a new
+    // private one is its owner's alone.
+    const QFileInfo ancien(fichier_.fileName());
+    if (prive && !ancien.exists())
+        fichier_.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 #ifdef Q_OS_UNIX
-    // A replaced file keeps its permissions (Qt sees to that) and, for root, its owner.
-    struct stat st {};
-    if (::stat(QFile::encodeName(fichier_.fileName()).constData(), &st) == 0) {
-        if (::geteuid() == 0)
-            (void)!::fchown(fichier_.handle(), st.st_uid, st.st_gid);
-    } else if (prive) {
-        ::fchmod(fichier_.handle(), S_IRUSR | S_IWUSR);
-    }
-#else
-    Q_UNUSED(prive);
+    if (ancien.exists() && ::geteuid() == 0)
+        (void)!::fchown(fichier_.handle(), ancien.ownerId(), ancien.groupId());
 #endif
     return true;
-}
-
-void TextOutputStream::WriteLine(const QString& text) {
-    pending_ += text.toUtf8();
-    pending_ += '\n';
 }
 
 bool TextOutputStream::Close(QString& erreur) {

@@ -11,12 +11,12 @@ namespace framework {
 // Destroyed without Close, it leaves the target untouched.
 class TextOutputStream {
 public:
-    explicit TextOutputStream(const QString& cible);
+    explicit TextOutputStream(const QString& cible) : fichier_(cible) {}
 
     // False, with the reason in French, when the file cannot be made. A private file may be
     // read by its owner only; any other has the permissions of a new document.
     bool Open(bool prive, QString& erreur);
-    void WriteLine(const QString& text);
+    void WriteLine(const QString& text) { pending_ += text.toUtf8() + '\n'; }
     void Write(const QByteArray& bytes) { pending_ += bytes; }
     // Completes the file. False, with the reason in French, when it could not be written whole.
     bool Close(QString& erreur);

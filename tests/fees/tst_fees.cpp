@@ -303,6 +303,12 @@ void TestFees::writtenWholeWhereSheChose() {
             flux->Close(erreur);
         }
         QCOMPARE(d.contenu(nom), erreur.isEmpty() ? "nouveau\n" : avant);
+#ifdef Q_OS_UNIX
+        // A new settings file is its owner's alone (Qt writes the permissions as hexadecimal
+        // digits).
+        if (avant == "<absent>" && erreur.isEmpty() && nom == "Tarivane")
+            QCOMPARE(QString::number(QFileInfo(d.chemin(nom)).permissions() & 0xFFF, 16), "600");
+#endif
     }
     const QStringList tient = QDir(dossier).entryList(QDir::AllEntries | QDir::Hidden |
                                                       QDir::System | QDir::NoDotAndDotDot);
