@@ -5,16 +5,10 @@
 #include "framework/TextOutputStream.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <filesystem>
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace framework {
 
@@ -25,12 +19,10 @@ struct Remplacement {
     FolderItem::Copie copie = FolderItem::Copie::Portable;
 } remplacement;
 
+// A path for the standard library, given as UTF-8, which it takes on every platform.
 std::filesystem::path natif(const QString& path) {
-#ifdef Q_OS_WIN
-    return QDir::toNativeSeparators(path).toStdWString();
-#else
-    return QFile::encodeName(path).toStdString();
-#endif
+    const QByteArray octets = path.toUtf8();
+    return std::u8string_view(reinterpret_cast<const char8_t*>(octets.constData()), octets.size());
 }
 
 std::nullptr_t refus(QString& erreur, const QString& raison) {
@@ -43,15 +35,14 @@ std::nullptr_t refus(QString& erreur, const QString& raison) {
 QString pourquoiInutilisable(const QString& path) {
     std::error_code ec;
     const auto type = std::filesystem::status(natif(path), ec).type();
-    const QString lien = QFileInfo(path).symLinkTarget();
-    const QString quoi =
-        lien.isEmpty()
-            ? QStringLiteral("ce ")
-            : QStringLiteral("c'est un lien vers « %1 », qui ").arg(QDir::toNativeSeparators(lien));
+    const QString lien = QDir::toNativeSeparators(QFileInfo(path).symLinkTarget());
+    if (lien.isEmpty() && ec)
+        return Raison(ec.value());
+    const QString quoi = lien.isEmpty()
+                             ? QStringLiteral("ce ")
+                             : QStringLiteral("c'est un lien vers « %1 », qui ").arg(lien);
     if (ec)
-        return lien.isEmpty()
-                   ? Raison(ec.value())
-                   : quoi + QStringLiteral("ne mène à rien (%1)").arg(Raison(ec.value()));
+        return quoi + QStringLiteral("ne mène à rien (%1)").arg(Raison(ec.value()));
     using T = std::filesystem::file_type;
     return quoi + QStringLiteral("n'est pas un fichier ordinaire mais ") +
            QString::fromUtf16(type == T::directory ? u"un dossier"
@@ -77,15 +68,13 @@ QString FolderItem::ApplicationFolder() {
 FolderItem::Copie FolderItem::SorteDeCopie() {
     if (!remplacement.dossier.isEmpty())
         return remplacement.copie;
-    // Qt cannot name a folder whose name is not UTF-8: a copy there has no folder of its own.
     const QString dossier = QFileInfo(ApplicationFolder()).canonicalFilePath();
-    if (dossier.isEmpty())
-        return Copie::Protegee;
     if (dossier == QFileInfo(QStringLiteral(TARIVANE_BINDIR)).canonicalFilePath())
         return Copie::Installee;
     // A folder's rights, which Windows tells only by trying: a file made there, and gone at once.
+    // Qt cannot name a folder whose name is not UTF-8: a copy there has no folder of its own.
     QTemporaryFile essai(dossier + QStringLiteral("/XXXXXX.tmp"));
-    return essai.open() ? Copie::Portable : Copie::Protegee;
+    return !dossier.isEmpty() && essai.open() ? Copie::Portable : Copie::Protegee;
 }
 
 void FolderItem::SetApplicationFolder(const QString& folder, Copie copie) {
@@ -126,25 +115,12 @@ bool FolderItem::Exists() const {
 }
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile(QString& erreur) const {
-    // Looked at before it is opened: opening a device or a pipe may block or act on it.
+    // Only a regular file is opened: opening a device or a pipe may block or act on it.
     if (!QFileInfo(path_).isFile())
         return refus(erreur, pourquoiInutilisable(path_));
     EffacerErreur();
-    QFile fichier;
-#ifdef Q_OS_UNIX
-    // Never waits, even on what took the file's place since it was looked at.
-    const int fd =
-        ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    struct stat st {};
-    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
-        ::close(fd);
-        return refus(erreur, pourquoiInutilisable(path_));
-    }
-    const bool ouvert = fd >= 0 && fichier.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle);
-#else
-    fichier.setFileName(path_);
+    QFile fichier(path_);
     const bool ouvert = fichier.open(QIODevice::ReadOnly);
-#endif
     QByteArray bytes = ouvert ? fichier.read(TextInputStream::MaxBytes) : QByteArray();
     if (!ouvert || fichier.error() != QFileDevice::NoError)
         return refus(erreur, Raison(DerniereErreur()));
@@ -163,14 +139,12 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile(QString& erreur,
                       : info.isSymLink() || ec != std::errc::no_such_file_or_directory)
         return refus(erreur, pourquoiInutilisable(path_));
     const QString dossier = info.absolutePath();
-    ec.clear();
-    if (!info.exists() && nouveau == Nouveau::Reglages)
-        std::filesystem::create_directories(natif(dossier), ec);
     const QString nom = QDir::toNativeSeparators(dossier);
-    if (ec)
+    EffacerErreur();
+    if (!info.exists() && nouveau == Nouveau::Reglages && !QDir().mkpath(dossier))
         return refus(erreur,
                      QStringLiteral("le dossier « %1 » n'existe pas et n'a pas pu être créé : %2")
-                         .arg(nom, Raison(ec.value())));
+                         .arg(nom, Raison(DerniereErreur())));
     if (!QFileInfo(dossier).isDir())
         return refus(erreur, QStringLiteral("le dossier « %1 » n'existe pas").arg(nom));
     auto flux = std::make_unique<TextOutputStream>(path_);

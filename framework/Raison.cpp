@@ -2,14 +2,13 @@
 
 #include <cerrno>
 #include <csignal>
+#include <system_error>
 #include <utility>
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
 
 namespace framework {
-
-namespace {
 
 const std::pair<int, const char16_t*> Raisons[] = {
     {EACCES, u"permission refusée"},
@@ -21,11 +20,10 @@ const std::pair<int, const char16_t*> Raisons[] = {
 #endif
     {EFBIG, u"le fichier dépasse la taille permise"},
     {ENOENT, u"le fichier ou son dossier n'existe pas"},
+    {ENODEV, u"le lecteur ou le périphérique n'existe pas"},
     {ENOTDIR, u"un élément du chemin n'est pas un dossier"},
     {EISDIR, u"c'est un dossier"},
-#ifdef ELOOP
     {ELOOP, u"des liens symboliques tournent en rond"},
-#endif
     {ENAMETOOLONG, u"le chemin est trop long"},
     {EIO, u"erreur de lecture ou d'écriture sur le disque"},
     {EMFILE, u"trop de fichiers sont ouverts"},
@@ -33,12 +31,8 @@ const std::pair<int, const char16_t*> Raisons[] = {
     {ENOMEM, u"la mémoire manque"},
     {EINVAL, u"ce nom de fichier n'est pas permis"},
     {EBUSY, u"le fichier est occupé"},
-#ifdef ETXTBSY
     {ETXTBSY, u"le fichier est occupé"},
-#endif
 };
-
-} // namespace
 
 QString Raison(int codeErreur) {
     for (const auto& [code, texte] : Raisons)
@@ -49,40 +43,26 @@ QString Raison(int codeErreur) {
 
 #ifdef Q_OS_WIN
 int DerniereErreur() {
-    const std::pair<DWORD, int> memeCause[] = {{ERROR_SUCCESS, 0},
-                                               {ERROR_ACCESS_DENIED, EACCES},
-                                               {ERROR_SHARING_VIOLATION, EACCES},
-                                               {ERROR_LOCK_VIOLATION, EACCES},
-                                               {ERROR_FILE_NOT_FOUND, ENOENT},
-                                               {ERROR_PATH_NOT_FOUND, ENOENT},
-                                               {ERROR_INVALID_DRIVE, ENOENT},
-                                               {ERROR_DIRECTORY, ENOTDIR},
-                                               {ERROR_INVALID_NAME, EINVAL},
-                                               {ERROR_DISK_FULL, ENOSPC},
-                                               {ERROR_HANDLE_DISK_FULL, ENOSPC},
-                                               {ERROR_WRITE_PROTECT, EROFS},
-                                               {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG},
-                                               {ERROR_NOT_ENOUGH_MEMORY, ENOMEM},
-                                               {ERROR_OUTOFMEMORY, ENOMEM}};
-    const DWORD derniere = ::GetLastError();
-    for (const auto& [windows, code] : memeCause)
-        if (windows == derniere)
-            return code;
-    return static_cast<int>(derniere) + 10000;
-}
-
-void EffacerErreur() {
-    ::SetLastError(ERROR_SUCCESS);
+    // The C++ library knows the error number of each of the system's errors, but takes a name the
+    // system refuses ("NUL", "a:b") for a missing file.
+    const int code = static_cast<int>(::GetLastError());
+    if (code == ERROR_INVALID_NAME)
+        return EINVAL;
+    const std::error_condition cause = std::system_category().default_error_condition(code);
+    return cause.category() == std::generic_category() ? cause.value() : code + 10000;
 }
 #else
 int DerniereErreur() {
     return errno;
 }
+#endif
 
 void EffacerErreur() {
     errno = 0;
-}
+#ifdef Q_OS_WIN
+    ::SetLastError(ERROR_SUCCESS);
 #endif
+}
 
 void IgnorerSignalDeTaille() {
 #ifdef SIGXFSZ

@@ -10,27 +10,22 @@
 
 namespace framework {
 
-namespace {
-
-// Why the file could not be made, from the error that stopped it.
-QString pourquoi(const QString& cible) {
+QString TextOutputStream::pourquoi() const {
     const int code = DerniereErreur();
     // Qt makes the new file beside the old one under a name seven characters longer, which the
     // system refuses near its limit.
-    if (code == ENAMETOOLONG && QFileInfo::exists(cible))
+    if (code == ENAMETOOLONG && QFileInfo::exists(fichier_.fileName()))
         return QStringLiteral("le nom du fichier ou son chemin est trop près de la longueur "
                               "permise pour qu'il soit remplacé en entier");
     return code ? Raison(code) : QStringLiteral("le fichier n'a pas pu être écrit");
 }
-
-} // namespace
 
 bool TextOutputStream::Open(bool prive, QString& erreur) {
     EffacerErreur();
     // Unbuffered: a write that fails is seen at once. Qt's save file would commit a file whose
     // buffered end could not be written (a full disk, a size limit).
     if (!fichier_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        erreur = pourquoi(fichier_.fileName());
+        erreur = pourquoi();
         return false;
     }
     // A replaced file keeps its permissions (Qt sees to that) and, for root, its owner; a new
@@ -49,7 +44,7 @@ bool TextOutputStream::Close(QString& erreur) {
     EffacerErreur();
     if (fichier_.write(pending_) == pending_.size() && fichier_.commit())
         return true;
-    erreur = pourquoi(fichier_.fileName());
+    erreur = pourquoi();
     fichier_.cancelWriting();
     return false;
 }

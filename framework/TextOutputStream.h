@@ -22,6 +22,9 @@ public:
     bool Close(QString& erreur);
 
 private:
+    // Why the file could not be made, from the error that stopped it, in French.
+    QString pourquoi() const;
+
     QSaveFile fichier_;
     QByteArray pending_;
 };
