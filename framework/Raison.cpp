@@ -43,8 +43,8 @@ QString Raison(int codeErreur) {
 
 #ifdef Q_OS_WIN
 int DerniereErreur() {
-    // The C++ library knows the error number of each of the system's errors, but takes a name the
-    // system refuses ("NUL", "a:b") for a missing file.
+    // The C++ library knows the error number of each of the system's errors (system_error.cc in
+    // libstdc++), but takes a name the system refuses ("NUL", "a:b") for a missing file.
     const int code = static_cast<int>(::GetLastError());
     if (code == ERROR_INVALID_NAME)
         return EINVAL;

@@ -12,8 +12,8 @@ namespace framework {
 
 QString TextOutputStream::pourquoi() const {
     const int code = DerniereErreur();
-    // Qt makes the new file beside the old one under a name seven characters longer, which the
-    // system refuses near its limit.
+    // Qt makes the new file beside the old one under its name and ".XXXXXX" (QTemporaryFileName,
+    // qtemporaryfile.cpp), which the system refuses near its limit.
     if (code == ENAMETOOLONG && QFileInfo::exists(fichier_.fileName()))
         return QStringLiteral("le nom du fichier ou son chemin est trop près de la longueur "
                               "permise pour qu'il soit remplacé en entier");
