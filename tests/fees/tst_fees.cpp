@@ -467,7 +467,7 @@ void TestFees::pagesAsTheReadmeShowsThem() {
 }
 
 int main(int argc, char* argv[]) {
-    // As the program starts.
+    // As the program starts: a write beyond the size limit fails instead of ending it.
     framework::IgnorerSignalDeTaille();
     // Keeps the configuration folder of these tests apart from the user's own.
     QStandardPaths::setTestModeEnabled(true);
