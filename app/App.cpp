@@ -1,6 +1,7 @@
 #include "app/App.h"
 
 #include "app/MenuBar1.h"
+#include "framework/Raison.h"
 
 #include <QDir>
 #include <QFont>
@@ -9,6 +10,7 @@
 #include <QTranslator>
 
 App::App(int& argc, char** argv) : QApplication(argc, argv) {
+    framework::IgnorerSignalDeTaille();
     setApplicationName(QStringLiteral("Tarivane"));
     setApplicationVersion(QStringLiteral(TARIVANE_VERSION));
     setDesktopFileName(QStringLiteral("fr.tarivane.Tarivane"));

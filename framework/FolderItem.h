@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <memory>
 
@@ -22,7 +23,7 @@ public:
     enum class Nouveau { Reglages, Document };
 
     FolderItem() = default;
-    explicit FolderItem(QString path);
+    explicit FolderItem(QString path) : path_(std::move(path)) {}
 
     // The item of that bare name in the application's folder. Nil when it would be the running
     // program itself (on a case-insensitive file system "Tarivane" and "tarivane" are one file).
@@ -38,8 +39,8 @@ public:
     // restores the real one.
     static void SetApplicationFolder(const QString& folder, Copie copie = Copie::Portable);
 
-    // A path as the user knows it, even one reached through a descriptor.
-    static QString Affichage(const QString& path);
+    // A path as the user knows it.
+    static QString Affichage(const QString& path) { return QDir::toNativeSeparators(path); }
 
     bool isNil() const { return path_.isEmpty(); }
     const QString& path() const { return path_; }

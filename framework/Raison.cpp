@@ -1,14 +1,14 @@
 #include "framework/Raison.h"
 
 #include <cerrno>
+#include <csignal>
+#include <system_error>
 #include <utility>
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
 
 namespace framework {
-
-namespace {
 
 const std::pair<int, const char16_t*> Raisons[] = {
     {EACCES, u"permission refusée"},
@@ -20,11 +20,10 @@ const std::pair<int, const char16_t*> Raisons[] = {
 #endif
     {EFBIG, u"le fichier dépasse la taille permise"},
     {ENOENT, u"le fichier ou son dossier n'existe pas"},
+    {ENODEV, u"le lecteur ou le périphérique n'existe pas"},
     {ENOTDIR, u"un élément du chemin n'est pas un dossier"},
     {EISDIR, u"c'est un dossier"},
-#ifdef ELOOP
     {ELOOP, u"des liens symboliques tournent en rond"},
-#endif
     {ENAMETOOLONG, u"le chemin est trop long"},
     {EIO, u"erreur de lecture ou d'écriture sur le disque"},
     {EMFILE, u"trop de fichiers sont ouverts"},
@@ -32,12 +31,8 @@ const std::pair<int, const char16_t*> Raisons[] = {
     {ENOMEM, u"la mémoire manque"},
     {EINVAL, u"ce nom de fichier n'est pas permis"},
     {EBUSY, u"le fichier est occupé"},
-#ifdef ETXTBSY
     {ETXTBSY, u"le fichier est occupé"},
-#endif
 };
-
-} // namespace
 
 QString Raison(int codeErreur) {
     for (const auto& [code, texte] : Raisons)
@@ -48,47 +43,31 @@ QString Raison(int codeErreur) {
 
 #ifdef Q_OS_WIN
 int DerniereErreur() {
-    switch (::GetLastError()) {
-    case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return EACCES;
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_DRIVE:
-        return ENOENT;
-    case ERROR_DIRECTORY:
-        return ENOTDIR;
-    case ERROR_INVALID_NAME:
+    // The C++ library knows the error number of each of the system's errors (system_error.cc in
+    // libstdc++), but takes a name the system refuses ("NUL", "a:b") for a missing file.
+    const int code = static_cast<int>(::GetLastError());
+    if (code == ERROR_INVALID_NAME)
         return EINVAL;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return ENOSPC;
-    case ERROR_WRITE_PROTECT:
-        return EROFS;
-    case ERROR_FILENAME_EXCED_RANGE:
-        return ENAMETOOLONG;
-    case ERROR_NOT_ENOUGH_MEMORY:
-    case ERROR_OUTOFMEMORY:
-        return ENOMEM;
-    case ERROR_SUCCESS:
-        return 0;
-    default:
-        return static_cast<int>(::GetLastError()) + 10000;
-    }
-}
-
-void EffacerErreur() {
-    ::SetLastError(ERROR_SUCCESS);
+    const std::error_condition cause = std::system_category().default_error_condition(code);
+    return cause.category() == std::generic_category() ? cause.value() : code + 10000;
 }
 #else
 int DerniereErreur() {
     return errno;
 }
+#endif
 
 void EffacerErreur() {
     errno = 0;
-}
+#ifdef Q_OS_WIN
+    ::SetLastError(ERROR_SUCCESS);
 #endif
+}
+
+void IgnorerSignalDeTaille() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
 
 } // namespace framework

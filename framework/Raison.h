@@ -13,4 +13,8 @@ QString Raison(int codeErreur);
 int DerniereErreur();
 void EffacerErreur();
 
+// At start: a write beyond the file-size limit fails with its error, told as any other, instead
+// of ending the program.
+void IgnorerSignalDeTaille();
+
 } // namespace framework

@@ -2,8 +2,6 @@
 
 namespace framework {
 
-TextInputStream::TextInputStream(QByteArray bytes) : bytes_(std::move(bytes)) {}
-
 QString TextInputStream::ReadLine() {
     qsizetype end = position_;
     while (end < bytes_.size() && bytes_[end] != '\n' && bytes_[end] != '\r')

@@ -14,7 +14,7 @@ public:
     static constexpr qsizetype MaxBytes = 64 * 1024;
     static constexpr qsizetype MaxLineBytes = 4096;
 
-    explicit TextInputStream(QByteArray bytes);
+    explicit TextInputStream(QByteArray bytes) : bytes_(std::move(bytes)) {}
 
     // The next line without its end; empty past the end of the stream.
     QString ReadLine();

@@ -11,23 +11,22 @@ namespace framework {
 // Destroyed without Close, it leaves the target untouched.
 class TextOutputStream {
 public:
-    explicit TextOutputStream(const QString& cible);
+    explicit TextOutputStream(const QString& cible) : fichier_(cible) {}
 
     // False, with the reason in French, when the file cannot be made. A private file may be
     // read by its owner only; any other has the permissions of a new document.
     bool Open(bool prive, QString& erreur);
-    void WriteLine(const QString& text);
+    void WriteLine(const QString& text) { pending_ += text.toUtf8() + '\n'; }
     void Write(const QByteArray& bytes) { pending_ += bytes; }
     // Completes the file. False, with the reason in French, when it could not be written whole.
     bool Close(QString& erreur);
 
 private:
-    bool ouvrir(QSaveFile& fichier, const QString& modele, QString& erreur) const;
-    bool remplacer(QString& erreur);
+    // Why the file could not be made, from the error that stopped it, in French.
+    QString pourquoi() const;
 
     QSaveFile fichier_;
     QByteArray pending_;
-    bool prive_ = false;
 };
 
 } // namespace framework

@@ -2,6 +2,7 @@
 #include "fees/Estimation.h"
 #include "fees/Francais.h"
 #include "framework/Number.h"
+#include "framework/Raison.h"
 #include "framework/TextOutputStream.h"
 #include "support/Dossier.h"
 
@@ -11,7 +12,6 @@
 #include <QStandardPaths>
 #include <QTest>
 #ifdef Q_OS_UNIX
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #endif
@@ -156,7 +156,8 @@ void TestFees::hostilePlaces_data() {
         "le dossier « %1/protege/config » n'existe pas et n'a pas pu être créé : permission "
         "refusée");
     row("a folder that cannot be written", "programme=protege", "", "permission refusée");
-    row("a full disk or a size limit", "ulimit", "", "le fichier dépasse la taille permise");
+    row("a size limit: the old file kept", "echo 3 > Tarivane && ulimit -f 0", "2 3 4 5",
+        "le fichier dépasse la taille permise");
 }
 
 void TestFees::hostilePlaces() {
@@ -184,26 +185,24 @@ void TestFees::hostilePlaces() {
                                                QFile::ExeOther | QFile::ReadOther));
     const QStringList avant = etat(dossier);
 
-    // Read and saved as an unprivileged user would, where permissions matter.
+    // Read and saved in a child process, as an unprivileged user where permissions matter.
     const bool personne = preparation.contains("chmod 0") || preparation.contains("protege");
-    const auto commeIl = [&](const std::function<QString()>& f) {
-        return personne ? commeUtilisateur(f) : f();
-    };
     // Never blocks (a read that waited would fail on the test's time limit), never reads
     // without bound.
-    QCOMPARE(commeIl([] { return lu(Defaut::Lecture()); }),
+    QCOMPARE(dansUnEnfant([] { return lu(Defaut::Lecture()); }, personne),
              lecture.replace("%1", dossier).trimmed());
-    // A save replaces nothing but a regular file, says why in French, and leaves no file open.
-    QCOMPARE(commeIl([&] {
-                 std::signal(SIGXFSZ, SIG_IGN);
-                 rlimit limite{preparation == "ulimit" ? 3 : RLIM_INFINITY, RLIM_INFINITY};
-                 const qsizetype ouverts = QDir("/proc/self/fd").count();
-                 setrlimit(RLIMIT_FSIZE, &limite);
-                 const QString raison = Defaut::Ecriture(Affiches).erreur;
-                 limite.rlim_cur = RLIM_INFINITY;
-                 setrlimit(RLIMIT_FSIZE, &limite);
-                 return QDir("/proc/self/fd").count() == ouverts ? raison : "<open file>";
-             }),
+    // A save replaces nothing but a regular file, says why in French, and leaves no file open;
+    // beyond the size limit its write fails as any other, and the program goes on.
+    QCOMPARE(dansUnEnfant(
+                 [&] {
+                     const rlimit limite{0, RLIM_INFINITY};
+                     if (preparation.contains("ulimit -f 0"))
+                         setrlimit(RLIMIT_FSIZE, &limite);
+                     const qsizetype ouverts = QDir("/proc/self/fd").count();
+                     const QString raison = Defaut::Ecriture(Affiches).erreur;
+                     return QDir("/proc/self/fd").count() == ouverts ? raison : "<open file>";
+                 },
+                 personne),
              ecriture.replace("%1", dossier));
     if (!ecriture.isEmpty())
         QCOMPARE(etat(dossier), avant);
@@ -220,16 +219,28 @@ void TestFees::writtenWholeWhereSheChose_data() {
     QTest::addColumn<QString>("preparation"); // in the test folder
     QTest::addColumn<QString>("nom");         // the file written, a document unless "Tarivane"
     QTest::addColumn<QString>("attendu");     // why it failed | what the test folder holds
-    const QString profond = QStringList(20, QString(200, u'd')).join(u'/') + '/' + QString(41, 'd');
-    QTest::newRow("stale temporary files of a killed save")
-        << "touch .Tarivane-AbC123 Tarivane.x3Fk9Q Tarivane.backup"
+    // Whatever their names, even the one a killed save of Qt's leaves: the program deletes nothing
+    // it did not make.
+    QTest::newRow("her own files beside the settings, kept")
+        << "touch Tarivane.Backup Tarivane.202401 Tarivane.ANCIEN Tarivane.Copie1 "
+           ".Tarivane-copie2 Tarivane.x3Fk9Q"
         << "Tarivane"
-        << " | Tarivane Tarivane.backup";
-    QTest::newRow("replaced, from a folder of 4082 characters")
-        << "mkdir -p " + profond + " && echo 1 > " + profond + "/Tarivane" << profond + "/Tarivane"
-        << " | " + QString(200, u'd');
+        << " | .Tarivane-copie2 Tarivane Tarivane.202401 Tarivane.ANCIEN Tarivane.Backup "
+           "Tarivane.Copie1 Tarivane.x3Fk9Q";
+    // Qt makes the new file beside the old under a name seven bytes longer: near the system's
+    // limit it cannot, and the old file stays as it was, nothing beside it.
+    const QString tropLong = "le nom du fichier ou son chemin est trop près de la longueur permise "
+                             "pour qu'il soit remplacé en entier";
     const QString long_ = QString(246, u'n') + ".pdf";
-    QTest::newRow("replaced, a name of 250 bytes") << "echo 1 > " + long_ << long_ << " | " + long_;
+    QTest::newRow("a link to a name of 250 bytes: refused, the old file kept")
+        << "echo 1 > " + long_ + " && ln -s " + long_ + " Tarivane"
+        << "Tarivane" << tropLong + " | " + long_ + " Tarivane";
+    QTest::newRow("a document named in 250 bytes: refused, the earlier one kept")
+        << "echo 1 > " + long_ << long_ << tropLong + " | " + long_;
+    const QString profond = QStringList(20, QString(200, u'd')).join(u'/') + '/' + QString(41, 'd');
+    QTest::newRow("in a folder of 4082 characters: refused, the old file kept")
+        << "mkdir -p " + profond + " && echo 1 > " + profond + "/Tarivane" << profond + "/Tarivane"
+        << tropLong + " | " + QString(200, u'd');
     QTest::newRow("a mistyped folder") << ""
                                        << "Documets/y.pdf"
                                        << "le dossier « %1/Documets » n'existe pas | ";
@@ -247,13 +258,16 @@ void TestFees::writtenWholeWhereSheChose_data() {
         << "mkdir \"$(printf 'caf\\351')\""
         << "caf\uFFFD/y.pdf"
         << "le dossier « %1/caf\uFFFD » n'existe pas | ";
-    // A copy of this program there finds the file beside it, and saves there.
-    QTest::newRow("a portable copy in a folder not named in UTF-8")
+    // A copy of this program there cannot name its folder: it keeps its settings in the
+    // configuration folder, reads them back at its next start, and leaves the file beside it.
+    QTest::newRow("a copy in a folder not named in UTF-8")
         << "d=\"$(printf 'caf\\351')\" && mkdir $d && echo 1 > $d/Tarivane && cp " +
                QCoreApplication::applicationFilePath() +
-               " $d/ && TARIVANE_COPIE=1 $d/tst_fees && head -1 $d/Tarivane"
+               " $d/ && TARIVANE_COPIE=1 $d/tst_fees && TARIVANE_COPIE=1 $d/tst_fees && "
+               "head -1 $d/Tarivane"
         << ""
-        << "2 3 4 5 | 1 2.2 7.8 9.15 4|caf\uFFFD/Tarivane|3.00 | ";
+        << "| 3 2.2 7.8 9.15 4|tst_fees/Tarivane|tst_fees/Tarivane | 3 2.2 7.8 9.15 "
+           "4|tst_fees/Tarivane|1 | ";
 }
 
 void TestFees::writtenWholeWhereSheChose() {
@@ -279,6 +293,7 @@ void TestFees::writtenWholeWhereSheChose() {
         erreur = QString::fromUtf8(shell.readAllStandardOutput()).trimmed();
     }
     if (!nom.isEmpty()) {
+        const QByteArray avant = d.contenu(nom);
         auto flux =
             FolderItem(d.chemin(nom))
                 .CreateTextFile(erreur, nom.endsWith("Tarivane") ? FolderItem::Nouveau::Reglages
@@ -287,7 +302,13 @@ void TestFees::writtenWholeWhereSheChose() {
             flux->WriteLine("nouveau");
             flux->Close(erreur);
         }
-        QCOMPARE(d.contenu(nom), erreur.isEmpty() ? "nouveau\n" : "<absent>");
+        QCOMPARE(d.contenu(nom), erreur.isEmpty() ? "nouveau\n" : avant);
+#ifdef Q_OS_UNIX
+        // A new settings file is its owner's alone (Qt writes the permissions as hexadecimal
+        // digits).
+        if (avant == "<absent>" && erreur.isEmpty() && nom == "Tarivane")
+            QCOMPARE(QString::number(QFileInfo(d.chemin(nom)).permissions() & 0xFFF, 16), "600");
+#endif
     }
     const QStringList tient = QDir(dossier).entryList(QDir::AllEntries | QDir::Hidden |
                                                       QDir::System | QDir::NoDotAndDotDot);
@@ -439,17 +460,23 @@ void TestFees::copie() {
 }
 
 int main(int argc, char* argv[]) {
-    // A copy of this program, run from another folder: what it reads there, then where it saves.
-    if (qEnvironmentVariableIsSet("TARIVANE_COPIE")) {
-        QCoreApplication app(argc, argv);
-        const QString avant = lu(Defaut::Lecture());
-        const Defaut::ResultatEcriture r = Defaut::Ecriture(Affiches);
-        std::printf("%s|%s|", qPrintable(avant),
-                    qPrintable(r.erreur + FolderItem::Affichage(r.chemin).section(u'/', -2)));
-        return 0;
-    }
+    // As the program starts: a write beyond the size limit fails instead of ending it.
+    framework::IgnorerSignalDeTaille();
     // Keeps the configuration folder of these tests apart from the user's own.
     QStandardPaths::setTestModeEnabled(true);
+    // A copy of this program, run from another folder: where it reads and what, then where it
+    // saves.
+    if (qEnvironmentVariableIsSet("TARIVANE_COPIE")) {
+        QCoreApplication app(argc, argv);
+        const auto fin = [](const QString& c) {
+            return FolderItem::Affichage(c).section(u'/', -2);
+        };
+        const Defaut::RapportLecture avant = Defaut::Lecture();
+        const Defaut::ResultatEcriture r = Defaut::Ecriture(Affiches);
+        std::printf("%s %s|%s|", qPrintable(fin(avant.chemin)), qPrintable(lu(avant)),
+                    qPrintable(r.erreur + fin(r.chemin)));
+        return 0;
+    }
     QGuiApplication app(argc, argv);
     TestFees test;
     return QTest::qExec(&test, argc, argv);
