@@ -11,7 +11,7 @@
 #include "ui/main/Lien.h"
 #include "ui/mois/WMois.h"
 #include "ui/settings/WPref.h"
-#include "ui/sortie/Partage.h"
+#include "ui/sortie/Sortie.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -265,10 +265,10 @@ void Window1::relier() {
 
     // The estimate leaves the window from the menus and from the sheet's own menu; each amount
     // tells how it is made.
-    auto* partage = new Partage(this, [this]() -> const Estimation& { return estimation(); });
+    auto* sortie = new Sortie(this, [this]() -> const Estimation& { return estimation(); });
     // The menus act on the month's estimate when its window is the active one.
-    const auto actif = [this, partage] {
-        return mois_ && mois_->isActiveWindow() ? mois_->partage() : partage;
+    const auto actif = [this, sortie] {
+        return mois_ && mois_->isActiveWindow() ? mois_->sortie() : sortie;
     };
     connect(menus, &MenuBar1::copierEstimation, this, [actif] { actif()->copier(); });
     connect(menus->item(QStringLiteral("FilePrint")), &QAction::triggered, this,
@@ -283,11 +283,11 @@ void Window1::relier() {
         mois_->montrer();
     });
     Canvas1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Canvas1, &QWidget::customContextMenuRequested, partage,
-            [partage, this](const QPoint& p) { partage->menuContextuel(Canvas1, p); });
+    connect(Canvas1, &QWidget::customContextMenuRequested, sortie,
+            [sortie, this](const QPoint& p) { sortie->menuContextuel(Canvas1, p); });
     for (int i = 0; i < Estimation::NombrePostes; ++i)
-        partage->expliquer(montant(Estimation::Poste(i)), i);
-    partage->expliquer(Canvas1, -1);
+        sortie->expliquer(montant(Estimation::Poste(i)), i);
+    sortie->expliquer(Canvas1, -1);
     connect(Canvas1, &Canvas::paint, this, &Window1::Canvas1_Paint);
     for (QComboBox* p : {PopupMenu1, PopupMenu2, PopupMenu3, PopupMenu4, PopupMenu5, PopupMenu6})
         connect(p, &QComboBox::currentIndexChanged, this, &Window1::calcul);

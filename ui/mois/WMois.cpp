@@ -5,7 +5,7 @@
 #include "fees/Typographie.h"
 #include "ui/Placement.h"
 #include "ui/Style.h"
-#include "ui/sortie/Partage.h"
+#include "ui/sortie/Sortie.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -223,16 +223,16 @@ QWidget* WMois::creerAnnee() {
 void WMois::relier() {
     // Each amount tells how it is made; the totals and the year leave the window on a
     // right-click.
-    partage_ = new Partage(this, [this]() -> const Estimation& { return estimation(); });
+    sortie_ = new Sortie(this, [this]() -> const Estimation& { return estimation(); });
     for (int i = 0; i < Estimation::NombrePostes; ++i)
-        partage_->expliquer(Montant[i], i);
-    partage_->expliquer(TotalMois, -1);
-    auto* partageAnnee = new Partage(this, [this]() -> const Annee& { return annee(); });
-    for (auto [zone, partage] :
-         {std::pair<QWidget*, Partage*>{TotalMois, partage_}, {SectionAnnee, partageAnnee}}) {
+        sortie_->expliquer(Montant[i], i);
+    sortie_->expliquer(TotalMois, -1);
+    auto* sortieAnnee = new Sortie(this, [this]() -> const Annee& { return annee(); });
+    for (auto [zone, sortie] :
+         {std::pair<QWidget*, Sortie*>{TotalMois, sortie_}, {SectionAnnee, sortieAnnee}}) {
         zone->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(zone, &QWidget::customContextMenuRequested, partage,
-                [zone, partage](const QPoint& p) { partage->menuContextuel(zone, p); });
+        connect(zone, &QWidget::customContextMenuRequested, sortie,
+                [zone, sortie](const QPoint& p) { sortie->menuContextuel(zone, p); });
     }
 
     connect(Mois, &QComboBox::currentIndexChanged, this, &WMois::montrerReglages);

@@ -10,7 +10,7 @@ class QLayout;
 #include <array>
 #include <optional>
 
-class Partage;
+class Sortie;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -31,7 +31,7 @@ public:
     const Estimation& estimation() const { return *estimation_; }
     const Annee& annee() const { return *annee_; }
     // What leaves this window: the month.
-    Partage* partage() const { return partage_; }
+    Sortie* sortie() const { return sortie_; }
 
     // The week has been computed again: new choices replace the proposals, new tariffs only the
     // amounts.
@@ -76,7 +76,7 @@ private:
     Proposition propose_;
     std::optional<Estimation> estimation_;
     std::optional<Annee> annee_;
-    Partage* partage_ = nullptr;
+    Sortie* sortie_ = nullptr;
 
     QComboBox* Mois = nullptr;
     QSpinBox* AnneeChoisie = nullptr;

@@ -13,13 +13,13 @@ class QWidget;
 
 // What leaves a window: its estimate copied, printed or kept as a PDF, and how each amount is
 // made, told when the pointer rests on it. Every one of them shows the window's own estimate.
-class Partage : public QObject {
+class Sortie : public QObject {
     Q_OBJECT
 public:
-    Partage(QWidget* fenetre, std::function<const Estimation&()> estimation);
+    Sortie(QWidget* fenetre, std::function<const Estimation&()> estimation);
     // A year, which tells no amount's making.
-    Partage(QWidget* fenetre, std::function<const Annee&()> annee);
-    ~Partage() override;
+    Sortie(QWidget* fenetre, std::function<const Annee&()> annee);
+    ~Sortie() override;
 
     // The amount's tooltip tells how it is made: a row (0 to 5) or, for -1, the sheet's totals.
     void expliquer(QWidget* montant, int ligne);

@@ -1,4 +1,4 @@
-#include "ui/sortie/Partage.h"
+#include "ui/sortie/Sortie.h"
 
 #include "fees/Annee.h"
 #include "ui/sortie/Imprimante.h"
@@ -15,7 +15,7 @@
 #include <QStandardPaths>
 #include <QToolTip>
 
-Partage::Partage(QWidget* fenetre, std::function<const Estimation&()> estimation)
+Sortie::Sortie(QWidget* fenetre, std::function<const Estimation&()> estimation)
     : QObject(fenetre), fenetre_(fenetre), estimation_(std::move(estimation)) {
     document_ = [this] {
         const Estimation& e = estimation_();
@@ -24,7 +24,7 @@ Partage::Partage(QWidget* fenetre, std::function<const Estimation&()> estimation
     };
 }
 
-Partage::Partage(QWidget* fenetre, std::function<const Annee&()> annee)
+Sortie::Sortie(QWidget* fenetre, std::function<const Annee&()> annee)
     : QObject(fenetre), fenetre_(fenetre) {
     document_ = [annee = std::move(annee)] {
         const Annee& a = annee();
@@ -33,14 +33,14 @@ Partage::Partage(QWidget* fenetre, std::function<const Annee&()> annee)
     };
 }
 
-Partage::~Partage() = default;
+Sortie::~Sortie() = default;
 
-void Partage::expliquer(QWidget* montant, int ligne) {
+void Sortie::expliquer(QWidget* montant, int ligne) {
     montant->setProperty("ligne", ligne);
     montant->installEventFilter(this);
 }
 
-bool Partage::eventFilter(QObject* watched, QEvent* event) {
+bool Sortie::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::ToolTip)
         return false;
     const Estimation& e = estimation_();
@@ -55,7 +55,7 @@ bool Partage::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void Partage::copier() {
+void Sortie::copier() {
     const Document d = document_();
     auto* donnees = new QMimeData;
     donnees->setText(d.texte);
@@ -63,7 +63,7 @@ void Partage::copier() {
     QGuiApplication::clipboard()->setMimeData(donnees);
 }
 
-void Partage::imprimer() {
+void Sortie::imprimer() {
     if (!imprimante_)
         imprimante_ = std::make_unique<Imprimante>();
     imprimante_->imprimer(
@@ -80,7 +80,7 @@ void Partage::imprimer() {
         });
 }
 
-void Partage::exporterPdf() {
+void Sortie::exporterPdf() {
     // In the user's Documents folder, or at home where there is none.
     QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QDir(dossier).exists())
@@ -92,11 +92,11 @@ void Partage::exporterPdf() {
     dialogue->setAttribute(Qt::WA_DeleteOnClose);
     dialogue->setAcceptMode(QFileDialog::AcceptSave);
     dialogue->setDefaultSuffix(QStringLiteral("pdf"));
-    connect(dialogue, &QFileDialog::fileSelected, this, &Partage::enregistrerPdf);
+    connect(dialogue, &QFileDialog::fileSelected, this, &Sortie::enregistrerPdf);
     dialogue->open();
 }
 
-void Partage::enregistrerPdf(const QString& chemin) {
+void Sortie::enregistrerPdf(const QString& chemin) {
     QString erreur;
     if (!document_().page()->ecrirePdf(chemin, erreur))
         avertir(QStringLiteral("Exporter en PDF"),
@@ -104,19 +104,19 @@ void Partage::enregistrerPdf(const QString& chemin) {
                     .arg(QDir::toNativeSeparators(chemin), erreur));
 }
 
-void Partage::avertir(const QString& titre, const QString& texte) {
+void Sortie::avertir(const QString& titre, const QString& texte) {
     auto* avis = new QMessageBox(QMessageBox::Warning, titre, texte, QMessageBox::Ok, fenetre_);
     avis->setObjectName(QStringLiteral("EchecSortie"));
     avis->setAttribute(Qt::WA_DeleteOnClose);
     avis->open();
 }
 
-void Partage::menuContextuel(QWidget* feuille, const QPoint& position) {
+void Sortie::menuContextuel(QWidget* feuille, const QPoint& position) {
     auto* menu = new QMenu(feuille);
     menu->setObjectName(QStringLiteral("MenuFeuille"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(QStringLiteral("Copier l'estimation"), this, &Partage::copier);
-    menu->addAction(QStringLiteral("Imprimer…"), this, &Partage::imprimer);
-    menu->addAction(QStringLiteral("Exporter en PDF…"), this, &Partage::exporterPdf);
+    menu->addAction(QStringLiteral("Copier l'estimation"), this, &Sortie::copier);
+    menu->addAction(QStringLiteral("Imprimer…"), this, &Sortie::imprimer);
+    menu->addAction(QStringLiteral("Exporter en PDF…"), this, &Sortie::exporterPdf);
     menu->popup(feuille->mapToGlobal(position));
 }
