@@ -1,21 +1,10 @@
 #include "fees/Calendrier.h"
-#include "fees/TarifsOfficiels.h"
-#include "framework/Number.h"
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(Tarifs)
 Q_DECLARE_METATYPE(Calendrier)
 
 namespace {
-
-QString cents(double v) {
-    return framework::Format(v, u"##.00", QLocale::c());
-}
-
-void ajouterOfficiel(const char* nom, int rang, const QString& region, const char* attendu) {
-    QTest::newRow(nom) << rang << region + u" — depuis le "_qs + QString::fromUtf8(attendu);
-}
 
 void ajouterMois(const char* nom, Calendrier calendrier, const char* mois, const QString& attendu) {
     QTest::newRow(nom) << calendrier << QString(mois) << attendu;
@@ -26,32 +15,6 @@ void ajouterMois(const char* nom, Calendrier calendrier, const char* mois, const
 class TestCalendrier : public QObject {
     Q_OBJECT
 private slots:
-    // Each set by its rank: its label, then AMI, IFD, dimanche, nuit, poches and nuit profonde.
-    void officiels_data() {
-        QTest::addColumn<int>("rang");
-        QTest::addColumn<QString>("attendu");
-        const QString m = u"Métropole"_qs, o = u"Outre-mer et Mayotte"_qs;
-        ajouterOfficiel("avenant 10", 0, m, "28 janvier 2024 3.15 2.75 8.50 9.15 4.00 18.30");
-        ajouterOfficiel("avenant 10, DOM", 1, o, "28 janvier 2024 3.30 2.75 8.50 9.15 4.00 18.30");
-        ajouterOfficiel("avenant 5", 2, m, "1er août 2018 3.15 2.50 8.50 9.15 4.00 18.30");
-        ajouterOfficiel("avenant 5, DOM", 3, o, "1er août 2018 3.30 2.50 8.50 9.15 4.00 18.30");
-        ajouterOfficiel("avenant 3", 4, m, "27 mai 2012 3.15 2.50 8.00 9.15 4.00 18.30");
-        ajouterOfficiel("avenant 3, DOM", 5, o, "27 mai 2012 3.30 2.50 8.00 9.15 4.00 18.30");
-        ajouterOfficiel("avenant 1", 6, m, "15 avril 2009 3.15 2.30 8.00 9.15 4.00 18.30");
-        ajouterOfficiel("avenant 1, DOM", 7, o, "15 avril 2009 3.30 2.30 8.00 9.15 4.00 18.30");
-        ajouterOfficiel("convention 2007", 8, m, "26 juillet 2007 3.00 2.20 7.80 9.15 4.00 18.30");
-    }
-    void officiels() {
-        QFETCH(int, rang);
-        QCOMPARE(TarifsOfficiels().size(), 9);
-        const TarifOfficiel& t = TarifsOfficiels().at(rang);
-        QStringList v{Libelle(t)};
-        for (const Tarif& tarif : ListeTarifs)
-            v << cents(t.valeurs.*tarif.valeur);
-        QTEST((v << cents(t.nuitProfonde)).join(u' '), "attendu");
-        QVERIFY(!t.source.isEmpty());
-    }
-
     // Western Easter Sundays 2000-2100, MMDD, twenty years a line, as listed by dates.gmarts.org
     // (Easter Sunday dates, to 2049), jtsoftware.tripod.com/easter (to 2099) and a published
     // 2000-2100 list, which agree wherever they overlap.

@@ -1,5 +1,4 @@
 #include "framework/Number.h"
-#include "framework/Raison.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -23,7 +22,6 @@ class TestFramework : public QObject {
 private slots:
     void format_data();
     void format();
-    void anUnknownCauseIsNumbered();
 };
 
 void TestFramework::format_data() {
@@ -46,10 +44,6 @@ void TestFramework::format() {
     QFETCH(QString, inC);
     QCOMPARE(Format(value, pattern, C), inC);
     QCOMPARE(Format(value, pattern, Francais), enFrancais(inC));
-}
-
-void TestFramework::anUnknownCauseIsNumbered() {
-    QCOMPARE(framework::Raison(4242), QStringLiteral("erreur du système n° 4242"));
 }
 
 QTEST_GUILESS_MAIN(TestFramework)
