@@ -36,6 +36,9 @@ void MenuBar1::Untitled0() {
     QMenu* file = addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
     file->menuAction()->setObjectName(QStringLiteral("FileMenu"));
+    ajouter(file, "FilePatients", QStringLiteral("Mes &patients…"), QKeySequence::Open);
+    ajouter(file, "FileSauvegarderPatients", QStringLiteral("&Sauvegarder mes patients…"));
+    ajouter(file, "UntitledMenu4", QStringLiteral("-"));
     ajouter(file, "FilePrint", QStringLiteral("&Imprimer…"), QKeySequence::Print);
     ajouter(file, "FileExportPdf", QStringLiteral("E&xporter en PDF…"));
     ajouter(file, "FileMois", QStringLiteral("Estimation d'un &mois…"));

@@ -12,6 +12,9 @@ namespace {
 
 // Each menu, then its items: name, text and shortcut; a separator has no text, shown or read.
 const char* const Menus = R"(&File
+FilePatients Mes &patients… Ctrl+O
+FileSauvegarderPatients &Sauvegarder mes patients…
+UntitledMenu4
 FilePrint &Imprimer… Ctrl+P
 FileExportPdf E&xporter en PDF…
 FileMois Estimation d'un &mois…
