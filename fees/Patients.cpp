@@ -4,6 +4,7 @@
 #include "fees/Francais.h"
 #include "framework/Raison.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,7 +30,8 @@ enum Code {
     Disque = 10,
     Abime = 11,
     Plein = 13,
-    PasUneBase = 26
+    PasUneBase = 26,
+    EcritureRefusee = 778 // an extended code: Qt's driver asks for them
 };
 
 int code(const QSqlError& e) {
@@ -116,6 +118,13 @@ QString Patients::Chemin() {
     return Defaut::Voisin(NomFichier.toString()).path();
 }
 
+QString Patients::Avis(const QString& chemin) {
+    return QStringLiteral("Vos patients sont enregistrés dans « %1 ». Ce fichier contient des "
+                          "données de santé : nommez-les par leurs initiales ou un pseudonyme, "
+                          "et gardez-en une copie (« Sauvegarder mes patients… » du menu File).")
+        .arg(QDir::toNativeSeparators(chemin));
+}
+
 QString Patients::erreur() const {
     return erreur_;
 }
@@ -159,7 +168,11 @@ QString Patients::pourquoi(const QSqlError& e) const {
     case LectureSeule:
         return QStringLiteral("il est en lecture seule");
     case Disque:
-        return framework::Raison(EIO);
+        // A write refused by the system (SQLITE_IOERR_WRITE) is most often a full disk, a
+        // quota or a size limit: SQLite tells them apart only when it sees the space run out.
+        if (e.nativeErrorCode().toInt() != EcritureRefusee)
+            return framework::Raison(EIO);
+        [[fallthrough]];
     case Plein:
         return QStringLiteral("le disque est plein, ou le fichier dépasse la taille permise");
     case Abime:
@@ -318,9 +331,11 @@ QList<Patients::Patient> Patients::liste() const {
         return patients;
     while (q.next())
         patients.append(lirePatient(q));
-    std::sort(patients.begin(), patients.end(), [](const Patient& a, const Patient& b) {
-        return QString::localeAwareCompare(a.nom, b.nom) < 0;
-    });
+    // In the order of a French list, capitals or not.
+    QCollator ordre(Francais::Locale());
+    ordre.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(patients.begin(), patients.end(),
+              [&](const Patient& a, const Patient& b) { return ordre.compare(a.nom, b.nom) < 0; });
     return patients;
 }
 

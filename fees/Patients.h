@@ -57,6 +57,8 @@ public:
 
     // Beside the settings file.
     static QString Chemin();
+    // Where they are kept, what the file holds, how to keep a copy: for her, in French.
+    static QString Avis(const QString& chemin = Chemin());
     const QString& chemin() const { return chemin_; }
     // Why her patients cannot be used, in French, naming the file; empty when they can.
     QString erreur() const;

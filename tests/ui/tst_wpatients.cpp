@@ -1,4 +1,6 @@
+#include "fees/Typographie.h"
 #include "support/Dossier.h"
+#include "ui/main/APropos.h"
 #include "ui/patients/WPatients.h"
 
 #include <QApplication>
@@ -61,6 +63,7 @@ private slots:
     void totalOfAllPatients_data();
     void totalOfAllPatients();
     void aFileThatCannotBeUsed();
+    void aboutSaysWhereTheyAre();
 };
 
 void TestWPatients::createRenameDelete() {
@@ -146,6 +149,14 @@ void TestWPatients::aFileThatCannotBeUsed() {
     QVERIFY(f.lu("FichierPatients").contains("ce n'est pas une base de patients de Tarivane"));
     QVERIFY(f.lu("FichierPatients").contains(QDir::toNativeSeparators(Patients::Chemin())));
     QVERIFY(!f.c("NouveauPatient")->isEnabled());
+}
+
+void TestWPatients::aboutSaysWhereTheyAre() {
+    Fenetre f;
+    montrerAPropos(&f.principale, semaine(Dpca));
+    auto* boite = f.principale.findChild<QMessageBox*>("APropos");
+    QVERIFY(boite && boite->text().endsWith(Typographie(Patients::Avis())));
+    QVERIFY(Patients::Avis().contains(QDir::toNativeSeparators(f.patients.chemin())));
 }
 
 int main(int argc, char* argv[]) {

@@ -101,8 +101,9 @@ void WPatients::CreateControls() {
     ListePatients->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListePatients->setSelectionMode(QAbstractItemView::SingleSelection);
     ListePatients->verticalHeader()->hide();
-    ListePatients->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    ListePatients->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Columns sized once the rows are in: sized to their contents, each new row would measure
+    // all the others again.
+    ListePatients->horizontalHeader()->setStretchLastSection(true);
     ListePatients->setMinimumSize(460, 200);
     ListePatients->installEventFilter(this);
 
@@ -151,6 +152,7 @@ void WPatients::CreateControls() {
 }
 
 void WPatients::planifier() {
+    aJour_ = false;
     if (prevu_ || !isVisible())
         return;
     prevu_ = true;
@@ -170,10 +172,11 @@ void WPatients::suivre(const Estimation& semaine) {
 
 void WPatients::setOuvert(qint64 id) {
     ouvert_ = id;
-    actualiser();
+    planifier();
 }
 
 void WPatients::actualiser() {
+    aJour_ = true;
     const int annee = AnneePatients->value();
     const int mois = MoisPatients->currentIndex() + 1;
     QList<Patients::Patient> liste = patients_.liste();
@@ -210,6 +213,7 @@ void WPatients::actualiser() {
             ListePatients->selectRow(rangee);
         ++rangee;
     }
+    ListePatients->resizeColumnsToContents();
     majBoutons();
 
     const Estimation::Total& t = patientele_->total();
@@ -221,16 +225,12 @@ void WPatients::actualiser() {
     TotalPatients->setAccessibleName(t.libelle);
     TotalPatients->setAccessibleDescription(QStringLiteral("%1 : %2").arg(t.libelle, t.montant));
 
-    const QString chemin = QDir::toNativeSeparators(patients_.chemin());
     NouveauPatient->setEnabled(patients_.utilisable());
-    Fichier->setText(Typographie(
-        patients_.utilisable()
-            ? QStringLiteral("Vos patients sont enregistrés dans « %1 ». Ce fichier contient des "
-                             "données de santé : nommez-les par leurs initiales ou un pseudonyme, "
-                             "et gardez-en une copie (« Sauvegarder mes patients… »).")
-                  .arg(chemin)
-            : patients_.erreur() +
-                  QStringLiteral(" Le calculateur fonctionne sans vos patients.")));
+    Fichier->setText(
+        Typographie(patients_.utilisable()
+                        ? Patients::Avis(patients_.chemin())
+                        : patients_.erreur() +
+                              QStringLiteral(" Le calculateur fonctionne sans vos patients.")));
 }
 
 void WPatients::majBoutons() {
@@ -363,7 +363,8 @@ void WPatients::montrer() {
 void WPatients::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Hidden, it followed nothing.
-    actualiser();
+    if (!aJour_)
+        actualiser();
 }
 
 bool WPatients::eventFilter(QObject* watched, QEvent* event) {

@@ -68,6 +68,7 @@ private:
     std::optional<Patientele> patientele_;
     qint64 ouvert_ = 0;
     bool prevu_ = false;
+    bool aJour_ = false;
 
     QLineEdit* NomPatient = nullptr;
     QPushButton* NouveauPatient = nullptr;
