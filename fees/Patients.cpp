@@ -5,6 +5,7 @@
 #include "framework/Raison.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 #include <QUrl>
 #include <QVariant>
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -106,12 +108,23 @@ std::array<bool, 7> Patients::Mois::joursPour(const Choix& semaine) const {
 Patients::Patients(const QString& chemin, int attente)
     : chemin_(chemin), connexion_(QStringLiteral("Patients-%1").arg(++compteurConnexions)),
       attente_(attente) {
+    // Left whole when the program quits: a copy of the file alone, made by hand, then holds
+    // every change.
+    if (QCoreApplication::instance())
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+                &Patients::fermer);
     ouvrir(false);
 }
 
 Patients::~Patients() {
-    QSqlDatabase::database(connexion_, false).close();
+    fermer();
     QSqlDatabase::removeDatabase(connexion_);
+}
+
+void Patients::fermer() {
+    QSqlDatabase::database(connexion_, false).close();
+    if (etat_ == Etat::Pret)
+        etat_ = Etat::Absent;
 }
 
 QString Patients::Chemin() {

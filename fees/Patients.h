@@ -89,6 +89,10 @@ public:
     // is replaced only when she chose to, and only once the copy is whole.
     QString sauvegarder(const QString& copie, bool remplacer) const;
 
+    // Closed, its log folded into the file, as when the program quits; used again, it opens
+    // again.
+    void fermer();
+
 signals:
     // A change was saved.
     void modifie();

@@ -168,6 +168,8 @@ void TestPatients::keptAcrossRestarts() {
         QVERIFY(p.enregistrer(dpa, 2026, 5, mai).isEmpty() && p.retenirDernier(dpa).isEmpty());
         QVERIFY(p.enregistrer(id, 2026, 5, mai).isEmpty() && p.supprimer(id).isEmpty());
     }
+    // Closed, its log is folded into the file: a copy of the file alone holds everything.
+    QVERIFY(!QFile::exists(d.chemin("Patients.sqlite-wal")));
     Patients p;
     QCOMPARE(contenu(p), QStringList{"Z. DPA 3 3 3 3 3 3 | 10"});
     QCOMPARE(p.dernier(), dpa);
