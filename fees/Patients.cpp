@@ -24,7 +24,8 @@ namespace {
 
 using Poste = Estimation::Poste;
 
-// SQLite's primary result codes (sqlite.org/rescode.html); Qt gives them as its native codes.
+// SQLite's result codes, as sqlite3.h defines them (sqlite.org/rescode.html); Qt's driver gives
+// the extended ones, whose low byte is the primary code.
 enum Code {
     Occupe = 5,
     Verrou = 6,
@@ -32,8 +33,9 @@ enum Code {
     Disque = 10,
     Abime = 11,
     Plein = 13,
+    Contrainte = 19,
     PasUneBase = 26,
-    EcritureRefusee = 778 // an extended code: Qt's driver asks for them
+    EcritureRefusee = 778 // SQLITE_IOERR_WRITE
 };
 
 int code(const QSqlError& e) {
@@ -260,7 +262,7 @@ bool Patients::ouvrir(bool creer) const {
     if (version_ > Version)
         return refus(Etat::Inutilisable,
                      QStringLiteral("il vient d'une version plus récente de Tarivane (format %1, "
-                                    "celle-ci lit le format %2) ; il est laissé tel quel")
+                                    "celle-ci lit le %2) ; il est laissé tel quel")
                          .arg(version_)
                          .arg(Version));
     if (version_ == 0 && lu("SELECT count(*) FROM sqlite_master") && q.value(0).toInt() > 0)
@@ -491,8 +493,8 @@ QString Patients::enregistrer(qint64 id, int annee, int mois, const Mois& m) {
                                                            : QVariant());
         if (q.exec())
             return QString();
-        return code(q.lastError()) == 19 ? QStringLiteral("Ce patient n'existe plus.")
-                                         : echec(pourquoi(q.lastError()));
+        return code(q.lastError()) == Contrainte ? QStringLiteral("Ce patient n'existe plus.")
+                                                 : echec(pourquoi(q.lastError()));
     });
 }
 

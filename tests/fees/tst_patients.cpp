@@ -14,7 +14,6 @@
 #include <sys/stat.h>
 #endif
 
-using framework::FolderItem;
 using Poste = Estimation::Poste;
 
 namespace {
@@ -30,24 +29,18 @@ QByteArray octets(const QString& chemin) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
 }
 
-// Each patient and each of its months as one line, whole when all its counts are one number.
+// Each patient and its May 2026 as one line, whole when all its counts are one number.
 QStringList contenu(const Patients& p) {
     QStringList vu;
     for (const Patients::Patient& patient : p.liste()) {
         const Choix& c = patient.choix;
-        const Patients::Mois m = p.mois(patient.id, 2026, 5);
-        QStringList corrections;
-        for (int n : m.corrections)
-            corrections << QString::number(n);
-        vu << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 | %9")
-                  .arg(patient.nom, NomModalite(c.modalite))
-                  .arg(c.poches)
-                  .arg(c.jours)
-                  .arg(c.dimanches)
-                  .arg(c.pansements)
-                  .arg(c.nuits)
-                  .arg(c.surveillances)
-                  .arg(corrections.join(u' '));
+        QStringList l{patient.nom, NomModalite(c.modalite).toString()};
+        for (double n : {c.poches, c.jours, c.dimanches, c.pansements, c.nuits, c.surveillances})
+            l << QString::number(n);
+        l << "|";
+        for (int n : p.mois(patient.id, 2026, 5).corrections)
+            l << QString::number(n);
+        vu << l.join(u' ');
     }
     return vu;
 }
@@ -83,8 +76,6 @@ QProcess* copie(const QStringList& args) {
 class TestPatients : public QObject {
     Q_OBJECT
 private slots:
-    void whereTheFileLives_data();
-    void whereTheFileLives();
     void names_data();
     void names();
     void keptAcrossRestarts();
@@ -95,42 +86,24 @@ private slots:
     void backupWhileRunning();
 };
 
-void TestPatients::whereTheFileLives_data() {
-    QTest::addColumn<FolderItem::Copie>("copie");
-    QTest::addColumn<bool>("aCote");
-    QTest::newRow("portable copy, beside it") << FolderItem::Copie::Portable << true;
-    QTest::newRow("installed copy, with the settings") << FolderItem::Copie::Installee << false;
-}
-
-void TestPatients::whereTheFileLives() {
-    QFETCH(FolderItem::Copie, copie);
-    QFETCH(bool, aCote);
-    const Dossier d(copie);
-    QCOMPARE(Patients::Chemin(), aCote ? d.chemin("Patients.sqlite")
-                                       : QFileInfo(FolderItem::GetConfigItem("Tarivane").path())
-                                             .dir()
-                                             .filePath("Patients.sqlite"));
-}
-
 void TestPatients::names_data() {
     QTest::addColumn<QString>("nom");
-    QTest::addColumn<QString>("attendu"); // the names kept, or why it was refused
-    const QString a = "Un patient s'appelle déjà « M. D. » : choisissez un autre nom.|b.|M. D.";
+    QTest::addColumn<QString>("attendu"); // why it was refused, then the names kept
+    const auto row = [](const char* cas, const QString& nom, const QString& attendu) {
+        QTest::newRow(cas) << nom << attendu;
+    };
+    const QString pris = "Un patient s'appelle déjà « M. D. » : choisissez un autre nom.|b.|M. D.";
     const QString vide = "Le nom est vide : donnez des initiales ou un pseudonyme.|<absent>";
-    QTest::newRow("blanks trimmed and made one") << "  m.\t  d. "
-                                                 << "|m. d.";
-    QTest::newRow("empty, no file made") << "" << vide;
-    QTest::newRow("only blanks") << " \t " << vide;
-    QTest::newRow("10,000 characters")
-        << QString(10000, u'x')
-        << "Le nom dépasse 40 caractères : des initiales ou un pseudonyme suffisent.|<absent>";
-    QTest::newRow("a sign no file name may hold")
-        << "M/D"
-        << R"(Le nom ne peut contenir aucun de ces signes : / \ : * ? " < > |.|<absent>)";
-    QTest::newRow("the name of another, in other capitals") << "+m. d." << a;
-    QTest::newRow("renamed as another") << "=M. D." << a;
-    QTest::newRow("renamed in its own capitals") << "=B."
-                                                 << "|B.|M. D.";
+    row("blanks trimmed and made one", "  m.\t  d. ", "|m. d.");
+    row("empty, no file made", "", vide);
+    row("only blanks", " \t ", vide);
+    row("10,000 characters", QString(10000, u'x'),
+        "Le nom dépasse 40 caractères : des initiales ou un pseudonyme suffisent.|<absent>");
+    row("a sign no file name may hold", "M/D",
+        R"(Le nom ne peut contenir aucun de ces signes : / \ : * ? " < > |.|<absent>)");
+    row("the name of another, in other capitals", "+m. d.", pris);
+    row("renamed as another", "=M. D.", pris);
+    row("renamed in its own capitals", "=B.", "|B.|M. D.");
 }
 
 void TestPatients::names() {
@@ -171,6 +144,8 @@ void TestPatients::keptAcrossRestarts() {
     // Closed, its log is folded into the file: a copy of the file alone holds everything.
     QVERIFY(!QFile::exists(d.chemin("Patients.sqlite-wal")));
     Patients p;
+    // In the folder of the settings file: beside a portable copy.
+    QCOMPARE(p.chemin(), d.chemin("Patients.sqlite"));
     QCOMPARE(contenu(p), QStringList{"Z. DPA 3 3 3 3 3 3 | 10"});
     QCOMPARE(p.dernier(), dpa);
     QCOMPARE(p.mois(dpa, 2026, 5), mai);
@@ -189,20 +164,17 @@ void TestPatients::keptAcrossRestarts() {
 void TestPatients::fileLeftAsItIs_data() {
     QTest::addColumn<QString>("cas");
     QTest::addColumn<QString>("raison");
-    QTest::newRow("not a database") << "texte"
-                                    << "ce n'est pas une base de patients";
-    QTest::newRow("another program's database") << "autre"
-                                                << "ce n'est pas une base de patients";
-    QTest::newRow("from a newer version") << "recente"
-                                          << "version plus récente de Tarivane "
-                                             "(format 2, celle-ci lit le format 1)";
-    QTest::newRow("read-only") << "lecture"
-                               << "il est en lecture seule";
-    QTest::newRow("locked by another program, then free") << "verrou"
-                                                          << "il est verrouillé "
-                                                             "par un autre programme";
-    QTest::newRow("a full disk or a size limit") << "plein"
-                                                 << "le disque est plein";
+    const auto row = [](const char* nom, const char* cas, const char* raison) {
+        QTest::newRow(nom) << cas << raison;
+    };
+    const char* pasUneBase = "ce n'est pas une base de patients";
+    row("not a database", "texte", pasUneBase);
+    row("another program's database", "autre", pasUneBase);
+    row("from a newer version", "recente",
+        "plus récente de Tarivane (format 2, celle-ci lit le 1)");
+    row("read-only", "lecture", "il est en lecture seule");
+    row("locked by another program, then free", "verrou", "verrouillé par un autre programme");
+    row("a full disk or a size limit", "plein", "le disque est plein");
 }
 
 void TestPatients::fileLeftAsItIs() {
@@ -259,7 +231,7 @@ void TestPatients::fileLeftAsItIs() {
             // Free again, the file is used again, its patient whole.
             QVERIFY(q.exec("ROLLBACK"));
             autre.close();
-            QCOMPARE(contenu(p), QStringList{"M. D. DPCA 4 7 1 3 7 7 | "});
+            QCOMPARE(contenu(p), QStringList{"M. D. DPCA 4 7 1 3 7 7 |"});
         }
     }
     q = QSqlQuery();
@@ -284,7 +256,7 @@ void TestPatients::killedWhileSaving() {
         Patients p;
         const QStringList c = contenu(p);
         QCOMPARE(c.size(), 1);
-        const QRegularExpression entier("^M\\. D\\. DPA (\\d+)( \\1){5} \\| ((\\d+)( \\4){3})?$");
+        const QRegularExpression entier("^M\\. D\\. DPA (\\d+)( \\1){5} \\|( (\\d+)( \\4){3})?$");
         QVERIFY2(entier.match(c[0]).hasMatch(), qPrintable(c[0]));
         vus << c[0];
     }
