@@ -57,6 +57,9 @@ int sauvegardes(const QStringList& args) {
         QString r = p.enregistrer(id, tousA(k));
         if (!r.isEmpty() || !(r = p.enregistrer(id, 2026, 5, m)).isEmpty())
             return std::fprintf(stderr, "%s\n", qPrintable(r)), 1;
+        // Saving has begun.
+        if (k == 1)
+            std::fputs("1", stdout), std::fflush(stdout);
     }
     return 0;
 }
@@ -245,12 +248,12 @@ void TestPatients::killedWhileSaving() {
     const Dossier d;
     qint64 id = 0;
     QVERIFY(Patients().creer("M. D.", tousA(0), &id).isEmpty());
-    // A dozen kills at random moments of a run of saves, three seconds in all.
+    // A dozen kills at random moments of a run of saves, a few seconds in all.
     QSet<QString> vus;
     for (int i = 0; i < 12; ++i) {
         std::unique_ptr<QProcess> enfant(copie({Patients::Chemin(), QString::number(id), "0"}));
-        QVERIFY(enfant->waitForStarted());
-        QTest::qWait(QRandomGenerator::global()->bounded(100, 250));
+        QVERIFY(enfant->waitForReadyRead(10000));
+        QTest::qWait(QRandomGenerator::global()->bounded(150));
         enfant->kill();
         enfant->waitForFinished();
         Patients p;
