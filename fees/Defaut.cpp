@@ -99,10 +99,18 @@ framework::FolderItem fichierLecture() {
     return config.Exists() || !fichierACote().Exists() ? config : fichierACote();
 }
 
-framework::FolderItem fichierEcriture() {
+} // namespace
+
+framework::FolderItem Voisin(const QString& nom) {
     return framework::FolderItem::SorteDeCopie() == framework::FolderItem::Copie::Portable
-               ? fichierACote()
-               : fichierConfig();
+               ? framework::FolderItem::GetFolderItem(nom)
+               : framework::FolderItem::GetConfigItem(nom);
+}
+
+namespace {
+
+framework::FolderItem fichierEcriture() {
+    return Voisin(NomFichier.toString());
 }
 
 } // namespace

@@ -60,6 +60,10 @@ RapportLecture Lecture();
 // Reads five lines from a stream into the values, as Lecture does from the file.
 QList<int> LireFlux(framework::TextInputStream& flux);
 
+// A file of hers kept in the folder the settings file is saved in: beside the program for a
+// portable copy, else in the user's configuration folder.
+framework::FolderItem Voisin(const QString& nom);
+
 // Writes the five texts exactly as given, replacing the file only once it is complete, then
 // reads the file back so that the values in use are what the file holds.
 ResultatEcriture Ecriture(const std::array<QString, ListeTarifs.size()>& textes);

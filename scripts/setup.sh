@@ -3,12 +3,12 @@
 # and the extra packages named as arguments.
 set -euo pipefail
 
-# Build: Qt, CMake, Ninja, a compiler. The program's look: "Times" and its metric twin, Qt's
+# Build: Qt, its SQLite driver (her patients), CMake, Ninja, a compiler. The program's look: "Times" and its metric twin, Qt's
 # French texts. Tests: Qt's private headers (to switch accessibility on). A check whose tool is
 # not installed here says it is skipped, and why; `scripts/setup.sh checks` installs them all:
 # poppler (to read back a PDF), the package tools and lintian, Liberation Serif (the fallback
 # where Times is missing).
-packages=(qt6-base-dev qt6-base-private-dev cmake ninja-build g++ make fonts-urw-base35
+packages=(qt6-base-dev qt6-base-private-dev libqt6sql6-sqlite cmake ninja-build g++ make fonts-urw-base35
           qt6-translations-l10n)
 for p in "$@"; do
     if [ "$p" = checks ]; then

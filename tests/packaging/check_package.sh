@@ -26,7 +26,7 @@ for f in usr/bin/tarivane \
 done
 [ -x "$scratch/root/usr/bin/tarivane" ] || { echo "tarivane is not executable"; status=1; }
 depends=$(dpkg-deb --field "$deb" Depends)
-for p in libqt6widgets6 qt6-qpa-plugins fonts-urw-base35 qt6-translations-l10n; do
+for p in libqt6widgets6 qt6-qpa-plugins libqt6sql6-sqlite fonts-urw-base35 qt6-translations-l10n; do
     grep -qw -- "$p" <<<"$depends" || { echo "Depends lacks $p"; status=1; }
 done
 gzip -t "$scratch"/root/usr/share/man/man1/tarivane.1.gz \

@@ -1,6 +1,7 @@
 #include "ui/main/APropos.h"
 
 #include "fees/Estimation.h"
+#include "fees/Patients.h"
 #include "fees/Typographie.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,8 @@ void montrerAPropos(QWidget* fenetre, const Estimation& estimation) {
                              "programme ont été vérifiés en décembre 2026.")
            << QStringLiteral("Les tarifs conventionnels des infirmiers sont publiés par "
                              "l'Assurance Maladie, sur ameli.fr (« Tarifs conventionnels des "
-                             "infirmiers »).");
+                             "infirmiers »).")
+           << QString() << Patients::Avis();
     auto* boite = new QMessageBox(fenetre);
     boite->setObjectName(QStringLiteral("APropos"));
     boite->setWindowTitle(QStringLiteral("À propos de Tarivane"));

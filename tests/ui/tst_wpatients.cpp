@@ -1,0 +1,169 @@
+#include "fees/Typographie.h"
+#include "support/Dossier.h"
+#include "ui/main/APropos.h"
+#include "ui/patients/WPatients.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTest>
+
+using Poste = Estimation::Poste;
+
+namespace {
+
+constexpr Choix Dpca{4, 7, 1, 3, 7, 7, Modalite::DPCA};
+constexpr Choix Dpa{2, 7, 1, 7, 7, 3, Modalite::DPA};
+
+Estimation semaine(const Choix& c) {
+    return Estimation(c, Tarifs{}, {}, QDate(2026, 5, 6));
+}
+
+// The window on May 2026, beside a main window, its patients' file holding those bytes if any,
+// and its controls by name.
+struct Fenetre {
+    Dossier dossier;
+    const QByteArray fichier;
+    const bool ecrit = fichier.isNull() || dossier.ecrire(fichier, "Patients.sqlite");
+    Patients patients;
+    QWidget principale;
+    WPatients w{&principale, patients, semaine(Dpca)};
+
+    explicit Fenetre(const QByteArray& octets = {}) : fichier(octets) {
+        w.montrer();
+        w.findChild<QComboBox*>("MoisPatients")->setCurrentIndex(4);
+        w.findChild<QSpinBox*>("AnneePatients")->setValue(2026);
+    }
+    template <typename T = QPushButton> T* c(const char* nom) { return w.findChild<T*>(nom); }
+    void cliquer(const char* bouton, const QString& nom = {}) {
+        c<QLineEdit>("NomPatient")->setText(nom);
+        QTest::mouseClick(c(bouton), Qt::LeftButton);
+    }
+    QString cellule(int rangee, int colonne) {
+        return c<QTableWidget>("ListePatients")->item(rangee, colonne)->text();
+    }
+    QString lu(const char* label) {
+        return c<QLabel>(label)->text().replace(QChar(0xA0), u' ').replace(QChar(0x202F), u' ');
+    }
+};
+
+} // namespace
+
+class TestWPatients : public QObject {
+    Q_OBJECT
+private slots:
+    void createRenameDelete();
+    void totalOfAllPatients_data();
+    void totalOfAllPatients();
+    void aFileThatCannotBeUsed();
+    void aboutSaysWhereTheyAre();
+};
+
+void TestWPatients::createRenameDelete() {
+    Fenetre f;
+    QSignalSpy ouverts(&f.w, &WPatients::patientOuvert);
+    QSignalSpy renommes(&f.w, &WPatients::patientRenomme);
+    QSignalSpy supprimes(&f.w, &WPatients::patientSupprime);
+    f.cliquer("NouveauPatient", "   ");
+    QCOMPARE(f.lu("MessagePatients"), "Le nom est vide : donnez des initiales ou un pseudonyme.");
+    f.cliquer("NouveauPatient", "M. D.");
+    QCOMPARE(ouverts.size(), 1);
+    const qint64 id = ouverts[0][0].toLongLong();
+    QCOMPARE(f.patients.dernier(), id);
+    QCOMPARE(f.c<QTableWidget>("ListePatients")->rowCount(), 1);
+    QCOMPARE(f.cellule(0, 0) + " | " + f.cellule(0, 1) + " | " + f.cellule(0, 2) + " | " +
+                 f.cellule(0, 3),
+             "M. D. | DPCA | 528.85 € | 2,481.25 €");
+
+    f.c<QTableWidget>("ListePatients")->selectRow(0);
+    f.cliquer("RenommerPatient", "J. K.");
+    QCOMPARE(f.cellule(0, 0), "J. K.");
+    QCOMPARE(renommes.value(0), (QVariantList{id, "J. K."}));
+
+    f.cliquer("SupprimerPatient");
+    auto* question = f.w.findChild<QMessageBox*>("ConfirmerSuppression");
+    QVERIFY(question && question->text().contains("J. K."));
+    // Asked first: nothing gone yet.
+    QCOMPARE(f.patients.liste().size(), 1);
+    for (QAbstractButton* b : question->buttons())
+        if (b->text() == "Supprimer")
+            QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(f.c<QTableWidget>("ListePatients")->rowCount(), 0);
+    QCOMPARE(supprimes.value(0), QVariantList{id});
+    QCOMPARE(f.w.ouvert(), 0);
+}
+
+void TestWPatients::totalOfAllPatients_data() {
+    QTest::addColumn<QStringList>("patients"); // "*": the one open in the main window
+    QTest::addColumn<QString>("attendu");      // each one's May 2026 | the total
+    QTest::newRow("two patients, DPCA and DPA")
+        << QStringList{"A dpca", "B dpa"} << "2,481.25 € 1,832.45 € | 4,313.70 € (2 patients)";
+    QTest::newRow("a correction and her own weekdays, each for its patient")
+        << QStringList{"A dpca pansements=10", "B dpca 1111110", "C dpca"}
+        << "2,445.25 € 2,032.10 € 2,481.25 € | 6,958.60 € (3 patients)";
+    QTest::newRow("the open one as the main window shows it, DPA")
+        << QStringList{"*A dpca", "B dpca"} << "1,832.45 € 2,481.25 € | 4,313.70 € (2 patients)";
+    QTest::newRow("none") << QStringList{} << " | 0.00 € (0 patient)";
+}
+
+void TestWPatients::totalOfAllPatients() {
+    QFETCH(QStringList, patients);
+    QFETCH(QString, attendu);
+    Fenetre f;
+    for (const QString& p : patients) {
+        const QStringList mots = p.split(u' ');
+        qint64 id = 0;
+        QVERIFY(
+            f.patients
+                .creer(mots[0].mid(mots[0].startsWith(u'*')), mots[1] == "dpa" ? Dpa : Dpca, &id)
+                .isEmpty());
+        Patients::Mois mois;
+        if (mots.value(2).startsWith("pansements="))
+            mois.corrections.insert(Poste::Pansements, mots[2].section(u'=', 1).toInt());
+        else if (mots.size() > 2)
+            mois = {{true, true, true, true, true, true, false}, 7, Calendrier::Metropole, {}};
+        QVERIFY(f.patients.enregistrer(id, 2026, 5, mois).isEmpty());
+        if (p.startsWith(u'*'))
+            f.w.setOuvert(id);
+    }
+    f.w.suivre(semaine(f.w.ouvert() ? Dpa : Dpca));
+    QTest::qWait(0);
+    QStringList vu;
+    for (int r = 0; r < f.c<QTableWidget>("ListePatients")->rowCount(); ++r)
+        vu << f.cellule(r, 3);
+    QCOMPARE(vu.join(u' ') + " | " + f.lu("TotalPatients") + " " +
+                 f.lu("LibelleTotal").section(u' ', -2),
+             attendu);
+}
+
+void TestWPatients::aFileThatCannotBeUsed() {
+    Fenetre f(QByteArray(4096, 'x'));
+    QVERIFY(f.ecrit);
+    QVERIFY(f.lu("FichierPatients").contains("ce n'est pas une base de patients de Tarivane"));
+    QVERIFY(f.lu("FichierPatients").contains(QDir::toNativeSeparators(Patients::Chemin())));
+    QVERIFY(!f.c("NouveauPatient")->isEnabled());
+}
+
+void TestWPatients::aboutSaysWhereTheyAre() {
+    Fenetre f;
+    montrerAPropos(&f.principale, semaine(Dpca));
+    auto* boite = f.principale.findChild<QMessageBox*>("APropos");
+    QVERIFY(boite && boite->text().endsWith(Typographie(Patients::Avis())));
+    QVERIFY(Patients::Avis().contains(QDir::toNativeSeparators(f.patients.chemin())));
+}
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    TestWPatients test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_wpatients.moc"
