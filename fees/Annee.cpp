@@ -38,14 +38,33 @@ double& Compte(Choix& c, Estimation::Poste poste) {
     return c.surveillances;
 }
 
+std::array<bool, 7> ReglagesMois::joursPour(const Choix& semaine) const {
+    if (pourJours == semaine.jours)
+        return jours;
+    std::array<bool, 7> premiers{};
+    for (int i = 0; i < 7; ++i)
+        premiers[i] = i < semaine.jours;
+    return premiers;
+}
+
+Choix ChoixDuMois(const Choix& semaine, int annee, int mois, const ReglagesMois& r,
+                  QList<Ferie>* feries) {
+    Proposition p = Proposer(semaine, annee, mois, r.calendrier, r.joursPour(semaine));
+    // The bags of a day are the week's.
+    for (auto c = r.corrections.cbegin(); c != r.corrections.cend(); ++c)
+        if (c.key() != Estimation::Poste::Journee)
+            Compte(p.choix, c.key()) = c.value();
+    if (feries)
+        *feries = p.feries;
+    return p.choix;
+}
+
 Estimation EstimationDuMois(const Estimation& semaine, int annee, int mois,
-                            const ReglagesMois& reglages) {
-    Proposition p = Proposer(semaine.choix(), annee, mois, reglages.calendrier, reglages.jours);
-    for (auto c = reglages.corrections.begin(); c != reglages.corrections.end(); ++c)
-        Compte(p.choix, c.key()) = c.value();
-    return Estimation(p.choix, semaine.valeurs(), semaine.rapport(), semaine.date(),
-                      semaine.locale(),
-                      Estimation::Mois{annee, mois, reglages.calendrier, p.feries,
+                            const ReglagesMois& r) {
+    QList<Ferie> feries;
+    const Choix c = ChoixDuMois(semaine.choix(), annee, mois, r, &feries);
+    return Estimation(c, semaine.valeurs(), semaine.rapport(), semaine.date(), semaine.locale(),
+                      Estimation::Mois{annee, mois, r.calendrier, feries,
                                        semaine.moyenne().valeur});
 }
 

@@ -16,17 +16,25 @@ Proposition Proposer(const Choix& semaine, int annee, int mois, Calendrier calen
 // What she set for one calendar month: its weekdays of treatment, its calendar, and the counts
 // she corrected; every other count is the calendar's proposal.
 struct ReglagesMois {
+    // The weekdays she ticked (0 = lundi), for a week of that many days; once the week's count
+    // changes, its first days are proposed again.
     std::array<bool, 7> jours{};
+    int pourJours = -1; // -1: none ticked yet
     Calendrier calendrier = Calendrier::Metropole;
     QMap<Estimation::Poste, int> corrections;
 
+    // The weekdays of treatment for a week of these choices.
+    std::array<bool, 7> joursPour(const Choix& semaine) const;
     bool operator==(const ReglagesMois&) const = default;
 };
 
 // The count of a month's row among the choices.
 double& Compte(Choix& choix, Estimation::Poste poste);
 
-// A month of the week's treatment, as the calendar proposes it with her corrections in place.
+// A month of the week's treatment: the calendar's proposal with her corrections in place, and
+// the holidays that fall on its treatment days.
+Choix ChoixDuMois(const Choix& semaine, int annee, int mois, const ReglagesMois& reglages,
+                  QList<Ferie>* feries = nullptr);
 Estimation EstimationDuMois(const Estimation& semaine, int annee, int mois,
                             const ReglagesMois& reglages);
 

@@ -17,7 +17,7 @@ Patientele::Patientele(const QList<Patients::Patient>& patients,
     };
     double somme = 0;
     for (const Patients::Patient& p : patients) {
-        const Choix m = ChoixDuMois(p.choix, reglages.value(p.id), annee, mois);
+        const Choix m = ChoixDuMois(p.choix, annee, mois, reglages.value(p.id));
         const double duMois = Calcul(m, reference.valeurs()).hebdomadaire;
         somme += duMois;
         lignes_.append(
@@ -31,46 +31,6 @@ Patientele::Patientele(const QList<Patients::Patient>& patients,
                                          "jours de traitement, son calendrier et ses "
                                          "corrections, faite sur leurs montants non arrondis.")
                               .arg(Francais::Mois(annee, mois), n.arg(patients.size())))};
-}
-
-double& Patientele::Compte(Choix& c, Estimation::Poste poste) {
-    using Poste = Estimation::Poste;
-    switch (poste) {
-    case Poste::Journee:
-        return c.poches;
-    case Poste::Jours:
-        return c.jours;
-    case Poste::Dimanches:
-        return c.dimanches;
-    case Poste::Pansements:
-        return c.pansements;
-    case Poste::Nuits:
-        return c.nuits;
-    case Poste::Surveillance:
-        break;
-    }
-    return c.surveillances;
-}
-
-Choix Patientele::ChoixDuMois(const Choix& semaine, const Patients::Mois& r, int annee, int mois,
-                              QList<Ferie>* feries) {
-    const Proposition p = Proposer(semaine, annee, mois, r.calendrier, r.joursPour(semaine));
-    Choix c = p.choix;
-    for (auto it = r.corrections.cbegin(); it != r.corrections.cend(); ++it)
-        if (it.key() != Estimation::Poste::Journee)
-            Compte(c, it.key()) = it.value();
-    if (feries)
-        *feries = p.feries;
-    return c;
-}
-
-Estimation Patientele::Mois(const Estimation& semaine, const Patients::Mois& r, int annee,
-                            int mois) {
-    QList<Ferie> feries;
-    const Choix c = ChoixDuMois(semaine.choix(), r, annee, mois, &feries);
-    return Estimation(
-        c, semaine.valeurs(), semaine.rapport(), semaine.date(), semaine.locale(),
-        Estimation::Mois{annee, mois, r.calendrier, feries, semaine.moyenne().valeur});
 }
 
 QString Patientele::titre() const {

@@ -21,16 +21,6 @@ public:
                const QHash<qint64, Patients::Mois>& reglages, const Estimation& reference,
                int annee, int mois);
 
-    // One patient's month as the month window shows it: the calendar's proposal from the week,
-    // and her corrections over it.
-    static Estimation Mois(const Estimation& semaine, const Patients::Mois& reglages, int annee,
-                           int mois);
-    // Its counts alone, and the holidays that fall on its treatment days.
-    static Choix ChoixDuMois(const Choix& semaine, const Patients::Mois& reglages, int annee,
-                             int mois, QList<Ferie>* feries = nullptr);
-    // The count a row of the month takes; the first row, per day, is the week's.
-    static double& Compte(Choix& choix, Estimation::Poste poste);
-
     int annee() const { return annee_; }
     int mois() const { return mois_; }
     // "Mes patients en mai 2026".

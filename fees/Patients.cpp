@@ -98,15 +98,6 @@ int compteurConnexions = 0;
 
 } // namespace
 
-std::array<bool, 7> Patients::Mois::joursPour(const Choix& semaine) const {
-    if (pourJours == semaine.jours)
-        return jours;
-    std::array<bool, 7> premiers{};
-    for (int i = 0; i < 7; ++i)
-        premiers[i] = i < semaine.jours;
-    return premiers;
-}
-
 Patients::Patients(const QString& chemin, int attente)
     : chemin_(chemin), connexion_(QStringLiteral("Patients-%1").arg(++compteurConnexions)),
       attente_(attente) {

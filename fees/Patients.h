@@ -1,8 +1,6 @@
 #pragma once
 
-#include "fees/Calcul.h"
-#include "fees/Calendrier.h"
-#include "fees/Estimation.h"
+#include "fees/Annee.h"
 
 #include <QHash>
 #include <QList>
@@ -36,19 +34,7 @@ public:
         Choix choix;
     };
     // One month of one patient, as she left it in the month window.
-    struct Mois {
-        // The weekdays she ticked (0 = lundi), for a window of that many days a week; once the
-        // window's count changes, the first days of the week are proposed again.
-        std::array<bool, 7> jours{};
-        int pourJours = -1; // -1: none ticked yet
-        Calendrier calendrier = Calendrier::Metropole;
-        // The counts she corrected, by row; the others follow the calendar.
-        QMap<Estimation::Poste, int> corrections;
-
-        // The weekdays of treatment for a week of these choices.
-        std::array<bool, 7> joursPour(const Choix& semaine) const;
-        bool operator==(const Mois&) const = default;
-    };
+    using Mois = ReglagesMois;
 
     // The database at that path, read when it is there. A lock another copy of the program
     // holds is waited for that many milliseconds before it is told.

@@ -20,7 +20,7 @@ inline Exemples exemples(const Choix& choix, const Defaut::RapportLecture& rappo
     const QDate jour(2026, 12, 6);
     const std::array<bool, 7> tous{true, true, true, true, true, true, true};
     const Estimation semaine(choix, Tarifs{}, rapport, jour, francais);
-    return {semaine, EstimationDuMois(semaine, 2026, mois, {tous, Calendrier::Metropole, {}}),
+    return {semaine, EstimationDuMois(semaine, 2026, mois, {tous, int(choix.jours), Calendrier::Metropole, {}}),
             Annee(semaine, tous, 2026, Calendrier::Metropole)};
 }
 

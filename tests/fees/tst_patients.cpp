@@ -1,4 +1,5 @@
 #include "fees/Patients.h"
+#include "framework/Raison.h"
 #include "support/Dossier.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <QStandardPaths>
 #include <QTest>
 #ifdef Q_OS_UNIX
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #endif
@@ -210,20 +210,18 @@ void TestPatients::fileLeftAsItIs() {
     const QByteArray avant = octets(chemin);
     QString vu;
     if (cas == "lecture")
-        vu = commeUtilisateur([] { return Patients().erreur(); });
+        vu = dansUnEnfant([] { return Patients().erreur(); }, true);
     else if (cas == "plein") {
 #ifndef Q_OS_UNIX
         QSKIP("a file-size limit is POSIX");
 #else
-        // Nothing of the limit's signal: the write fails and says so.
-        std::signal(SIGXFSZ, SIG_IGN);
+        // The write fails and says so, as the program ignores the limit's signal.
         Patients p;
         rlimit limite{3, RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &limite);
         vu = p.creer("Autre", Dpca);
         limite.rlim_cur = RLIM_INFINITY;
         setrlimit(RLIMIT_FSIZE, &limite);
-        std::signal(SIGXFSZ, SIG_DFL);
 #endif
     } else {
         Patients p(Patients::Chemin(), 100);
@@ -300,6 +298,7 @@ void TestPatients::backupWhileRunning() {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    framework::IgnorerSignalDeTaille();
     if (qEnvironmentVariableIsSet("TARIVANE_SAUVEGARDES"))
         return sauvegardes(qEnvironmentVariable("TARIVANE_SAUVEGARDES").split(u'|'));
     QStandardPaths::setTestModeEnabled(true);

@@ -266,44 +266,45 @@ int WMois::cle() const {
 }
 
 ReglagesMois WMois::reglagesDuMois() const {
-    if (const auto r = reglages_.constFind(cle()); r != reglages_.cend())
-        return *r;
-    // The weekdays start from the window's count of days: the first ones, all for 7.
-    ReglagesMois r{{}, calendrier(), {}};
-    for (int i = 0; i < 7; ++i)
-        r.jours[i] = i < semaine_->choix().jours;
-    return r;
+    if (patients_ && patient_)
+        return patients_->mois(patient_, AnneeChoisie->value(), Mois->currentIndex() + 1);
+    return reglages_.value(cle());
 }
 
-void WMois::setReglages(const QHash<int, ReglagesMois>& reglages) {
-    reglages_ = reglages;
+void WMois::garder(const ReglagesMois& reglages) {
+    if (!patients_ || !patient_) {
+        reglages_.insert(cle(), reglages);
+        return;
+    }
+    const QString raison =
+        patients_->enregistrer(patient_, AnneeChoisie->value(), Mois->currentIndex() + 1, reglages);
+    if (!raison.isEmpty())
+        emit echec(raison);
+}
+
+void WMois::setPatient(Patients* patients, qint64 id) {
+    patients_ = patients;
+    patient_ = id;
     montrerReglages();
 }
 
 void WMois::suivre(const Estimation& semaine) {
     const bool memesChoix = semaine_ && semaine_->choix() == semaine.choix();
-    const bool memesJours = semaine_ && semaine_->choix().jours == semaine.choix().jours;
     semaine_.emplace(semaine);
     if (memesChoix) {
         calculer();
         calculerAnnee();
         return;
     }
-    // Another count of days a week: this month's weekdays start again from it.
-    if (!memesJours && reglages_.contains(cle())) {
-        ReglagesMois r = reglages_.take(cle());
-        r.jours = reglagesDuMois().jours;
-        reglages_.insert(cle(), r);
-        emit reglagesModifies(AnneeChoisie->value(), Mois->currentIndex() + 1, r);
-    }
     montrerReglages();
 }
 
 void WMois::montrerReglages() {
     const ReglagesMois r = reglagesDuMois();
+    const std::array<bool, 7> jours = r.joursPour(semaine_->choix());
     for (int i = 0; i < 7; ++i) {
         const QSignalBlocker b(Jour[i]);
-        Jour[i]->setChecked(r.jours[i]);
+        Jour[i]->setChecked(jours[i]);
     }
     const QSignalBlocker b(Region);
     Region->setCurrentIndex(int(r.calendrier));
@@ -313,9 +314,9 @@ void WMois::montrerReglages() {
 void WMois::noterReglages() {
     ReglagesMois r = reglagesDuMois();
     r.jours = jours();
+    r.pourJours = int(semaine_->choix().jours);
     r.calendrier = calendrier();
-    reglages_.insert(cle(), r);
-    emit reglagesModifies(AnneeChoisie->value(), Mois->currentIndex() + 1, r);
+    garder(r);
     proposer();
 }
 
@@ -327,23 +328,21 @@ void WMois::corriger(int champ) {
         r.corrections.remove(poste);
     else
         r.corrections.insert(poste, Champ[champ]->value());
-    reglages_.insert(cle(), r);
-    emit reglagesModifies(AnneeChoisie->value(), Mois->currentIndex() + 1, r);
+    garder(r);
     proposer();
 }
 
 void WMois::retablir() {
     ReglagesMois r = reglagesDuMois();
     r.corrections.clear();
-    reglages_.insert(cle(), r);
-    emit reglagesModifies(AnneeChoisie->value(), Mois->currentIndex() + 1, r);
+    garder(r);
     proposer();
 }
 
 void WMois::proposer() {
     const ReglagesMois r = reglagesDuMois();
     propose_ = Proposer(semaine_->choix(), AnneeChoisie->value(), Mois->currentIndex() + 1,
-                        r.calendrier, r.jours);
+                        r.calendrier, r.joursPour(semaine_->choix()));
     for (int i = 0; i < int(Champ.size()); ++i) {
         const Poste poste = Rangees[i].poste;
         const bool corrige = r.corrections.contains(poste);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fees/Annee.h"
+#include "fees/Patients.h"
 
 #include <QHash>
 #include <QWidget>
@@ -36,13 +37,12 @@ public:
     // The week has been computed again: new choices replace the proposals, new tariffs only the
     // amounts.
     void suivre(const Estimation& semaine);
-    // What she set, month by month (the key is year × 100 + month), as a patient keeps it.
-    const QHash<int, ReglagesMois>& reglages() const { return reglages_; }
-    void setReglages(const QHash<int, ReglagesMois>& reglages);
+    // Where her months are kept: the open patient's, or this window's own while none is.
+    void setPatient(Patients* patients, qint64 id);
 
 signals:
-    // She changed the weekdays, the calendar or a count of that month.
-    void reglagesModifies(int annee, int mois, const ReglagesMois& reglages);
+    // What she set for a month could not be kept: why, in French.
+    void echec(const QString& raison);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -60,6 +60,7 @@ private:
     int cle() const;
     // The chosen month's settings: hers, or the week's first days and the calendar in use.
     ReglagesMois reglagesDuMois() const;
+    void garder(const ReglagesMois& reglages);
     void montrerReglages();
     // The weekdays or the calendar changed: kept, then proposed again.
     void noterReglages();
@@ -73,6 +74,8 @@ private:
     QWidget* fenetre_;
     std::optional<Estimation> semaine_;
     QHash<int, ReglagesMois> reglages_;
+    Patients* patients_ = nullptr;
+    qint64 patient_ = 0;
     Proposition propose_;
     std::optional<Estimation> estimation_;
     std::optional<Annee> annee_;
