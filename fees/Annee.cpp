@@ -63,9 +63,10 @@ Estimation EstimationDuMois(const Estimation& semaine, int annee, int mois,
                             const ReglagesMois& r) {
     QList<Ferie> feries;
     const Choix c = ChoixDuMois(semaine.choix(), annee, mois, r, &feries);
-    return Estimation(c, semaine.valeurs(), semaine.rapport(), semaine.date(), semaine.locale(),
-                      Estimation::Mois{annee, mois, r.calendrier, feries,
-                                       semaine.moyenne().valeur});
+    Estimation e(c, semaine.valeurs(), semaine.rapport(), semaine.date(), semaine.locale(),
+                 Estimation::Mois{annee, mois, r.calendrier, feries, semaine.moyenne().valeur});
+    e.setPatient(semaine.patient());
+    return e;
 }
 
 Annee::Annee(const Estimation& semaine, const std::array<bool, 7>& jours, int annee,
@@ -77,6 +78,7 @@ Annee::Annee(const Estimation& semaine, const std::array<bool, 7>& jours, int an
         mois_.append(Estimation(
             p.choix, semaine.valeurs(), semaine.rapport(), semaine.date(), semaine.locale(),
             Estimation::Mois{annee, m, calendrier, p.feries, semaine.moyenne().valeur}));
+        mois_.back().setPatient(semaine.patient());
         somme += mois_.back().total().valeur;
     }
     const QLocale& locale = semaine.locale();
@@ -97,7 +99,7 @@ QString Annee::titre() const {
 }
 
 Copie Annee::copie() const {
-    Copie c(titre(), mois_[0].nomModalite());
+    Copie c(titre(), mois_[0].nomModalite(), mois_[0].patient());
     c.tableau({{QStringLiteral("Mois")},
                {QStringLiteral("Jours de traitement"), true},
                {QStringLiteral("Dimanches et jours fériés"), true},

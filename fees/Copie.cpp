@@ -8,11 +8,17 @@ const auto e = Html;
 
 } // namespace
 
-Copie::Copie(const QString& titre, const QString& modalite) {
+Copie::Copie(const QString& titre, const QString& modalite, const QString& patient) {
     const QString tete = QStringLiteral("Tarivane — ") + titre;
-    const QString sous = QStringLiteral("Modalité de traitement : ") + modalite;
+    QStringList sous;
+    if (!patient.isEmpty())
+        sous << QStringLiteral("Patient : ") + patient;
+    sous << QStringLiteral("Modalité de traitement : ") + modalite;
     texte_ << tete << sous << QString();
-    html_ = QStringLiteral("<p><b>%1</b><br>%2</p>\n").arg(e(tete), e(sous));
+    html_ = QStringLiteral("<p><b>%1</b>").arg(e(tete));
+    for (const QString& ligne : sous)
+        html_ += QStringLiteral("<br>") + e(ligne);
+    html_ += QStringLiteral("</p>\n");
 }
 
 void Copie::tableau(const QList<Colonne>& colonnes) {

@@ -14,8 +14,8 @@ public:
         bool aDroite = false; // numbers and amounts
     };
 
-    // "Tarivane — <titre>", then the modality.
-    Copie(const QString& titre, const QString& modalite);
+    // "Tarivane — <titre>", then the modality and, when there is one, the patient.
+    Copie(const QString& titre, const QString& modalite, const QString& patient = {});
 
     void tableau(const QList<Colonne>& colonnes);
     // A row: its line of text, its cells, and how it is made, under it.

@@ -186,7 +186,7 @@ QString Estimation::titre() const {
 }
 
 Copie Estimation::copie() const {
-    Copie c(titre(), nomModalite());
+    Copie c(titre(), nomModalite(), patient_);
     c.tableau({{QStringLiteral("Soins")},
                {QStringLiteral("Nombre"), true},
                {QStringLiteral("Cotation")},

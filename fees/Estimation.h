@@ -86,6 +86,9 @@ public:
     // A rule these choices break that the window can see; empty when none.
     const QString& avertissement() const { return avertissement_; }
     const QLocale& locale() const { return locale_; }
+    // The patient it is for, as she named it; empty for none.
+    const QString& patient() const { return patient_; }
+    void setPatient(const QString& nom) { patient_ = nom; }
     // A count as the window shows it.
     QString nombre(double n) const;
     QString nombre(Poste poste) const { return nombre(ligne(poste).nombre); }
@@ -118,4 +121,5 @@ private:
     QStringList aVerifier_;
     QString avertissement_;
     QString nuitProfonde_;
+    QString patient_;
 };

@@ -28,6 +28,13 @@ public:
     Fenetre(const Fenetre&) = delete;
     Fenetre& operator=(const Fenetre&) = delete;
 
+    // Quit and started again on the same folder.
+    void redemarrer() {
+        delete fenetre_;
+        Defaut::Initialiser();
+        fenetre_ = Window1::instance();
+    }
+
     Window1* operator->() const { return fenetre_; }
     Window1* fenetre() const { return fenetre_; }
     const Dossier& dossier() const { return dossier_; }

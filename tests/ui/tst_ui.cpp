@@ -7,9 +7,12 @@
 #include "ui/Placement.h"
 #include "ui/Style.h"
 #include "ui/mois/WMois.h"
+#include "ui/patients/WPatients.h"
+#include "ui/sortie/Page.h"
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QTableWidget>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
@@ -149,6 +152,7 @@ private slots:
     void month_data();
     void month();
     void monthWindowAndWhatLeavesIt();
+    void herPatientsKeptAndReopened();
     // The settings panel.
     void officialTariffs();
     void keyboardOnly();
@@ -533,6 +537,72 @@ void TestUi::monthWindowAndWhatLeavesIt() {
     QTRY_COMPARE(QApplication::activeWindow(), f.fenetre());
     menus->item("EditCopy")->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), f->estimation().texte());
+}
+
+void TestUi::herPatientsKeptAndReopened() {
+    Fenetre f({}, Fenetre::Montree);
+    const auto patients = [&] {
+        MenuBar1::instance()->item("FilePatients")->trigger();
+        return f->findChild<WPatients*>();
+    };
+    const auto bouton = [&](const char* nom, const QString& texte = {}) {
+        patients()->findChild<QLineEdit*>("NomPatient")->setText(texte);
+        QTest::mouseClick(patients()->findChild<QPushButton*>(nom), Qt::LeftButton);
+    };
+    const auto choisir = [&](const QString& nom) {
+        auto* liste = patients()->findChild<QTableWidget*>("ListePatients");
+        liste->selectRow(liste->findItems(nom, Qt::MatchExactly).value(0)->row());
+    };
+    const auto mai = [&] {
+        ouvrirMois();
+        f.w<QSpinBox>("Annee")->setValue(2026);
+        f.w<QComboBox>("Mois")->setCurrentIndex(4);
+        return f.w<QSpinBox>("Pansements");
+    };
+    // Nothing is kept without a patient; a new one is the window's treatment, open at once.
+    QCOMPARE(f->windowTitle(), "Tarivane en Dialyse Péritonéale");
+    bouton("NouveauPatient", "M. D.");
+    QCOMPARE(f->windowTitle(), "Tarivane en Dialyse Péritonéale — M. D.");
+    f.w<QComboBox>("PopupMenu5")->setCurrentIndex(3);
+    mai()->setValue(10);
+    // What leaves the windows names her patient.
+    QVERIFY(f->estimation().texte().contains("\nPatient\u00A0: M. D.\n"));
+    QCOMPARE(Page::nomFichier(f->findChild<WMois*>()->estimation()), "Estimation M. D. 2026-05.pdf");
+    // A second patient from the same treatment, then changed: each keeps its own.
+    bouton("NouveauPatient", "B");
+    f.w<QComboBox>("PopupMenu1")->setCurrentIndex(2);
+    QCOMPARE(f.w<QSpinBox>("Pansements")->value(), 13);
+    // Started again: the patient open last, then the other as she left it, month included.
+    f.redemarrer();
+    QCOMPARE(f->windowTitle(), "Tarivane en Dialyse Péritonéale — B");
+    QCOMPARE(f.w<QComboBox>("PopupMenu1")->currentText() + f.w<QComboBox>("PopupMenu5")->currentText(),
+             "23");
+    choisir("M. D.");
+    QTest::mouseClick(patients()->findChild<QPushButton*>("OuvrirPatient"), Qt::LeftButton);
+    QCOMPARE(f.w<QComboBox>("PopupMenu1")->currentText() + f.w<QComboBox>("PopupMenu5")->currentText(),
+             "43");
+    QCOMPARE(mai()->value(), 10);
+    QCOMPARE(f.w("Pansements")->accessibleDescription(), "corrigé");
+    // The month of all of them is the sum of each one's month.
+    auto* liste = patients()->findChild<QTableWidget*>("ListePatients");
+    patients()->findChild<QComboBox*>("MoisPatients")->setCurrentIndex(4);
+    patients()->findChild<QSpinBox*>("AnneePatients")->setValue(2026);
+    QCoreApplication::processEvents();
+    double somme = 0;
+    for (int r = 0; r < liste->rowCount(); ++r)
+        somme += liste->item(r, 3)->text().remove(QRegularExpression("[, €]")).toDouble();
+    QCOMPARE(patients()->findChild<QLabel*>("TotalPatients")->text().remove(
+                 QRegularExpression("[, €]")).toDouble(), somme);
+    QCOMPARE(liste->findItems(f->findChild<WMois*>()->estimation().total().montant,
+                              Qt::MatchExactly).size(), 1);
+    // Deleting the open patient leaves the window with none.
+    choisir("M. D.");
+    bouton("SupprimerPatient");
+    for (QAbstractButton* b : patients()->findChild<QMessageBox*>("ConfirmerSuppression")->buttons())
+        if (b->text() == "Supprimer")
+            b->click();
+    QCOMPARE(f->windowTitle(), "Tarivane en Dialyse Péritonéale");
+    QVERIFY(!f->estimation().texte().contains("Patient"));
 }
 
 void TestUi::officialTariffs() {

@@ -10,6 +10,7 @@
 #include "ui/main/Canvas.h"
 #include "ui/main/Lien.h"
 #include "ui/mois/WMois.h"
+#include "ui/patients/WPatients.h"
 #include "ui/settings/WPref.h"
 #include "ui/sortie/Sortie.h"
 
@@ -275,10 +276,16 @@ void Window1::relier() {
             [actif] { actif()->imprimer(); });
     connect(menus->item(QStringLiteral("FileExportPdf")), &QAction::triggered, this,
             [actif] { actif()->exporterPdf(); });
+    connect(menus->item(QStringLiteral("FilePatients")), &QAction::triggered, this,
+            [this] { fenetrePatients()->montrer(); });
+    connect(menus->item(QStringLiteral("FileSauvegarderPatients")), &QAction::triggered, this,
+            [this] { fenetrePatients()->sauvegarder(); });
     connect(menus->item(QStringLiteral("FileMois")), &QAction::triggered, this, [this] {
         if (!mois_) {
             mois_ = new WMois(this, estimation());
+            mois_->setPatient(&patients_, patient_);
             connect(this, &Window1::recalcule, mois_, &WMois::suivre);
+            connect(mois_, &WMois::echec, this, &Window1::signalerEchec);
         }
         mois_->montrer();
     });
@@ -300,7 +307,92 @@ void Window1::relier() {
 
 void Window1::Event_Open() {
     rapport_ = Defaut::Lecture();
+    // The patient she had open last is open again.
+    if (const auto p = patients_.patient(patients_.dernier()))
+        appliquer(*p);
     calcul();
+}
+
+void Window1::appliquer(const Patients::Patient& p) {
+    patient_ = p.id;
+    nomPatient_ = p.nom;
+    garde_ = p.choix;
+    const bool dpa = p.choix.dpa();
+    {
+        const QSignalBlocker b0(RB[0]), b1(RB[1]);
+        RB[dpa ? 1 : 0]->setChecked(true);
+    }
+    montrerModalite(dpa);
+    const double valeurs[] = {p.choix.poches,     p.choix.jours, p.choix.dimanches,
+                              p.choix.pansements, p.choix.nuits, p.choix.surveillances};
+    QComboBox* const menus[] = {PopupMenu1, PopupMenu2, PopupMenu3,
+                                PopupMenu4, PopupMenu5, PopupMenu6};
+    for (int i = 0; i < 6; ++i) {
+        const QSignalBlocker b(menus[i]);
+        if (const int rang = menus[i]->findData(valeurs[i]); rang >= 0)
+            menus[i]->setCurrentIndex(rang);
+    }
+    titrer();
+}
+
+void Window1::ouvrirPatient(qint64 id) {
+    const auto p = patients_.patient(id);
+    if (!p)
+        return;
+    appliquer(*p);
+    calcul();
+    if (mois_)
+        mois_->setPatient(&patients_, patient_);
+    if (wpatients_)
+        wpatients_->setOuvert(patient_);
+}
+
+void Window1::fermerPatient() {
+    patient_ = 0;
+    nomPatient_.clear();
+    garde_.reset();
+    titrer();
+    calcul();
+    if (mois_)
+        mois_->setPatient(nullptr, 0);
+}
+
+void Window1::titrer() {
+    const QString titre = QStringLiteral("Tarivane en Dialyse Péritonéale");
+    setWindowTitle(nomPatient_.isEmpty() ? titre : titre + QStringLiteral(" — ") + nomPatient_);
+}
+
+WPatients* Window1::fenetrePatients() {
+    if (!wpatients_) {
+        wpatients_ = new WPatients(this, patients_, estimation());
+        wpatients_->setOuvert(patient_);
+        connect(this, &Window1::recalcule, wpatients_, &WPatients::suivre);
+        connect(wpatients_, &WPatients::patientOuvert, this, &Window1::ouvrirPatient);
+        connect(wpatients_, &WPatients::patientRenomme, this, [this](qint64 id, const QString& nom) {
+            if (id != patient_)
+                return;
+            nomPatient_ = nom;
+            titrer();
+            calcul();
+        });
+        connect(wpatients_, &WPatients::patientSupprime, this, [this](qint64 id) {
+            if (id == patient_)
+                fermerPatient();
+        });
+    }
+    return wpatients_;
+}
+
+void Window1::signalerEchec(const QString& raison) {
+    if (raison == echec_)
+        return;
+    echec_ = raison;
+    auto* avis = new QMessageBox(QMessageBox::Warning, QStringLiteral("Mes patients"),
+                                 Typographie(raison), QMessageBox::Ok, this);
+    avis->setObjectName(QStringLiteral("EchecPatients"));
+    avis->setAttribute(Qt::WA_DeleteOnClose);
+    avis->setWindowModality(Qt::NonModal);
+    avis->show();
 }
 
 void Window1::Canvas1_Open() {
@@ -314,13 +406,17 @@ void Window1::Canvas1_Paint(framework::Graphics& g) {
     g.DrawPicture(*Image, 0, 0);
 }
 
-void Window1::RB_Action(int index) {
-    const bool dpa = index == 1;
+void Window1::montrerModalite(bool dpa) {
     StaticText6->setVisible(dpa);
     PopupMenu6->setVisible(dpa);
     StaticText13->setVisible(dpa);
     StaticText1->setText((dpa ? Lignes::Branchements : Lignes::Poches).toString());
     PopupMenu1->setAccessibleName(StaticText1->text());
+}
+
+void Window1::RB_Action(int index) {
+    const bool dpa = index == 1;
+    montrerModalite(dpa);
     {
         // One recompute, at the end: a pop-up that already holds its new value raises no
         // change, and the switch must still show the new modality's amounts.
@@ -350,8 +446,18 @@ QLabel* Window1::montant(Estimation::Poste poste) const {
 }
 
 void Window1::calcul() {
-    estimation_.emplace(choix(), Defaut::Courants(), rapport_, QDate::currentDate());
+    const Choix c = choix();
+    estimation_.emplace(c, Defaut::Courants(), rapport_, QDate::currentDate());
+    estimation_->setPatient(nomPatient_);
     const Estimation& e = *estimation_;
+    // Every change of the open patient is kept at once; nothing is kept without one.
+    if (patient_ && garde_ != c) {
+        const QString raison = patients_.enregistrer(patient_, c);
+        if (raison.isEmpty())
+            garde_ = c;
+        else
+            signalerEchec(raison);
+    }
     // Out of DPA the surveillance row is hidden and keeps its last amount.
     for (const Estimation::Ligne& l : e.lignes())
         montrerMontant(montant(l.poste), l);

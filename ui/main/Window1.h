@@ -2,6 +2,7 @@
 
 #include "fees/Defaut.h"
 #include "fees/Estimation.h"
+#include "fees/Patients.h"
 #include "framework/Picture.h"
 #include "ui/Style.h"
 
@@ -18,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QRadioButton;
 class WMois;
+class WPatients;
 class WPref;
 
 // The calculator window: the modality, six weekly counts, an amount per row and the result
@@ -39,6 +41,10 @@ public:
     // The choices and where the tariffs come from, as the estimate was built from them.
     Choix choix() const;
     const Defaut::RapportLecture& rapport() const { return rapport_; }
+    // The patient it shows, whose every change is kept; 0 for none.
+    qint64 patient() const { return patient_; }
+    // Sets the window to that patient's choices, with one recompute.
+    void ouvrirPatient(qint64 id);
 
 signals:
     // The estimate has been built again.
@@ -63,6 +69,8 @@ private:
     void Canvas1_Open();
     void Canvas1_Paint(framework::Graphics& g);
     void RB_Action(int index);
+    // The modality's rows shown, the pop-ups left as they are.
+    void montrerModalite(bool dpa);
     bool StaticText7_MouseDown(int x, int y);
     // Shows the settings panel, or hides it when it is shown.
     void basculerPanneau();
@@ -71,6 +79,14 @@ private:
 
     // The settings panel, made on first use; the window owns it.
     WPref* panneau();
+    // Her patients' window, made on first use.
+    WPatients* fenetrePatients();
+    // A patient's choices in the controls, without a recompute.
+    void appliquer(const Patients::Patient& patient);
+    void fermerPatient();
+    void titrer();
+    // A change that could not be kept is told, once for the same reason.
+    void signalerEchec(const QString& raison);
     void avertirLecture();
     void changementEcran();
 
@@ -79,6 +95,13 @@ private:
     Defaut::RapportLecture rapport_;
     QPointer<WPref> panneau_;
     QPointer<WMois> mois_;
+    Patients patients_;
+    QPointer<WPatients> wpatients_;
+    qint64 patient_ = 0;
+    QString nomPatient_;
+    // The open patient's choices as last kept.
+    std::optional<Choix> garde_;
+    QString echec_;
     bool avisDonne_ = false;
     bool suitEcran_ = false;
 

@@ -205,18 +205,19 @@ void Page::drawObject(QPainter* p, const QRectF& rect, QTextDocument*, int, cons
     p->restore();
 }
 
-QString Page::nomFichier(QDate date) {
-    return QStringLiteral("Estimation Tarivane %1.pdf").arg(date.toString(Qt::ISODate));
+QString Page::nomFichier(const QString& patient, const QString& quand) {
+    return QStringLiteral("Estimation %1 %2.pdf")
+        .arg(patient.isEmpty() ? QStringLiteral("Tarivane") : patient, quand);
 }
 
 QString Page::nomFichier(const Estimation& e) {
     if (!e.mois())
-        return nomFichier(e.date());
-    return QStringLiteral("Estimation Tarivane %1-%2.pdf")
-        .arg(e.mois()->annee)
-        .arg(e.mois()->mois, 2, 10, QLatin1Char('0'));
+        return nomFichier(e.patient(), e.date().toString(Qt::ISODate));
+    return nomFichier(e.patient(), QStringLiteral("%1-%2")
+                                       .arg(e.mois()->annee)
+                                       .arg(e.mois()->mois, 2, 10, QLatin1Char('0')));
 }
 
 QString Page::nomFichier(const Annee& a) {
-    return QStringLiteral("Estimation Tarivane %1.pdf").arg(a.mois().front().mois()->annee);
+    return nomFichier(a.mois().front().patient(), QString::number(a.annee()));
 }

@@ -26,8 +26,9 @@ public:
     // A4 upright, with margins any printer can print.
     static QPageLayout miseEnPage();
     // "Estimation Tarivane 2026-12-06.pdf", "Estimation Tarivane 2026-05.pdf" for a month,
-    // "Estimation Tarivane 2026.pdf" for a year.
-    static QString nomFichier(QDate date);
+    // "Estimation Tarivane 2026.pdf" for a year; the patient's name in place of "Tarivane"
+    // ("Estimation M. D. 2026-05.pdf").
+    static QString nomFichier(const QString& patient, const QString& quand);
     static QString nomFichier(const Estimation& estimation);
     static QString nomFichier(const Annee& annee);
 
