@@ -37,14 +37,18 @@ QString Patientele::titre() const {
     return QStringLiteral("Mes patients en ") + Francais::Mois(annee_, mois_);
 }
 
-Copie Patientele::copie() const {
+QString Patientele::modalites() const {
     QStringList modalites;
     for (const Ligne& l : lignes_) {
         const QString m = NomModalite(l.patient.choix.modalite).toString();
         if (!modalites.contains(m))
             modalites << m;
     }
-    Copie c(titre(), Francais::Liste(modalites));
+    return Francais::Liste(modalites);
+}
+
+Copie Patientele::copie() const {
+    Copie c(titre(), modalites());
     const QString mois = Francais::Mois(annee_, mois_);
     c.tableau({{QStringLiteral("Patient")},
                {QStringLiteral("Modalité")},

@@ -26,6 +26,9 @@ public:
     // "Mes patients en mai 2026".
     QString titre() const;
     const QList<Ligne>& lignes() const { return lignes_; }
+    const Estimation& reference() const { return reference_; }
+    // Its patients' modalities: "DPCA", "DPCA et DPA".
+    QString modalites() const;
     // The months' unrounded totals summed.
     const Estimation::Total& total() const { return total_; }
 

@@ -1,5 +1,6 @@
 #include "app/App.h"
 #include "app/MenuBar1.h"
+#include "fees/Typographie.h"
 #include "framework/Number.h"
 #include "screenshots/Fenetres.h"
 #include "screenshots/Pages.h"
@@ -8,7 +9,7 @@
 #include "ui/Style.h"
 #include "ui/mois/WMois.h"
 #include "ui/patients/WPatients.h"
-#include "ui/sortie/Page.h"
+#include "ui/sortie/Sortie.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -595,6 +596,13 @@ void TestUi::herPatientsKeptAndReopened() {
                  QRegularExpression("[, €]")).toDouble(), somme);
     QCOMPARE(liste->findItems(f->findChild<WMois*>()->estimation().total().montant,
                               Qt::MatchExactly).size(), 1);
+    // The month of all of them, and their year, leave the window.
+    patients()->sortie()->copier();
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+        "Tarivane — Mes patients en mai 2026\nModalité de traitement\u00A0: DPCA\n"));
+    QCOMPARE(liste->rowCount(), 2);
+    QVERIFY(patients()->annee().texte().contains(
+        Typographie("\nTotal de l'année 2026 : " + patients()->annee().total().montant + '\n')));
     // Deleting the open patient leaves the window with none.
     choisir("M. D.");
     bouton("SupprimerPatient");

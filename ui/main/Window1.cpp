@@ -267,9 +267,12 @@ void Window1::relier() {
     // The estimate leaves the window from the menus and from the sheet's own menu; each amount
     // tells how it is made.
     auto* sortie = new Sortie(this, [this]() -> const Estimation& { return estimation(); });
-    // The menus act on the month's estimate when its window is the active one.
+    // The menus act on the month's estimate, or on her patients' month, when its window is the
+    // active one.
     const auto actif = [this, sortie] {
-        return mois_ && mois_->isActiveWindow() ? mois_->sortie() : sortie;
+        if (mois_ && mois_->isActiveWindow())
+            return mois_->sortie();
+        return wpatients_ && wpatients_->isActiveWindow() ? wpatients_->sortie() : sortie;
     };
     connect(menus, &MenuBar1::copierEstimation, this, [actif] { actif()->copier(); });
     connect(menus->item(QStringLiteral("FilePrint")), &QAction::triggered, this,

@@ -227,7 +227,8 @@ void WMois::relier() {
     for (int i = 0; i < Estimation::NombrePostes; ++i)
         sortie_->expliquer(Montant[i], i);
     sortie_->expliquer(TotalMois, -1);
-    auto* sortieAnnee = new Sortie(this, [this]() -> const Annee& { return annee(); });
+    auto* sortieAnnee =
+        new Sortie(this, std::function<const Annee&()>([this]() -> const Annee& { return annee(); }));
     for (auto [zone, sortie] :
          {std::pair<QWidget*, Sortie*>{TotalMois, sortie_}, {SectionAnnee, sortieAnnee}}) {
         zone->setContextMenuPolicy(Qt::CustomContextMenu);

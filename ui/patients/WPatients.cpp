@@ -4,6 +4,7 @@
 #include "fees/Typographie.h"
 #include "ui/Placement.h"
 #include "ui/Style.h"
+#include "ui/sortie/Sortie.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -140,6 +141,18 @@ void WPatients::CreateControls() {
     ensemble->addLayout(total);
     ensemble->addWidget(Fichier);
 
+    // The month of all of them, and their year, leave the window on a right-click, and by the
+    // menus while the window is the active one.
+    sortie_ = new Sortie(this, std::function<const Patientele&()>(
+                                   [this]() -> const Patientele& { return patientele(); }));
+    auto* sortieAnnee = new Sortie(this, std::function<const PatienteleAnnee&()>(
+                                             [this]() -> const PatienteleAnnee& { return annee(); }));
+    for (auto [zone, sortie] : {std::pair<QWidget*, Sortie*>{ListePatients, sortie_},
+                                {TotalPatients, sortieAnnee}}) {
+        zone->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(zone, &QWidget::customContextMenuRequested, sortie,
+                [zone, sortie](const QPoint& p) { sortie->menuContextuel(zone, p); });
+    }
     connect(NouveauPatient, &QPushButton::clicked, this, &WPatients::nouveau);
     connect(NomPatient, &QLineEdit::returnPressed, this, &WPatients::nouveau);
     connect(RenommerPatient, &QPushButton::clicked, this, &WPatients::renommer);
@@ -175,16 +188,28 @@ void WPatients::setOuvert(qint64 id) {
     planifier();
 }
 
-void WPatients::actualiser() {
-    aJour_ = true;
-    const int annee = AnneePatients->value();
-    const int mois = MoisPatients->currentIndex() + 1;
+QList<Patients::Patient> WPatients::liste() const {
     QList<Patients::Patient> liste = patients_.liste();
     // The open patient as the main window shows it, whether or not its last change is saved.
     for (Patients::Patient& p : liste)
         if (p.id == ouvert_)
             p.choix = semaine_->choix();
-    patientele_.emplace(liste, patients_.moisDeTous(annee, mois), *semaine_, annee, mois);
+    return liste;
+}
+
+const PatienteleAnnee& WPatients::annee() {
+    std::array<QHash<qint64, Patients::Mois>, 12> reglages;
+    for (int m = 0; m < 12; ++m)
+        reglages[m] = patients_.moisDeTous(AnneePatients->value(), m + 1);
+    annee_.emplace(liste(), reglages, *semaine_, AnneePatients->value());
+    return *annee_;
+}
+
+void WPatients::actualiser() {
+    aJour_ = true;
+    const int annee = AnneePatients->value();
+    const int mois = MoisPatients->currentIndex() + 1;
+    patientele_.emplace(liste(), patients_.moisDeTous(annee, mois), *semaine_, annee, mois);
 
     const qint64 selection = choisi();
     ListePatients->clearSelection();

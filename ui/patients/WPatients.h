@@ -1,6 +1,8 @@
 #pragma once
 
-#include "fees/Patientele.h"
+#include "fees/PatienteleAnnee.h"
+
+class Sortie;
 
 #include <QWidget>
 #include <optional>
@@ -32,6 +34,10 @@ public:
     void setOuvert(qint64 id);
     // What the table shows, for what leaves the window.
     const Patientele& patientele() const { return *patientele_; }
+    // The year of all of them, made when asked for.
+    const PatienteleAnnee& annee();
+    // What leaves this window: the month of all her patients.
+    Sortie* sortie() const { return sortie_; }
     // Asks where, then writes a consistent copy of every patient there.
     void sauvegarder();
 
@@ -61,11 +67,15 @@ private:
     void renommer();
     void supprimer();
     void dire(const QString& texte);
+    // Her patients, the open one as the main window shows it.
+    QList<Patients::Patient> liste() const;
 
     QWidget* fenetre_;
     Patients& patients_;
     std::optional<Estimation> semaine_;
     std::optional<Patientele> patientele_;
+    std::optional<PatienteleAnnee> annee_;
+    Sortie* sortie_ = nullptr;
     qint64 ouvert_ = 0;
     bool prevu_ = false;
     bool aJour_ = false;

@@ -3,6 +3,7 @@
 #include "fees/Francais.h"
 
 #include "fees/Annee.h"
+#include "fees/PatienteleAnnee.h"
 #include "fees/FeuilleResultat.h"
 #include "fees/Typographie.h"
 #include "framework/FolderItem.h"
@@ -43,6 +44,14 @@ Page::Page(const Estimation& e)
 
 Page::Page(const Annee& a) : titre_(a.titre()) {
     composer(a.html(), a.mois().front());
+}
+
+Page::Page(const Patientele& p) : titre_(p.titre()) {
+    composer(p.html(), p.reference());
+}
+
+Page::Page(const PatienteleAnnee& p) : titre_(p.titre()) {
+    composer(p.html(), p.reference());
 }
 
 void Page::composer(const QString& corps, const Estimation& e) {
@@ -216,6 +225,14 @@ QString Page::nomFichier(const Estimation& e) {
     return nomFichier(e.patient(), QStringLiteral("%1-%2")
                                        .arg(e.mois()->annee)
                                        .arg(e.mois()->mois, 2, 10, QLatin1Char('0')));
+}
+
+QString Page::nomFichier(const Patientele& p) {
+    return QStringLiteral("Mes patients %1-%2.pdf").arg(p.annee()).arg(p.mois(), 2, 10, QLatin1Char('0'));
+}
+
+QString Page::nomFichier(const PatienteleAnnee& p) {
+    return QStringLiteral("Mes patients %1.pdf").arg(p.annee());
 }
 
 QString Page::nomFichier(const Annee& a) {

@@ -10,6 +10,8 @@
 #include <optional>
 
 class Annee;
+class Patientele;
+class PatienteleAnnee;
 class QPagedPaintDevice;
 
 // The estimate of a week or a month, or a year, as printed or kept as a PDF: a header with the
@@ -22,6 +24,8 @@ class Page : public QObject, public QTextObjectInterface {
 public:
     explicit Page(const Estimation& estimation);
     explicit Page(const Annee& annee);
+    explicit Page(const Patientele& patients);
+    explicit Page(const PatienteleAnnee& patients);
 
     // A4 upright, with margins any printer can print.
     static QPageLayout miseEnPage();
@@ -31,6 +35,9 @@ public:
     static QString nomFichier(const QString& patient, const QString& quand);
     static QString nomFichier(const Estimation& estimation);
     static QString nomFichier(const Annee& annee);
+    // "Mes patients 2026-05.pdf", "Mes patients 2026.pdf".
+    static QString nomFichier(const Patientele& patients);
+    static QString nomFichier(const PatienteleAnnee& patients);
 
     // The document's title.
     const QString& titre() const { return titre_; }

@@ -24,15 +24,6 @@ Sortie::Sortie(QWidget* fenetre, std::function<const Estimation&()> estimation)
     };
 }
 
-Sortie::Sortie(QWidget* fenetre, std::function<const Annee&()> annee)
-    : QObject(fenetre), fenetre_(fenetre) {
-    document_ = [annee = std::move(annee)] {
-        const Annee& a = annee();
-        return Document{a.texte(), a.html(), Page::nomFichier(a),
-                        [&a] { return std::make_unique<Page>(a); }};
-    };
-}
-
 Sortie::~Sortie() = default;
 
 void Sortie::expliquer(QWidget* montant, int ligne) {

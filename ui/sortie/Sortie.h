@@ -1,14 +1,13 @@
 #pragma once
 
 #include "fees/Estimation.h"
+#include "ui/sortie/Imprimante.h"
+#include "ui/sortie/Page.h"
 
 #include <QObject>
 #include <functional>
 #include <memory>
 
-class Annee;
-class Imprimante;
-class Page;
 class QWidget;
 
 // What leaves a window: its estimate copied, printed or kept as a PDF, and how each amount is
@@ -17,8 +16,16 @@ class Sortie : public QObject {
     Q_OBJECT
 public:
     Sortie(QWidget* fenetre, std::function<const Estimation&()> estimation);
-    // A year, which tells no amount's making.
-    Sortie(QWidget* fenetre, std::function<const Annee&()> annee);
+    // A year, or her patients' month or year, which tell no amount's making.
+    template <typename Tableau>
+    Sortie(QWidget* fenetre, std::function<const Tableau&()> tableau)
+        : QObject(fenetre), fenetre_(fenetre) {
+        document_ = [tableau = std::move(tableau)] {
+            const Tableau& t = tableau();
+            return Document{t.texte(), t.html(), Page::nomFichier(t),
+                            [&t] { return std::make_unique<Page>(t); }};
+        };
+    }
     ~Sortie() override;
 
     // The amount's tooltip tells how it is made: a row (0 to 5) or, for -1, the sheet's totals.
