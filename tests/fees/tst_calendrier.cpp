@@ -31,6 +31,14 @@ private slots:
             QCOMPARE(Paques(annee).toString(u"MMdd"), dates.mid(4 * (annee - 2000), 4));
     }
 
+    // The eleven public holidays of 2026 (Easter on 5 April), as the Code du travail lists them.
+    void feriesMetropole() {
+        QStringList jours;
+        for (const Ferie& f : Feries(2026, Calendrier::Metropole))
+            jours << f.date.toString(u"MMdd");
+        QCOMPARE(jours.join(u' '), "0101 0406 0501 0508 0514 0525 0714 0815 1101 1111 1225");
+    }
+
     // A month's treatment days, the Sundays and holidays among them, and those holidays.
     void compter_data() {
         QTest::addColumn<Calendrier>("calendrier");

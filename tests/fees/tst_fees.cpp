@@ -105,8 +105,8 @@ void TestFees::lecture_data() {
     QTest::newRow("lines ended by a lone CR") << QByteArray("3.5\r2.5\r7\r9\r4\r")
                                               << "| 3.5 2.5 7 9 4";
     // Shown, billed and named alike: a tariff is kept to the cent or not at all.
-    QTest::newRow("a tariff with fractions of a cent")
-        << QByteArray("3.154\n2.75\n8.5\n9.15\n4\n") << "1 | 3 2.75 8.5 9.15 4";
+    QTest::newRow("tariffs with fractions of a cent")
+        << QByteArray("3.154\n2.75000005\n8.5\n9.15\n4\n") << "1 2 | 3 2.2 8.5 9.15 4";
 }
 
 void TestFees::lecture() {
@@ -442,6 +442,10 @@ void TestFees::copie() {
     QVERIFY(vu(an.texte())
                 .contains("\nFacturation de mai 2026~: 31 jours de traitement, 9 "
                           "dimanches et jours fériés — 2,481.25^€\n"));
+    // Its total, beside 52 weeks, then the tariffs.
+    QVERIFY(vu(an.texte()).contains("\nFacturation de l'année 2026~: 27,866.15^€\n"));
+    QVERIFY(vu(an.texte()).contains("\n52 semaines de la fenêtre~: 27,500.20^€\n"));
+    QVERIFY(vu(an.texte()).contains("\nTarifs appliqués (tarifs de juillet 2007"));
     QVERIFY(vu(an.html()).contains("<tr><td>Facturation de mai 2026</td><td align=\"right\">31</td>"
                                    "<td align=\"right\">9</td><td align=\"right\">2,481.25^€"));
     QCOMPARE(Estimation(Dpca, {}, {}, QDate(2026, 3, 1), Francais::Locale()).titre(),
