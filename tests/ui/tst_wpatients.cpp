@@ -59,46 +59,11 @@ struct Fenetre {
 class TestWPatients : public QObject {
     Q_OBJECT
 private slots:
-    void createRenameDelete();
     void totalOfAllPatients_data();
     void totalOfAllPatients();
     void aFileThatCannotBeUsed();
     void aboutSaysWhereTheyAre();
 };
-
-void TestWPatients::createRenameDelete() {
-    Fenetre f;
-    QSignalSpy ouverts(&f.w, &WPatients::patientOuvert);
-    QSignalSpy renommes(&f.w, &WPatients::patientRenomme);
-    QSignalSpy supprimes(&f.w, &WPatients::patientSupprime);
-    f.cliquer("NouveauPatient", "   ");
-    QCOMPARE(f.lu("MessagePatients"), "Le nom est vide : donnez des initiales ou un pseudonyme.");
-    f.cliquer("NouveauPatient", "M. D.");
-    QCOMPARE(ouverts.size(), 1);
-    const qint64 id = ouverts[0][0].toLongLong();
-    QCOMPARE(f.patients.dernier(), id);
-    QCOMPARE(f.c<QTableWidget>("ListePatients")->rowCount(), 1);
-    QCOMPARE(f.cellule(0, 0) + " | " + f.cellule(0, 1) + " | " + f.cellule(0, 2) + " | " +
-                 f.cellule(0, 3),
-             "M. D. | DPCA | 528.85 € | 2,481.25 €");
-
-    f.c<QTableWidget>("ListePatients")->selectRow(0);
-    f.cliquer("RenommerPatient", "J. K.");
-    QCOMPARE(f.cellule(0, 0), "J. K.");
-    QCOMPARE(renommes.value(0), (QVariantList{id, "J. K."}));
-
-    f.cliquer("SupprimerPatient");
-    auto* question = f.w.findChild<QMessageBox*>("ConfirmerSuppression");
-    QVERIFY(question && question->text().contains("J. K."));
-    // Asked first: nothing gone yet.
-    QCOMPARE(f.patients.liste().size(), 1);
-    for (QAbstractButton* b : question->buttons())
-        if (b->text() == "Supprimer")
-            QTest::mouseClick(b, Qt::LeftButton);
-    QCOMPARE(f.c<QTableWidget>("ListePatients")->rowCount(), 0);
-    QCOMPARE(supprimes.value(0), QVariantList{id});
-    QCOMPARE(f.w.ouvert(), 0);
-}
 
 void TestWPatients::totalOfAllPatients_data() {
     QTest::addColumn<QStringList>("patients"); // "*": the one open in the main window
