@@ -595,6 +595,8 @@ void TestUi::herPatientsKeptAndReopened() {
     QCOMPARE(liste->findItems(f->findChild<WMois*>()->estimation().total().montant,
                               Qt::MatchExactly).size(), 1);
     patients()->sortie()->copier();
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->html().contains(
+        "<tr><th>Patient</th><th>Modalité</th><th>Par semaine</th><th>mai 2026</th></tr>"));
     QVERIFY(QGuiApplication::clipboard()->text().startsWith(
         "Tarivane — Mes patients en mai 2026\nModalité de traitement\u00A0: DPCA\n"));
     QCOMPARE(liste->rowCount(), 2);

@@ -106,6 +106,10 @@ void TestWPatients::totalOfAllPatients() {
     QCOMPARE(vu.join(u' ') + " | " + f.lu("TotalPatients") + " " +
                  f.lu("LibelleTotal").section(u' ', -2),
              attendu);
+    // The total says what it sums.
+    QVERIFY(f.c<QLabel>("TotalPatients")
+                ->toolTip()
+                .contains(" de " + attendu.section(u'(', -1).chopped(1) + ", chacune"));
 }
 
 void TestWPatients::aFileThatCannotBeUsed() {
