@@ -1,4 +1,6 @@
 #include "fees/Calendrier.h"
+#include "fees/TarifsOfficiels.h"
+#include "framework/Number.h"
 
 #include <QTest>
 
@@ -29,6 +31,25 @@ private slots:
         QCOMPARE(dates.size(), 4 * 101);
         for (int annee = 2000; annee <= 2100; ++annee)
             QCOMPARE(Paques(annee).toString(u"MMdd"), dates.mid(4 * (annee - 2000), 4));
+    }
+
+    // The official sets as the panel offers them, newest first, as their texts set them (the
+    // sources are named beside the data): the values, then the deep-night surcharge.
+    void officiels() {
+        QStringList vu;
+        for (const TarifOfficiel& t : TarifsOfficiels()) {
+            vu << Libelle(t).section(u" — depuis le "_qs, 1).left(6) + u':';
+            for (const Tarif& tarif : ListeTarifs)
+                vu << framework::Format(t.valeurs.*tarif.valeur, u"##.00", QLocale::c());
+            vu << framework::Format(t.nuitProfonde, u"##.00", QLocale::c());
+        }
+        QCOMPARE(vu.join(u' '),
+                 "28 jan: 3.15 2.75 8.50 9.15 4.00 18.30 28 jan: 3.30 2.75 8.50 9.15 4.00 18.30 "
+                 "1er ao: 3.15 2.50 8.50 9.15 4.00 18.30 1er ao: 3.30 2.50 8.50 9.15 4.00 18.30 "
+                 "27 mai: 3.15 2.50 8.00 9.15 4.00 18.30 27 mai: 3.30 2.50 8.00 9.15 4.00 18.30 "
+                 "15 avr: 3.15 2.30 8.00 9.15 4.00 18.30 15 avr: 3.30 2.30 8.00 9.15 4.00 18.30 "
+                 "26 jui: 3.00 2.20 7.80 9.15 4.00 18.30");
+        QCOMPARE(Libelle(TarifsOfficiels()[7]), "Outre-mer et Mayotte — depuis le 15 avril 2009");
     }
 
     // The eleven public holidays of 2026 (Easter on 5 April), as the Code du travail lists them.

@@ -1,3 +1,4 @@
+#include "framework/FolderItem.h"
 #include "framework/Number.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,7 @@ class TestFramework : public QObject {
 private slots:
     void format_data();
     void format();
+    void aCopyWhereItWasBuiltIsPortable();
 };
 
 void TestFramework::format_data() {
@@ -44,6 +46,11 @@ void TestFramework::format() {
     QFETCH(QString, inC);
     QCOMPARE(Format(value, pattern, C), inC);
     QCOMPARE(Format(value, pattern, Francais), enFrancais(inC));
+}
+
+void TestFramework::aCopyWhereItWasBuiltIsPortable() {
+    // Its folder may be written: its files beside it, not in the configuration folder.
+    QCOMPARE(framework::FolderItem::SorteDeCopie(), framework::FolderItem::Copie::Portable);
 }
 
 QTEST_GUILESS_MAIN(TestFramework)
