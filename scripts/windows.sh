@@ -6,10 +6,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 qt=$(scripts/qt-mingw.sh | tail -n 1)
+# Qt's SQLite driver links this library: a program that links Qt6::Sql needs it too.
+sqlite=$(scripts/sqlite-mingw.sh | tail -n 1)
 build=build/windows
-if [ ! -f "$build/build.ninja" ]; then
+# Made again when Qt was rebuilt elsewhere in the cache (its folder names its options).
+if [ ! -f "$build/build.ninja" ] || ! grep -qxF "CMAKE_PREFIX_PATH:UNINITIALIZED=$qt" \
+        "$build/CMakeCache.txt"; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
         -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr -DCMAKE_BUILD_TYPE=Release \
+        -DSQLite3_INCLUDE_DIR="$sqlite/include" -DSQLite3_LIBRARY="$sqlite/lib/libsqlite3.a" \
         -DTARIVANE_BENCH=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 fi
 
