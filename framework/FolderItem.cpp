@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <cerrno>
@@ -137,6 +138,16 @@ FolderItem::Copie FolderItem::SorteDeCopie() {
     if (dossier == QFileInfo(QStringLiteral(TARIVANE_BINDIR)).canonicalFilePath())
         return Copie::Installee;
 #ifdef Q_OS_WIN
+    // The installer names, for her, the folder it installed into: a folder she may write all
+    // the same (as an administrator) is then no portable copy.
+    const QString installe =
+        QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\Tarivane\\Tarivane"),
+                  QSettings::NativeFormat)
+            .value(QStringLiteral("Dossier"))
+            .toString();
+    if (!installe.isEmpty() &&
+        QFileInfo(installe).canonicalFilePath().compare(dossier, Qt::CaseInsensitive) == 0)
+        return Copie::Installee;
     // Windows tells a folder's rights only by trying: a file made there, and gone at once.
     QTemporaryFile essai(ApplicationFolder() + QStringLiteral("/XXXXXX.tmp"));
     return essai.open() ? Copie::Portable : Copie::Protegee;
