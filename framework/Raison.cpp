@@ -50,9 +50,11 @@ QString Raison(int codeErreur) {
 int DerniereErreur() {
     switch (::GetLastError()) {
     case ERROR_ACCESS_DENIED:
+        return EACCES;
+    // Another program has it open and shares it with no one.
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-        return EACCES;
+        return EBUSY;
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_DRIVE:

@@ -50,7 +50,10 @@ bool TextOutputStream::ouvrir(QSaveFile& fichier, const QString& modele, QString
     // Unbuffered: a write that fails is seen at once. Qt's save file would commit a file whose
     // buffered end could not be written (a full disk, a size limit).
     if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        erreur = Raison(DerniereErreur());
+        // Qt refuses a file it may not write before asking the system: on Windows, one marked
+        // read-only, with no error number.
+        const int code = DerniereErreur();
+        erreur = code ? Raison(code) : QStringLiteral("le fichier est en lecture seule");
         return false;
     }
     const QFileInfo ancien(modele);

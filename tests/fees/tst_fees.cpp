@@ -11,12 +11,17 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#endif
+#ifdef Q_OS_WIN
+#include <cstdio>
+#include <windows.h>
 #endif
 
 using framework::FolderItem;
@@ -76,6 +81,8 @@ private slots:
     void lecture();
     void hostilePlaces_data();
     void hostilePlaces();
+    void windowsPlaces_data();
+    void windowsPlaces();
     void writtenWholeWhereSheChose_data();
     void writtenWholeWhereSheChose();
     void whereTheFileLives_data();
@@ -216,6 +223,68 @@ void TestFees::hostilePlaces() {
 #endif
 }
 
+void TestFees::windowsPlaces_data() {
+    QTest::addColumn<QString>("preparation"); // of the settings file "1", in the test folder
+    QTest::addColumn<QString>("lecture");     // what reading gives
+    QTest::addColumn<QString>("ecriture");    // why a save is refused, or nothing
+    // Wine cannot make the other places: a file another user may not read (it knows one user
+    // and no access rights), a size limit, links, pipes and devices.
+    // Windows refuses to replace a file held open as it refuses one that may not be written.
+    QTest::newRow("a file another program holds open without sharing")
+        << "verrou"
+        << "le fichier est occupé | " + QString(Defauts) << "permission refusée";
+    QTest::newRow("a read-only file") << "lecture seule"
+                                      << "2 3 4 5 | 1 2.2 7.8 9.15 4"
+                                      << "le fichier est en lecture seule";
+    QTest::newRow("a folder past MAX_PATH") << "long"
+                                            << "2 3 4 5 | 1 2.2 7.8 9.15 4"
+                                            << "";
+}
+
+void TestFees::windowsPlaces() {
+    QFETCH(QString, preparation);
+    QFETCH(QString, lecture);
+    QFETCH(QString, ecriture);
+#ifndef Q_OS_WIN
+    QSKIP("Windows places (sharing, attributes, MAX_PATH)");
+#else
+    const Dossier d;
+    QString dossier = QDir::cleanPath(d.chemin(""));
+    if (preparation == "long") {
+        // Three folders of a hundred characters: past the 260 of MAX_PATH.
+        dossier += u'/' + QStringList(3, QString(100, u'd')).join(u'/');
+        QVERIFY(QDir().mkpath(dossier));
+        FolderItem::SetApplicationFolder(dossier);
+    }
+    QFile fichier(dossier + "/Tarivane");
+    QVERIFY(fichier.open(QIODevice::WriteOnly) && fichier.write("1\n") == 2);
+    fichier.close();
+    QProcess autre;
+    // Let go and writable again, for the test folder to go.
+    const auto fin = qScopeGuard([&] {
+        autre.closeWriteChannel();
+        autre.waitForFinished();
+        fichier.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    });
+    if (preparation == "verrou") {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TARIVANE_VERROU", fichier.fileName());
+        autre.setProcessEnvironment(env);
+        autre.start(QCoreApplication::applicationFilePath(), QStringList());
+        QVERIFY(autre.waitForReadyRead(30000));
+        QCOMPARE(autre.readAll().trimmed(), "ouvert");
+    }
+    if (preparation == "lecture seule")
+        QVERIFY(fichier.setPermissions(QFile::ReadOwner | QFile::ReadOther));
+    const QStringList avant = etat(dossier);
+
+    QCOMPARE(lu(Defaut::Lecture()), lecture);
+    QCOMPARE(Defaut::Ecriture(Affiches).erreur, ecriture);
+    if (!ecriture.isEmpty())
+        QCOMPARE(etat(dossier), avant);
+#endif
+}
+
 void TestFees::writtenWholeWhereSheChose_data() {
     QTest::addColumn<QString>("preparation"); // in the test folder
     QTest::addColumn<QString>("nom");         // the file written, a document unless "Tarivane"
@@ -242,6 +311,10 @@ void TestFees::writtenWholeWhereSheChose_data() {
     QTest::newRow("a device's name") << ""
                                      << "NUL"
                                      << "ce nom de fichier n'est pas permis | ";
+    QTest::newRow("a character Windows forbids in a name")
+        << ""
+        << "Estimation?.pdf"
+        << "ce nom de fichier n'est pas permis | ";
 #endif
     QTest::newRow("a folder not named in UTF-8: no look-alike made")
         << "mkdir \"$(printf 'caf\\351')\""
@@ -446,6 +519,22 @@ void TestFees::pagesAsTheReadmeShowsThem() {
 }
 
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    // Another program holding a file open and sharing it with no one, until its input ends.
+    if (qEnvironmentVariableIsSet("TARIVANE_VERROU")) {
+        const std::wstring chemin = qEnvironmentVariable("TARIVANE_VERROU").toStdWString();
+        const HANDLE h = ::CreateFileW(chemin.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return 1;
+        std::puts("ouvert");
+        std::fflush(stdout);
+        while (std::getchar() != EOF) {
+        }
+        ::CloseHandle(h);
+        return 0;
+    }
+#endif
     // A copy of this program, run from another folder: what it reads there, then where it saves.
     if (qEnvironmentVariableIsSet("TARIVANE_COPIE")) {
         QCoreApplication app(argc, argv);
