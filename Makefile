@@ -59,7 +59,8 @@ memcheck: build
 	scripts/memcheck.sh $(BUILD) '$(MEMCHECK_TESTS)'
 
 # Windows: Qt for MinGW-w64 built once from Debian's sources into ~/.cache/tarivane, then the
-# program as build/windows/Tarivane-<version>-windows-x64.zip, or the tests run under Wine.
+# program as build/windows/Tarivane-<version>-windows-x64.zip and .msi, or the tests run under
+# Wine and the installer tried there.
 windows: setup
 	scripts/windows.sh build
 

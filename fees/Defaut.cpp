@@ -79,7 +79,8 @@ framework::FolderItem fichierConfig() {
 }
 
 framework::FolderItem fichierACote() {
-    return framework::FolderItem::GetFolderItem(NomFichier.toString());
+    return framework::FolderItem::GetFolderItem(framework::FolderItem::ApplicationFolder(),
+                                                NomFichier.toString());
 }
 
 // A portable copy keeps its file beside the program; an installed copy in the user's
@@ -103,7 +104,8 @@ framework::FolderItem fichierLecture() {
 
 framework::FolderItem Voisin(const QString& nom) {
     return framework::FolderItem::SorteDeCopie() == framework::FolderItem::Copie::Portable
-               ? framework::FolderItem::GetFolderItem(nom)
+               ? framework::FolderItem::GetFolderItem(framework::FolderItem::ApplicationFolder(),
+                                                      nom)
                : framework::FolderItem::GetConfigItem(nom);
 }
 

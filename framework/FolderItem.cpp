@@ -5,7 +5,9 @@
 #include "framework/TextOutputStream.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <filesystem>
@@ -69,7 +71,17 @@ FolderItem::Copie FolderItem::SorteDeCopie() {
     if (!remplacement.dossier.isEmpty())
         return remplacement.copie;
     const QString dossier = QFileInfo(ApplicationFolder()).canonicalFilePath();
-    if (dossier == QFileInfo(QStringLiteral(TARIVANE_BINDIR)).canonicalFilePath())
+#ifdef Q_OS_WIN
+    // The folder the installer names for her, installed even where she may write.
+    const QString installe =
+        QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\Tarivane\\Tarivane"),
+                  QSettings::NativeFormat)
+            .value(QStringLiteral("Dossier"))
+            .toString();
+#else
+    const QString installe = QStringLiteral(TARIVANE_BINDIR);
+#endif
+    if (!installe.isEmpty() && !dossier.isEmpty() && QFileInfo(installe) == QFileInfo(dossier))
         return Copie::Installee;
     // A folder's rights, which Windows tells only by trying: a file made there, and gone at once.
     // Qt cannot name a folder whose name is not UTF-8: a copy there has no folder of its own.
@@ -88,10 +100,6 @@ FolderItem FolderItem::GetConfigItem(const QString& name) {
 #else
     return GetFolderItem(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), name);
 #endif
-}
-
-FolderItem FolderItem::GetFolderItem(const QString& name) {
-    return GetFolderItem(ApplicationFolder(), name);
 }
 
 FolderItem FolderItem::GetFolderItem(const QString& folder, const QString& name) {

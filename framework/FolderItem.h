@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDir>
 #include <QString>
 #include <memory>
 
@@ -25,9 +24,8 @@ public:
     FolderItem() = default;
     explicit FolderItem(QString path) : path_(std::move(path)) {}
 
-    // The item of that bare name in the application's folder. Nil when it would be the running
-    // program itself (on a case-insensitive file system "Tarivane" and "tarivane" are one file).
-    static FolderItem GetFolderItem(const QString& name);
+    // The item of that bare name in that folder. Nil when it would be the running program itself
+    // (on a case-insensitive file system "Tarivane" and "tarivane" are one file).
     static FolderItem GetFolderItem(const QString& folder, const QString& name);
     // The item of that bare name in the user's configuration folder for this application.
     static FolderItem GetConfigItem(const QString& name);
@@ -38,9 +36,6 @@ public:
     // Points the application's folder elsewhere, as a copy of that kind; an empty folder
     // restores the real one.
     static void SetApplicationFolder(const QString& folder, Copie copie = Copie::Portable);
-
-    // A path as the user knows it.
-    static QString Affichage(const QString& path) { return QDir::toNativeSeparators(path); }
 
     bool isNil() const { return path_.isEmpty(); }
     const QString& path() const { return path_; }

@@ -25,7 +25,8 @@ bool TextOutputStream::Open(bool prive, QString& erreur) {
     // Unbuffered: a write that fails is seen at once. Qt's save file would commit a file whose
     // buffered end could not be written (a full disk, a size limit).
     if (!fichier_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        erreur = pourquoi();
+        // On Windows Qt refuses a read-only file itself, without an error number.
+        erreur = DerniereErreur() ? pourquoi() : QStringLiteral("le fichier est en lecture seule");
         return false;
     }
     // A replaced file keeps its permissions (Qt sees to that) and, for root, its owner; a new

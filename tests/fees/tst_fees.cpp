@@ -9,11 +9,16 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #include <sys/stat.h>
+#endif
+#ifdef Q_OS_WIN
+#include <cstdio>
+#include <windows.h>
 #endif
 
 using framework::FolderItem;
@@ -72,6 +77,8 @@ private slots:
     void lecture();
     void hostilePlaces_data();
     void hostilePlaces();
+    void windowsPlaces_data();
+    void windowsPlaces();
     void writtenWholeWhereSheChose_data();
     void writtenWholeWhereSheChose();
     void whereTheFileLives_data();
@@ -133,8 +140,9 @@ void TestFees::hostilePlaces_data() {
     };
     row("a named pipe", "mkfifo Tarivane", pasOrdinaire + "tube nommé",
         pasOrdinaire + "tube nommé");
-    row("a link to an endless device", "ln -s /dev/zero Tarivane", lien.arg("/dev/zero"),
-        lien.arg("/dev/zero"));
+    // The device made here, not the system's: a faulty save must not replace /dev/zero.
+    row("a link to an endless device", "mknod zero c 1 5 && ln -s %1/zero Tarivane",
+        lien.arg("%1/zero"), lien.arg("%1/zero"));
     row("a folder", "mkdir Tarivane", pasOrdinaire + "dossier", pasOrdinaire + "dossier");
     const QString casse = "c'est un lien vers « %1/absent », qui ne mène à rien (le fichier ou "
                           "son dossier n'existe pas)";
@@ -175,8 +183,8 @@ void TestFees::hostilePlaces() {
     shell.start("sh", {"-c", "echo x > fichier && mkdir protege && chmod 555 protege && " +
                                  QString(preparation).replace("%1", dossier)});
     QVERIFY(shell.waitForFinished());
-    if (shell.exitCode() != 0 && preparation.contains("chown"))
-        QSKIP("only root can give files away");
+    if (shell.exitCode() != 0 && (preparation.contains("chown") || preparation.contains("mknod")))
+        QSKIP("only root can give files away or make a device");
     QCOMPARE(shell.exitCode(), 0);
     if (preparation.startsWith("programme="))
         FolderItem::SetApplicationFolder(d.chemin(preparation.section(u'=', 1)));
@@ -212,6 +220,68 @@ void TestFees::hostilePlaces() {
     if (preparation.contains("chown") && ::stat(QFile::encodeName(d.chemin()), &st) == 0)
         QCOMPARE(QString::asprintf("%o %d %d", st.st_mode & 07777, st.st_uid, st.st_gid),
                  "640 4242 4343");
+#endif
+}
+
+void TestFees::windowsPlaces_data() {
+    QTest::addColumn<QString>("preparation"); // of the settings file "1", in the test folder
+    QTest::addColumn<QString>("lecture");     // what reading gives
+    QTest::addColumn<QString>("ecriture");    // why a save is refused, or nothing
+    // Wine cannot make the other places: a file another user may not read (it knows one user
+    // and no access rights), a size limit, links, pipes and devices.
+    // Windows refuses to replace a file held open as it refuses one that may not be written.
+    QTest::newRow("a file another program holds open without sharing")
+        << "verrou"
+        << "le fichier est occupé | " + QString(Defauts) << "permission refusée";
+    QTest::newRow("a read-only file") << "lecture seule"
+                                      << "2 3 4 5 | 1 2.2 7.8 9.15 4"
+                                      << "le fichier est en lecture seule";
+    QTest::newRow("a folder past MAX_PATH") << "long"
+                                            << "2 3 4 5 | 1 2.2 7.8 9.15 4"
+                                            << "";
+}
+
+void TestFees::windowsPlaces() {
+    QFETCH(QString, preparation);
+    QFETCH(QString, lecture);
+    QFETCH(QString, ecriture);
+#ifndef Q_OS_WIN
+    QSKIP("Windows places (sharing, attributes, MAX_PATH)");
+#else
+    const Dossier d;
+    QString dossier = QDir::cleanPath(d.chemin(""));
+    if (preparation == "long") {
+        // Three folders of a hundred characters: past the 260 of MAX_PATH.
+        dossier += u'/' + QStringList(3, QString(100, u'd')).join(u'/');
+        QVERIFY(QDir().mkpath(dossier));
+        FolderItem::SetApplicationFolder(dossier);
+    }
+    QFile fichier(dossier + "/Tarivane");
+    QVERIFY(fichier.open(QIODevice::WriteOnly) && fichier.write("1\n") == 2);
+    fichier.close();
+    QProcess autre;
+    // Let go and writable again, for the test folder to go.
+    const auto fin = qScopeGuard([&] {
+        autre.closeWriteChannel();
+        autre.waitForFinished();
+        fichier.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    });
+    if (preparation == "verrou") {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TARIVANE_VERROU", fichier.fileName());
+        autre.setProcessEnvironment(env);
+        autre.start(QCoreApplication::applicationFilePath(), QStringList());
+        QVERIFY(autre.waitForReadyRead(30000));
+        QCOMPARE(autre.readAll().trimmed(), "ouvert");
+    }
+    if (preparation == "lecture seule")
+        QVERIFY(fichier.setPermissions(QFile::ReadOwner | QFile::ReadOther));
+    const QStringList avant = etat(dossier);
+
+    QCOMPARE(lu(Defaut::Lecture()), lecture);
+    QCOMPARE(Defaut::Ecriture(Affiches).erreur, ecriture);
+    if (!ecriture.isEmpty())
+        QCOMPARE(etat(dossier), avant);
 #endif
 }
 
@@ -253,6 +323,10 @@ void TestFees::writtenWholeWhereSheChose_data() {
     QTest::newRow("a device's name") << ""
                                      << "NUL"
                                      << "ce nom de fichier n'est pas permis | ";
+    QTest::newRow("a character Windows forbids in a name")
+        << ""
+        << "Estimation?.pdf"
+        << "ce nom de fichier n'est pas permis | ";
 #endif
     QTest::newRow("a folder not named in UTF-8: no look-alike made")
         << "mkdir \"$(printf 'caf\\351')\""
@@ -466,6 +540,22 @@ void TestFees::copie() {
 int main(int argc, char* argv[]) {
     // As the program starts: a write beyond the size limit fails instead of ending it.
     framework::IgnorerSignalDeTaille();
+#ifdef Q_OS_WIN
+    // Another program holding a file open and sharing it with no one, until its input ends.
+    if (qEnvironmentVariableIsSet("TARIVANE_VERROU")) {
+        const std::wstring chemin = qEnvironmentVariable("TARIVANE_VERROU").toStdWString();
+        const HANDLE h = ::CreateFileW(chemin.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return 1;
+        std::puts("ouvert");
+        std::fflush(stdout);
+        while (std::getchar() != EOF) {
+        }
+        ::CloseHandle(h);
+        return 0;
+    }
+#endif
     // Keeps the configuration folder of these tests apart from the user's own.
     QStandardPaths::setTestModeEnabled(true);
     // A copy of this program, run from another folder: where it reads and what, then where it
@@ -473,7 +563,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsSet("TARIVANE_COPIE")) {
         QCoreApplication app(argc, argv);
         const auto fin = [](const QString& c) {
-            return FolderItem::Affichage(c).section(u'/', -2);
+            return QDir::toNativeSeparators(c).section(u'/', -2);
         };
         const Defaut::RapportLecture avant = Defaut::Lecture();
         const Defaut::ResultatEcriture r = Defaut::Ecriture(Affiches);

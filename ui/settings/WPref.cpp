@@ -39,7 +39,7 @@ QString cite(const QString& texte) {
 // A path breaks after each separator; a very long one loses its middle, so that the panel
 // stays within the screen.
 QString cheminCite(const QString& chemin) {
-    QString c = framework::FolderItem::Affichage(chemin);
+    QString c = QDir::toNativeSeparators(chemin);
     if (c.size() > 240)
         c = c.left(120) + u'…' + c.right(119);
     return c.replace(QDir::separator(), QString(QDir::separator()) + QChar(0x200B));
