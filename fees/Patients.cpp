@@ -2,7 +2,9 @@
 
 #include "fees/Defaut.h"
 #include "fees/Francais.h"
+#include "framework/FolderItem.h"
 #include "framework/Raison.h"
+#include "framework/TextOutputStream.h"
 
 #include <QCollator>
 #include <QCoreApplication>
@@ -509,8 +511,7 @@ QString Patients::sauvegarder(const QString& copie, bool remplacer) const {
         return erreur_.isEmpty() ? QStringLiteral("Aucun patient n'est encore enregistré.")
                                  : erreur_;
     // VACUUM INTO writes a consistent snapshot into a file that must be new or empty
-    // (sqlite.org/lang_vacuum.html#vacuuminto): an empty private file beside the copy, which
-    // then takes the copy's place whole.
+    // (sqlite.org/lang_vacuum.html#vacuuminto): an empty private file beside the copy.
     QTemporaryFile temporaire(cible.absoluteFilePath() + QStringLiteral(".XXXXXX"));
     framework::EffacerErreur();
     const auto rate = [&](const QString& raison) {
@@ -524,11 +525,14 @@ QString Patients::sauvegarder(const QString& copie, bool remplacer) const {
     if (!q.exec(QStringLiteral("VACUUM INTO '%1'")
                     .arg(QString(temporaire.fileName()).replace(u'\'', QStringLiteral("''")))))
         return rate(pourquoi(q.lastError()));
-    std::error_code ec;
-    std::filesystem::rename(std::filesystem::path(temporaire.fileName().toStdU16String()),
-                            std::filesystem::path(cible.absoluteFilePath().toStdU16String()), ec);
-    if (ec)
-        return rate(framework::Raison(ec.value()));
-    temporaire.setAutoRemove(false);
-    return {};
+    // Then written whole where she chose, as any file of hers: private, replaced only once
+    // complete, on every platform.
+    QString raison;
+    if (!temporaire.open())
+        return rate(framework::Raison(framework::DerniereErreur()));
+    const auto flux = framework::FolderItem(cible.absoluteFilePath()).CreateTextFile(raison);
+    if (!flux)
+        return rate(raison);
+    flux->Write(temporaire.readAll());
+    return flux->Close(raison) ? QString() : rate(raison);
 }
