@@ -73,11 +73,9 @@ FolderItem::Copie FolderItem::SorteDeCopie() {
     const QString dossier = QFileInfo(ApplicationFolder()).canonicalFilePath();
 #ifdef Q_OS_WIN
     // The folder the installer names for her, installed even where she may write.
-    const QString installe =
-        QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\Tarivane\\Tarivane"),
-                  QSettings::NativeFormat)
-            .value(QStringLiteral("Dossier"))
-            .toString();
+    const QSettings installeur(QStringLiteral("HKEY_CURRENT_USER\\Software\\Tarivane\\Tarivane"),
+                               QSettings::NativeFormat);
+    const QString installe = installeur.value(QStringLiteral("Dossier")).toString();
 #else
     const QString installe = QStringLiteral(TARIVANE_BINDIR);
 #endif

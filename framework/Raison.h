@@ -13,8 +13,7 @@ QString Raison(int codeErreur);
 int DerniereErreur();
 void EffacerErreur();
 
-// At start: a write beyond the file-size limit fails with its error, told as any other, instead
-// of ending the program.
+// At start: a write past the file-size limit then fails with its error instead of ending it.
 void IgnorerSignalDeTaille();
 
 } // namespace framework
