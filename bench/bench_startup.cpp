@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     const auto ligne = [](const char* titre, double a, double b, const char* unite, double cible) {
         char cibleTexte[16];
         std::snprintf(cibleTexte, sizeof cibleTexte, "<= %.2f", cible);
-        std::printf("%-52s %9.1f %-3s %9.1f %-3s %8.2f %8s%s\n", titre, a, unite, b, unite, a / b,
+        std::printf("%-52s %9.1f %-3s %9.1f %-3s %8.3f %8s%s\n", titre, a, unite, b, unite, a / b,
                     cibleTexte, a / b <= cible ? "" : "  MISSED");
     };
     const std::string titre = "figure (median of " + std::to_string(runs) + " runs)";
