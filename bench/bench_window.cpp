@@ -57,7 +57,8 @@ Window1* fenetre(Magasin magasin) {
 }
 
 // Each iteration timed on its own, and their median given to the figures: now and then a save
-// waits on the disk (SQLite folding its log into the file), and each change is one she feels.
+// waits on the disk, SQLite folding its log into the file once the log holds 1000 pages
+// (sqlite.org/c3ref/wal_autocheckpoint.html), and each change is one she feels.
 class Durees {
 public:
     explicit Durees(const benchmark::State& state) {
