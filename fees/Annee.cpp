@@ -59,8 +59,7 @@ Choix ChoixDuMois(const Choix& semaine, int annee, int mois, const ReglagesMois&
     return p.choix;
 }
 
-Estimation EstimationDuMois(const Estimation& semaine, int annee, int mois,
-                            const ReglagesMois& r) {
+Estimation EstimationDuMois(const Estimation& semaine, int annee, int mois, const ReglagesMois& r) {
     QList<Ferie> feries;
     const Choix c = ChoixDuMois(semaine.choix(), annee, mois, r, &feries);
     Estimation e(c, semaine.valeurs(), semaine.rapport(), semaine.date(), semaine.locale(),

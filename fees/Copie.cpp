@@ -46,19 +46,19 @@ void Copie::rangee(const QString& ligne, const QStringList& cellules, const QStr
         const QString sous = i == 0 && !detail.isEmpty()
                                  ? QStringLiteral("<br><small>%1</small>").arg(e(detail))
                                  : QString();
-        h += QStringLiteral("<td%1>%2%3</td>")
-                 .arg(droite ? QStringLiteral(" align=\"right\"") : QString(), e(cellules[i]),
-                      sous);
+        h +=
+            QStringLiteral("<td%1>%2%3</td>")
+                .arg(droite ? QStringLiteral(" align=\"right\"") : QString(), e(cellules[i]), sous);
     }
     html_ += QStringLiteral("<tr>%1</tr>\n").arg(h);
 }
 
 void Copie::total(const QString& libelle, const QString& montant, const QString& formule) {
     texte_ << QStringLiteral("%1 : %2").arg(libelle, montant) << QStringLiteral("    ") + formule;
-    html_ += QStringLiteral("<tr><th colspan=\"%1\" align=\"left\">%2<br><small>%3</small></th>"
-                            "<td align=\"right\"><b>%4</b></td></tr>\n")
-                 .arg(QString::number(std::max(1, colonnes_ - 1)), e(libelle), e(formule),
-                      e(montant));
+    html_ +=
+        QStringLiteral("<tr><th colspan=\"%1\" align=\"left\">%2<br><small>%3</small></th>"
+                       "<td align=\"right\"><b>%4</b></td></tr>\n")
+            .arg(QString::number(std::max(1, colonnes_ - 1)), e(libelle), e(formule), e(montant));
 }
 
 void Copie::finTableau() {

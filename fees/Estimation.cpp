@@ -145,13 +145,13 @@ void Estimation::ajouterTotaux(const Montants& m) {
         return Total{libelle, valeur, Euros(valeur, locale_), Typographie(formule)};
     };
     if (mois_)
-        totaux_ = {totalDe(QStringLiteral("Facturation de ") +
-                               Francais::Mois(mois_->annee, mois_->mois),
-                           m.hebdomadaire, somme),
-                   totalDe(QStringLiteral("Facturation mensuelle moyenne"), mois_->moyenne,
-                           QStringLiteral("La semaine de la fenêtre × 52 ÷ 12 = %1, pour "
-                                          "comparaison.")
-                               .arg(Euros(mois_->moyenne, locale_)))};
+        totaux_ = {
+            totalDe(QStringLiteral("Facturation de ") + Francais::Mois(mois_->annee, mois_->mois),
+                    m.hebdomadaire, somme),
+            totalDe(QStringLiteral("Facturation mensuelle moyenne"), mois_->moyenne,
+                    QStringLiteral("La semaine de la fenêtre × 52 ÷ 12 = %1, pour "
+                                   "comparaison.")
+                        .arg(Euros(mois_->moyenne, locale_)))};
     else
         totaux_ = {totalDe(QStringLiteral("Facturation hebdomadaire"), m.hebdomadaire, somme),
                    totalDe(QStringLiteral("Facturation mensuelle moyenne"), m.mensuelle,

@@ -20,8 +20,10 @@ inline Exemples exemples(const Choix& choix, const Defaut::RapportLecture& rappo
     const QDate jour(2026, 12, 6);
     const std::array<bool, 7> tous{true, true, true, true, true, true, true};
     const Estimation semaine(choix, Tarifs{}, rapport, jour, francais);
-    return {semaine, EstimationDuMois(semaine, 2026, mois, {tous, int(choix.jours), Calendrier::Metropole, {}}),
-            Annee(semaine, tous, 2026, Calendrier::Metropole)};
+    return {
+        semaine,
+        EstimationDuMois(semaine, 2026, mois, {tous, int(choix.jours), Calendrier::Metropole, {}}),
+        Annee(semaine, tous, 2026, Calendrier::Metropole)};
 }
 
 // The first pages of the README as printed, so that a picture changes only when its page does:

@@ -109,8 +109,8 @@ void TestFees::lecture_data() {
         << QByteArray("20.01\n20.01\n50.01\n50.01\n9.01\n") << "1 2 3 4 5 | 3 2.2 7.8 9.15 4";
     QTest::newRow("other locales' separators and digits, a euro sign, a count of three decimals")
         << QByteArray("3٫00\n٢,٥\n7,85€\n9.15\n2.255\n") << "5 | 3 2.5 7.85 9.15 4";
-    QTest::newRow("lines ended by a lone CR") << QByteArray("3.5\r2.5\r7\r9\r4\r")
-                                              << "| 3.5 2.5 7 9 4";
+    QTest::newRow("lines ended by a lone CR")
+        << QByteArray("3.5\r2.5\r7\r9\r4\r") << "| 3.5 2.5 7 9 4";
     // Shown, billed and named alike: a tariff is kept to the cent or not at all.
     QTest::newRow("tariffs with fractions of a cent")
         << QByteArray("3.154\n2.75000005\n8.5\n9.15\n4\n") << "1 2 | 3 2.2 8.5 9.15 4";
@@ -465,9 +465,10 @@ void TestFees::modele() {
     const auto l = std::find_if(e.lignes().begin(), e.lignes().end(),
                                 [&](const auto& l) { return l.libelle == cellules[0]; });
     QVERIFY(l != e.lignes().end());
-    QCOMPARE(vu(QStringList({l->libelle, e.nombre(l->nombre), l->code, l->montant, l->par, l->formule})
-                    .join(u'|')),
-             ligne);
+    QCOMPARE(
+        vu(QStringList({l->libelle, e.nombre(l->nombre), l->code, l->montant, l->par, l->formule})
+               .join(u'|')),
+        ligne);
     QCOMPARE(
         vu(e.totaux()[0].montant + u'|' + e.totaux()[1].montant + u'|' + e.totaux()[1].formule),
         totaux);
@@ -489,8 +490,8 @@ void TestFees::copie() {
         2026, 5, Calendrier::Metropole,
         Compter(2026, 5, Calendrier::Metropole, {true, true, true, true, true, true, true}).feries,
         2291.68};
-    const Estimation e(Choix{4, 31, 9, 13, 31, 7, Modalite::DPCA}, Tarifs{}, {"/a&b/Tarivane", "", {}},
-                       QDate(2026, 12, 1), QLocale::c(), mai);
+    const Estimation e(Choix{4, 31, 9, 13, 31, 7, Modalite::DPCA}, Tarifs{},
+                       {"/a&b/Tarivane", "", {}}, QDate(2026, 12, 1), QLocale::c(), mai);
     // Lines of the text, in order: each row with what it is per and its formula below it.
     const QStringList texte = vu(e.texte()).split(u'\n');
     QStringList attendu{

@@ -13,7 +13,6 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QTableWidget>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
@@ -29,6 +28,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <QTextDocumentFragment>
 #include <QToolTip>
 #include <QtGui/private/qguiapplication_p.h>
@@ -493,7 +493,7 @@ void TestUi::monthWindowAndWhatLeavesIt() {
     // Beside the main window, as the panel stands; a second choice brings the same window.
     QCOMPARE(mois->frameGeometry().topLeft(),
              Placement::ACote(f->frameGeometry(), mois->frameGeometry().size(),
-                          f->screen()->availableGeometry()));
+                              f->screen()->availableGeometry()));
     QCOMPARE(ouvrirMois(), mois);
     // Tab runs through every control; fields are named by their rows, the total reads both.
     f.w("Mois")->setFocus();
@@ -571,7 +571,8 @@ void TestUi::herPatientsKeptAndReopened() {
     mai()->setValue(10);
     // What leaves the windows names her patient.
     QVERIFY(f->estimation().texte().contains("\nPatient\u00A0: M. D.\n"));
-    QCOMPARE(Page::nomFichier(f->findChild<WMois*>()->estimation()), "Estimation M. D. 2026-05.pdf");
+    QCOMPARE(Page::nomFichier(f->findChild<WMois*>()->estimation()),
+             "Estimation M. D. 2026-05.pdf");
     // A second patient from the same treatment, then changed: each keeps its own.
     bouton("NouveauPatient", "B");
     f.w<QComboBox>("PopupMenu1")->setCurrentIndex(2);
@@ -579,11 +580,13 @@ void TestUi::herPatientsKeptAndReopened() {
     // Started again: the patient open last, then the other as she left it, month included.
     f.redemarrer();
     QCOMPARE(f->windowTitle(), "Tarivane en Dialyse Péritonéale — B");
-    QCOMPARE(f.w<QComboBox>("PopupMenu1")->currentText() + f.w<QComboBox>("PopupMenu5")->currentText(),
+    QCOMPARE(f.w<QComboBox>("PopupMenu1")->currentText() +
+                 f.w<QComboBox>("PopupMenu5")->currentText(),
              "23");
     choisir("M. D.");
     QTest::mouseClick(patients()->findChild<QPushButton*>("OuvrirPatient"), Qt::LeftButton);
-    QCOMPARE(f.w<QComboBox>("PopupMenu1")->currentText() + f.w<QComboBox>("PopupMenu5")->currentText(),
+    QCOMPARE(f.w<QComboBox>("PopupMenu1")->currentText() +
+                 f.w<QComboBox>("PopupMenu5")->currentText(),
              "43");
     QCOMPARE(mai()->value(), 10);
     QCOMPARE(f.w("Pansements")->accessibleDescription(), "corrigé");
@@ -595,8 +598,10 @@ void TestUi::herPatientsKeptAndReopened() {
     patients()->findChild<QSpinBox*>("AnneePatients")->setValue(2026);
     QCoreApplication::processEvents();
     auto* liste = patients()->findChild<QTableWidget*>("ListePatients");
-    QCOMPARE(liste->findItems(f->findChild<WMois*>()->estimation().total().montant,
-                              Qt::MatchExactly).size(), 1);
+    QCOMPARE(
+        liste->findItems(f->findChild<WMois*>()->estimation().total().montant, Qt::MatchExactly)
+            .size(),
+        1);
     patients()->sortie()->copier();
     QVERIFY(QGuiApplication::clipboard()->mimeData()->html().contains(
         "<tr><th>Patient</th><th>Modalité</th><th>Par semaine</th><th>mai 2026</th></tr>"));
@@ -608,7 +613,8 @@ void TestUi::herPatientsKeptAndReopened() {
     // Deleting the open patient leaves the window with none.
     choisir("M. D.-K.");
     bouton("SupprimerPatient");
-    for (QAbstractButton* b : patients()->findChild<QMessageBox*>("ConfirmerSuppression")->buttons())
+    for (QAbstractButton* b :
+         patients()->findChild<QMessageBox*>("ConfirmerSuppression")->buttons())
         if (b->text() == "Supprimer")
             b->click();
     QCOMPARE(f->windowTitle(), "Tarivane en Dialyse Péritonéale");

@@ -371,13 +371,14 @@ WPatients* Window1::fenetrePatients() {
         wpatients_->setOuvert(patient_);
         connect(this, &Window1::recalcule, wpatients_, &WPatients::suivre);
         connect(wpatients_, &WPatients::patientOuvert, this, &Window1::ouvrirPatient);
-        connect(wpatients_, &WPatients::patientRenomme, this, [this](qint64 id, const QString& nom) {
-            if (id != patient_)
-                return;
-            nomPatient_ = nom;
-            titrer();
-            calcul();
-        });
+        connect(wpatients_, &WPatients::patientRenomme, this,
+                [this](qint64 id, const QString& nom) {
+                    if (id != patient_)
+                        return;
+                    nomPatient_ = nom;
+                    titrer();
+                    calcul();
+                });
         connect(wpatients_, &WPatients::patientSupprime, this, [this](qint64 id) {
             if (id == patient_)
                 fermerPatient();

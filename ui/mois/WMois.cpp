@@ -227,8 +227,8 @@ void WMois::relier() {
     for (int i = 0; i < Estimation::NombrePostes; ++i)
         sortie_->expliquer(Montant[i], i);
     sortie_->expliquer(TotalMois, -1);
-    auto* sortieAnnee =
-        new Sortie(this, std::function<const Annee&()>([this]() -> const Annee& { return annee(); }));
+    auto* sortieAnnee = new Sortie(
+        this, std::function<const Annee&()>([this]() -> const Annee& { return annee(); }));
     for (auto [zone, sortie] :
          {std::pair<QWidget*, Sortie*>{TotalMois, sortie_}, {SectionAnnee, sortieAnnee}}) {
         zone->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -359,17 +359,16 @@ void WMois::proposer() {
 }
 
 void WMois::calculer() {
-    estimation_.emplace(
-        EstimationDuMois(*semaine_, AnneeChoisie->value(), Mois->currentIndex() + 1,
-                         reglagesDuMois()));
+    estimation_.emplace(EstimationDuMois(*semaine_, AnneeChoisie->value(), Mois->currentIndex() + 1,
+                                         reglagesDuMois()));
     const Estimation& e = *estimation_;
     LibellePoches->setText(e.ligne(Poste::Journee).libelle);
     Poches->setText(e.nombre(Poste::Journee));
     // Out of DPA the surveillance row is hidden and keeps its last amount.
     for (const Estimation::Ligne& l : e.lignes())
         montrerMontant(Montant[int(l.poste)], l);
-    for (QWidget* w : std::initializer_list<QWidget*>{Libelle[4], Champ[4],
-                                                      Montant[int(Poste::Surveillance)]})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Libelle[4], Champ[4], Montant[int(Poste::Surveillance)]})
         w->setVisible(e.a(Poste::Surveillance));
     const Estimation::Total& mois = e.total();
     const Estimation::Total& moyenne = e.moyenne();

@@ -145,10 +145,11 @@ void WPatients::CreateControls() {
     // menus while the window is the active one.
     sortie_ = new Sortie(this, std::function<const Patientele&()>(
                                    [this]() -> const Patientele& { return patientele(); }));
-    auto* sortieAnnee = new Sortie(this, std::function<const PatienteleAnnee&()>(
-                                             [this]() -> const PatienteleAnnee& { return annee(); }));
-    for (auto [zone, sortie] : {std::pair<QWidget*, Sortie*>{ListePatients, sortie_},
-                                {TotalPatients, sortieAnnee}}) {
+    auto* sortieAnnee =
+        new Sortie(this, std::function<const PatienteleAnnee&()>(
+                             [this]() -> const PatienteleAnnee& { return annee(); }));
+    for (auto [zone, sortie] :
+         {std::pair<QWidget*, Sortie*>{ListePatients, sortie_}, {TotalPatients, sortieAnnee}}) {
         zone->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(zone, &QWidget::customContextMenuRequested, sortie,
                 [zone, sortie](const QPoint& p) { sortie->menuContextuel(zone, p); });

@@ -1,10 +1,9 @@
 #include "ui/sortie/Page.h"
 
-#include "fees/Francais.h"
-
 #include "fees/Annee.h"
-#include "fees/PatienteleAnnee.h"
 #include "fees/FeuilleResultat.h"
+#include "fees/Francais.h"
+#include "fees/PatienteleAnnee.h"
 #include "fees/Typographie.h"
 #include "framework/FolderItem.h"
 #include "framework/Graphics.h"
@@ -222,13 +221,15 @@ QString Page::nomFichier(const QString& patient, const QString& quand) {
 QString Page::nomFichier(const Estimation& e) {
     if (!e.mois())
         return nomFichier(e.patient(), e.date().toString(Qt::ISODate));
-    return nomFichier(e.patient(), QStringLiteral("%1-%2")
-                                       .arg(e.mois()->annee)
-                                       .arg(e.mois()->mois, 2, 10, QLatin1Char('0')));
+    return nomFichier(
+        e.patient(),
+        QStringLiteral("%1-%2").arg(e.mois()->annee).arg(e.mois()->mois, 2, 10, QLatin1Char('0')));
 }
 
 QString Page::nomFichier(const Patientele& p) {
-    return QStringLiteral("Mes patients %1-%2.pdf").arg(p.annee()).arg(p.mois(), 2, 10, QLatin1Char('0'));
+    return QStringLiteral("Mes patients %1-%2.pdf")
+        .arg(p.annee())
+        .arg(p.mois(), 2, 10, QLatin1Char('0'));
 }
 
 QString Page::nomFichier(const PatienteleAnnee& p) {
