@@ -1,6 +1,11 @@
 #include "ui/Style.h"
 
+#include "fees/Francais.h"
+
+#include <QComboBox>
+#include <QDate>
 #include <QLabel>
+#include <QSpinBox>
 #include <QWidget>
 
 QFont policeTimes(int pixels, bool bold, bool underline) {
@@ -17,6 +22,25 @@ void teinter(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(role, color);
     widget->setPalette(palette);
+}
+
+QComboBox* choixDuMois(QWidget* parent, const QString& nom) {
+    auto* mois = new QComboBox(parent);
+    mois->setObjectName(nom);
+    mois->setAccessibleName(QStringLiteral("Mois"));
+    for (int m = 1; m <= 12; ++m)
+        mois->addItem(Francais::Locale().standaloneMonthName(m));
+    mois->setCurrentIndex(QDate::currentDate().month() - 1);
+    return mois;
+}
+
+QSpinBox* choixDeLAnnee(QWidget* parent, const QString& nom) {
+    auto* annee = new QSpinBox(parent);
+    annee->setObjectName(nom);
+    annee->setAccessibleName(QStringLiteral("Année"));
+    annee->setRange(2000, 2100);
+    annee->setValue(QDate::currentDate().year());
+    return annee;
 }
 
 void montrerMontant(QLabel* label, const Estimation::Ligne& ligne) {

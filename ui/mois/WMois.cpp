@@ -90,18 +90,8 @@ void WMois::CreateControls() {
 }
 
 QLayout* WMois::creerPeriode() {
-    Mois = new QComboBox(this);
-    Mois->setObjectName(QStringLiteral("Mois"));
-    Mois->setAccessibleName(QStringLiteral("Mois"));
-    for (int m = 1; m <= 12; ++m)
-        Mois->addItem(Francais::Locale().standaloneMonthName(m));
-    AnneeChoisie = new QSpinBox(this);
-    AnneeChoisie->setObjectName(QStringLiteral("Annee"));
-    AnneeChoisie->setAccessibleName(QStringLiteral("Année"));
-    AnneeChoisie->setRange(2000, 2100);
-    const QDate aujourdhui = QDate::currentDate();
-    Mois->setCurrentIndex(aujourdhui.month() - 1);
-    AnneeChoisie->setValue(aujourdhui.year());
+    Mois = choixDuMois(this, QStringLiteral("Mois"));
+    AnneeChoisie = choixDeLAnnee(this, QStringLiteral("Annee"));
     Region = new QComboBox(this);
     Region->setObjectName(QStringLiteral("Calendrier"));
     Region->setAccessibleName(QStringLiteral("Calendrier des jours fériés"));

@@ -74,18 +74,8 @@ void WPatients::CreateControls() {
     nom->addWidget(NouveauPatient);
     nom->addWidget(RenommerPatient);
 
-    MoisPatients = new QComboBox(this);
-    MoisPatients->setObjectName(QStringLiteral("MoisPatients"));
-    MoisPatients->setAccessibleName(QStringLiteral("Mois"));
-    for (int m = 1; m <= 12; ++m)
-        MoisPatients->addItem(Francais::Locale().standaloneMonthName(m));
-    AnneePatients = new QSpinBox(this);
-    AnneePatients->setObjectName(QStringLiteral("AnneePatients"));
-    AnneePatients->setAccessibleName(QStringLiteral("Année"));
-    AnneePatients->setRange(2000, 2100);
-    const QDate aujourdhui = QDate::currentDate();
-    MoisPatients->setCurrentIndex(aujourdhui.month() - 1);
-    AnneePatients->setValue(aujourdhui.year());
+    MoisPatients = choixDuMois(this, QStringLiteral("MoisPatients"));
+    AnneePatients = choixDeLAnnee(this, QStringLiteral("AnneePatients"));
     auto* moisLibelle = libelle(QStringLiteral("Mois :"), this);
     moisLibelle->setWordWrap(false);
     moisLibelle->setBuddy(MoisPatients);
@@ -284,10 +274,7 @@ void WPatients::nouveau() {
     if (!raison.isEmpty())
         return;
     NomPatient->clear();
-    ouvert_ = id;
-    patients_.retenirDernier(id);
-    actualiser();
-    emit patientOuvert(id);
+    ouvrirPatient(id);
 }
 
 void WPatients::ouvrir() {
@@ -295,6 +282,10 @@ void WPatients::ouvrir() {
     if (id == 0)
         return;
     dire({});
+    ouvrirPatient(id);
+}
+
+void WPatients::ouvrirPatient(qint64 id) {
     ouvert_ = id;
     patients_.retenirDernier(id);
     actualiser();

@@ -64,6 +64,8 @@ private:
     void majBoutons();
     void nouveau();
     void ouvrir();
+    // The main window takes that patient's choices; it is the one open at the next start.
+    void ouvrirPatient(qint64 id);
     void renommer();
     void supprimer();
     void dire(const QString& texte);
