@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -93,6 +94,13 @@ void MenuBar1::Untitled2() {
     help->menuAction()->setObjectName(QStringLiteral("HelpMenu"));
     ajouter(help, "HelpAbout", QStringLiteral("À &propos de Tarivane"))
         ->setMenuRole(QAction::AboutRole);
+}
+
+void MenuBar1::installerSur(QWidget* fenetre) {
+    auto* barre = new QMenuBar(fenetre);
+    barre->setObjectName(QStringLiteral("Menus"));
+    barre->addActions(actions());
+    fenetre->layout()->setMenuBar(barre);
 }
 
 QAction* MenuBar1::item(const QString& name) const {

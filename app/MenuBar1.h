@@ -17,6 +17,9 @@ public:
     static MenuBar1* instance();
 
     QAction* item(const QString& name) const;
+    // Gives a window of its own the same menus, so that their keys and clicks act on it while
+    // it is in front.
+    void installerSur(QWidget* fenetre);
 
 signals:
     // Copy was chosen with no text field to copy from.

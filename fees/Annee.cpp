@@ -13,7 +13,8 @@ Proposition Proposer(const Choix& semaine, int annee, int mois, Calendrier calen
     const int parSemaine = int(std::count(jours.begin(), jours.end(), true));
     Choix m = semaine;
     m.jours = c.joursTraitement;
-    m.dimanches = c.dimanchesFeries;
+    // A week that bills no Sunday or holiday is treated on none: its month bills none either.
+    m.dimanches = semaine.dimanches > 0 ? c.dimanchesFeries : 0;
     m.pansements = Repartir(semaine.pansements, c.joursTraitement, parSemaine);
     m.nuits = Repartir(semaine.nuits, c.joursTraitement, parSemaine);
     m.surveillances = Repartir(semaine.surveillances, c.joursTraitement, parSemaine);
@@ -47,23 +48,46 @@ std::array<bool, 7> ReglagesMois::joursPour(const Choix& semaine) const {
     return premiers;
 }
 
-Choix ChoixDuMois(const Choix& semaine, int annee, int mois, const ReglagesMois& r,
-                  QList<Ferie>* feries) {
+namespace {
+// The calendar's proposal with her corrections in place, each kept beside what it replaced.
+Proposition Corriger(const Choix& semaine, int annee, int mois, const ReglagesMois& r,
+                     QList<Estimation::Correction>* corrections) {
     Proposition p = Proposer(semaine, annee, mois, r.calendrier, r.joursPour(semaine));
     // The bags of a day are the week's.
-    for (auto c = r.corrections.cbegin(); c != r.corrections.cend(); ++c)
-        if (c.key() != Estimation::Poste::Journee)
-            Compte(p.choix, c.key()) = c.value();
+    for (auto c = r.corrections.cbegin(); c != r.corrections.cend(); ++c) {
+        if (c.key() == Estimation::Poste::Journee)
+            continue;
+        double& compte = Compte(p.choix, c.key());
+        if (corrections)
+            corrections->append({c.key(), int(compte), c.value()});
+        compte = c.value();
+    }
+    return p;
+}
+
+Estimation::Mois MoisDe(const Estimation& semaine, int annee, int mois, Calendrier calendrier,
+                        const std::array<bool, 7>& jours, const QList<Ferie>& feries) {
+    return {annee,    mois, calendrier, feries, semaine.moyenne().valeur,
+            jours,    semaine.choix().dimanches > 0, {}};
+}
+} // namespace
+
+Choix ChoixDuMois(const Choix& semaine, int annee, int mois, const ReglagesMois& r,
+                  QList<Ferie>* feries) {
+    Proposition p = Corriger(semaine, annee, mois, r, nullptr);
     if (feries)
         *feries = p.feries;
     return p.choix;
 }
 
 Estimation EstimationDuMois(const Estimation& semaine, int annee, int mois, const ReglagesMois& r) {
-    QList<Ferie> feries;
-    const Choix c = ChoixDuMois(semaine.choix(), annee, mois, r, &feries);
-    Estimation e(c, semaine.valeurs(), semaine.rapport(), semaine.date(), semaine.locale(),
-                 Estimation::Mois{annee, mois, r.calendrier, feries, semaine.moyenne().valeur});
+    QList<Estimation::Correction> corrections;
+    const Proposition p = Corriger(semaine.choix(), annee, mois, r, &corrections);
+    Estimation::Mois m =
+        MoisDe(semaine, annee, mois, r.calendrier, r.joursPour(semaine.choix()), p.feries);
+    m.corrections = corrections;
+    Estimation e(p.choix, semaine.valeurs(), semaine.rapport(), semaine.date(), semaine.locale(),
+                 m);
     e.setPatient(semaine.patient());
     return e;
 }
@@ -74,9 +98,9 @@ Annee::Annee(const Estimation& semaine, const std::array<bool, 7>& jours, int an
     double somme = 0;
     for (int m = 1; m <= 12; ++m) {
         const Proposition p = Proposer(semaine.choix(), annee, m, calendrier, jours);
-        mois_.append(Estimation(
-            p.choix, semaine.valeurs(), semaine.rapport(), semaine.date(), semaine.locale(),
-            Estimation::Mois{annee, m, calendrier, p.feries, semaine.moyenne().valeur}));
+        mois_.append(Estimation(p.choix, semaine.valeurs(), semaine.rapport(), semaine.date(),
+                                semaine.locale(),
+                                MoisDe(semaine, annee, m, calendrier, jours, p.feries)));
         mois_.back().setPatient(semaine.patient());
         somme += mois_.back().total().valeur;
     }
@@ -86,7 +110,7 @@ Annee::Annee(const Estimation& semaine, const std::array<bool, 7>& jours, int an
                                          "arrondis ; elle peut différer de quelques centimes de "
                                          "celle des mois arrondis."))};
     const double an = semaine.total().valeur * 52;
-    semaines_ = {QStringLiteral("52 semaines de la fenêtre"), an, Euros(an, locale),
+    semaines_ = {QStringLiteral("Semaine type × 52"), an, Euros(an, locale),
                  Typographie(QStringLiteral("%1 × 52 = %2, pour comparaison.")
                                  .arg(semaine.total().montant, Euros(an, locale)))};
 }

@@ -1,5 +1,6 @@
 #include "fees/Calendrier.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -87,11 +88,14 @@ ComptesMois Compter(int annee, int mois, Calendrier calendrier, const std::array
         if (!jours[jour])
             continue;
         ++comptes.joursTraitement;
-        const auto ferie =
-            std::find_if(feries.begin(), feries.end(), [&](const Ferie& f) { return f.date == d; });
-        if (ferie != feries.end())
-            comptes.feries.append(*ferie);
-        if (jour == 6 || ferie != feries.end())
+        // Two holidays may fall on one date (1 May and Ascension in 2008): one day, both names.
+        QStringList noms;
+        for (const Ferie& f : feries)
+            if (f.date == d)
+                noms << f.nom;
+        if (!noms.isEmpty())
+            comptes.feries.append({d, noms.join(QStringLiteral(", "))});
+        if (jour == 6 || !noms.isEmpty())
             ++comptes.dimanchesFeries;
     }
     return comptes;

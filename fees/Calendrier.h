@@ -35,7 +35,7 @@ QList<Ferie> Feries(int annee, Calendrier calendrier);
 struct ComptesMois {
     int joursTraitement = 0; // days of the month that are treatment weekdays
     int dimanchesFeries = 0; // among them, Sundays and holidays; a holiday on a Sunday counts once
-    QList<Ferie> feries;     // the month's holidays that fall on a treatment day
+    QList<Ferie> feries;     // the month's holidays that fall on a treatment day, one per date
 };
 ComptesMois Compter(int annee, int mois, Calendrier calendrier, const std::array<bool, 7>& jours);
 

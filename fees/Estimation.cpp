@@ -145,13 +145,15 @@ void Estimation::ajouterTotaux(const Montants& m) {
         return Total{libelle, valeur, Euros(valeur, locale_), Typographie(formule)};
     };
     if (mois_)
-        totaux_ = {
-            totalDe(QStringLiteral("Facturation de ") + Francais::Mois(mois_->annee, mois_->mois),
-                    m.hebdomadaire, somme),
-            totalDe(QStringLiteral("Facturation mensuelle moyenne"), mois_->moyenne,
-                    QStringLiteral("La semaine de la fenêtre × 52 ÷ 12 = %1, pour "
-                                   "comparaison.")
-                        .arg(Euros(mois_->moyenne, locale_)))};
+        totaux_ = {totalDe(QStringLiteral("Facturation ") +
+                               Francais::De(Francais::Mois(mois_->annee, mois_->mois)),
+                           m.hebdomadaire, somme),
+                   totalDe(QStringLiteral("Facturation mensuelle moyenne de la semaine type "
+                                          "(× 52 ÷ 12)"),
+                           mois_->moyenne,
+                           QStringLiteral("La semaine type, celle de la fenêtre principale, "
+                                          "× 52 ÷ 12 = %1, pour comparaison.")
+                               .arg(Euros(mois_->moyenne, locale_)))};
     else
         totaux_ = {totalDe(QStringLiteral("Facturation hebdomadaire"), m.hebdomadaire, somme),
                    totalDe(QStringLiteral("Facturation mensuelle moyenne"), m.mensuelle,
@@ -180,9 +182,40 @@ void Estimation::ajouterVerifications() {
 
 QString Estimation::titre() const {
     if (mois_)
-        return QStringLiteral("Estimation de %1 (%2)")
-            .arg(Francais::Mois(mois_->annee, mois_->mois), NomCalendrier(mois_->calendrier));
+        return QStringLiteral("Estimation %1 (%2)")
+            .arg(Francais::De(Francais::Mois(mois_->annee, mois_->mois)),
+                 NomCalendrier(mois_->calendrier));
     return QStringLiteral("Estimation du %1").arg(Francais::Date(date_));
+}
+
+QString Estimation::sansDimanches() const {
+    if (!mois_ || mois_->dimanchesSemaine)
+        return {};
+    return Typographie(QStringLiteral("Aucun dimanche ni jour férié n'est proposé : la semaine "
+                                      "type n'en facture aucun."));
+}
+
+QStringList Estimation::hypotheses() const {
+    if (!mois_)
+        return {};
+    QStringList jours;
+    for (int i = 0; i < 7; ++i)
+        if (mois_->jours[i])
+            jours << Francais::Locale().dayName(i + 1);
+    QStringList h{
+        QStringLiteral("Jours de traitement : %1.")
+            .arg(jours.isEmpty() ? QStringLiteral("aucun") : Francais::Liste(jours)),
+        QStringLiteral("Calendrier des jours fériés : %1.").arg(NomCalendrier(mois_->calendrier))};
+    if (!sansDimanches().isEmpty())
+        h << sansDimanches();
+    for (const Correction& c : mois_->corrections)
+        h << QStringLiteral("%1 : %2, corrigé ; le calendrier propose %3.")
+                 .arg(ligne(c.poste).libelle, nombre(c.corrige), nombre(c.propose));
+    if (mois_->corrections.isEmpty())
+        h << QStringLiteral("Nombres proposés par le calendrier, sans correction.");
+    for (QString& t : h)
+        t = Typographie(t);
+    return h;
 }
 
 Copie Estimation::copie() const {
@@ -202,6 +235,8 @@ Copie Estimation::copie() const {
     c.finTableau();
     if (mois_) {
         c.espace();
+        c.paragraphe(QStringLiteral("Ce que supposent ces nombres :"));
+        c.liste(hypotheses());
         c.paragraphe(QStringLiteral("Jours fériés de traitement (%1) :")
                          .arg(NomCalendrier(mois_->calendrier)));
         QStringList feries;

@@ -24,13 +24,24 @@ public:
     enum class Poste { Journee, Jours, Pansements, Dimanches, Nuits, Surveillance };
     static constexpr int NombrePostes = 6;
 
-    // A calendar month rather than a week: the same rows, with the month's counts.
+    // A count she set in place of the calendar's.
+    struct Correction {
+        Poste poste;
+        int propose = 0;
+        int corrige = 0;
+    };
+    // A calendar month rather than a week: the same rows, with the month's counts, and what
+    // they were proposed from.
     struct Mois {
         int annee = 0;
         int mois = 0; // 1 to 12
         Calendrier calendrier = Calendrier::Metropole;
         QList<Ferie> feries; // the month's public holidays that fall on a treatment day
         double moyenne = 0;  // the week's average month, for comparison
+        std::array<bool, 7> jours{}; // the weekdays treated, 0 = lundi
+        // False when the week bills no Sunday or holiday: the month proposes none either.
+        bool dimanchesSemaine = true;
+        QList<Correction> corrections;
     };
     struct Ligne {
         Poste poste;
@@ -89,6 +100,11 @@ public:
     // The patient it is for, as she named it; empty for none.
     const QString& patient() const { return patient_; }
     void setPatient(const QString& nom) { patient_ = nom; }
+    // For a month, what its counts rest on: the weekdays treated, the calendar, why no Sunday
+    // is proposed, each count she corrected beside the calendar's proposal.
+    QStringList hypotheses() const;
+    // For a month whose week bills no Sunday or holiday, why none is proposed; else empty.
+    QString sansDimanches() const;
     // A count as the window shows it.
     QString nombre(double n) const;
     QString nombre(Poste poste) const { return nombre(ligne(poste).nombre); }

@@ -29,6 +29,13 @@ QString Mois(int annee, int mois) {
     return Locale().standaloneMonthName(mois) + u' ' + QString::number(annee);
 }
 
+QString De(const QString& mot) {
+    static const QString voyelles = QStringLiteral("aàâeéèêiîoôuûy");
+    if (!mot.isEmpty() && voyelles.contains(mot.front().toLower()))
+        return QStringLiteral("d'") + mot;
+    return QStringLiteral("de ") + mot;
+}
+
 QString Liste(const QStringList& termes) {
     if (termes.size() < 2)
         return termes.join(QString());

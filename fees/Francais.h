@@ -16,6 +16,8 @@ QString Date(QDate date);
 QString Jour(QDate date);
 // "mai 2026".
 QString Mois(int annee, int mois);
+// "de mai 2026", "d'avril 2026": "de" elided before a vowel.
+QString De(const QString& mot);
 // A list as French writes it: "A", "A et B", "A, B et C".
 QString Liste(const QStringList& termes);
 

@@ -25,12 +25,12 @@ Patientele::Patientele(const QList<Patients::Patient>& patients,
     }
     const QString n =
         patients.size() < 2 ? QStringLiteral("%1 patient") : QStringLiteral("%1 patients");
-    total_ = {QStringLiteral("Total de ") + Francais::Mois(annee, mois), somme,
+    total_ = {QStringLiteral("Total ") + Francais::De(Francais::Mois(annee, mois)), somme,
               Euros(somme, locale),
-              Typographie(QStringLiteral("Somme des estimations de %1 de %2, chacune avec ses "
+              Typographie(QStringLiteral("Somme des estimations %1 de %2, chacune avec ses "
                                          "jours de traitement, son calendrier et ses "
                                          "corrections, faite sur leurs montants non arrondis.")
-                              .arg(Francais::Mois(annee, mois), n.arg(patients.size())))};
+                              .arg(Francais::De(Francais::Mois(annee, mois)), n.arg(patients.size())))};
 }
 
 QString Patientele::titre() const {

@@ -2,6 +2,8 @@
 
 #include "fees/Francais.h"
 
+#include <algorithm>
+
 namespace {
 
 // The texts that set each set of values.
@@ -40,9 +42,21 @@ const QList<TarifOfficiel>& TarifsOfficiels() {
     return tarifs;
 }
 
+QDate Remplacement(const TarifOfficiel& tarif) {
+    QDate suivant;
+    for (const TarifOfficiel& t : TarifsOfficiels())
+        if (t.region == tarif.region && t.depuis > tarif.depuis &&
+            (suivant.isNull() || t.depuis < suivant))
+            suivant = t.depuis;
+    return suivant;
+}
+
 QString Libelle(const TarifOfficiel& tarif) {
-    return (tarif.region == Region::Metropole ? u"Métropole"_qs : u"Outre-mer et Mayotte"_qs) +
-           u" \u2014 depuis le "_qs + Francais::Date(tarif.depuis);
+    const QString region =
+        tarif.region == Region::Metropole ? u"Métropole"_qs : u"Outre-mer et Mayotte"_qs;
+    if (Remplacement(tarif).isValid())
+        return region + u" \u2014 "_qs + Francais::Date(tarif.depuis) + u", remplacés"_qs;
+    return region + u" \u2014 depuis le "_qs + Francais::Date(tarif.depuis);
 }
 
 const TarifOfficiel* Reconnaitre(const Tarifs& tarifs) {
@@ -52,13 +66,36 @@ const TarifOfficiel* Reconnaitre(const Tarifs& tarifs) {
     return nullptr;
 }
 
+// Checked against the avenants published up to then; the 11th was still being negotiated
+// (sniil.fr, « Avenant 11 : l'union syndicale, une nécessité pour l'avenir de la profession »).
+const QString ListeVerifiee = QStringLiteral("décembre 2026");
+
 QString Provenance(const Tarifs& tarifs) {
     const TarifOfficiel* officiel = Reconnaitre(tarifs);
     if (!officiel)
         return u"tarifs personnalisés"_qs;
+    const QDate remplaces = Remplacement(*officiel);
     if (Reconnaitre(Tarifs{}) == officiel)
-        return u"tarifs de juillet 2007, valeurs par défaut du programme"_qs;
-    return (officiel->region == Region::Metropole ? u"tarifs métropole"_qs
-                                                  : u"tarifs outre-mer et Mayotte"_qs) +
-           u" en vigueur depuis le "_qs + Francais::Date(officiel->depuis);
+        return u"tarifs de juillet 2007, valeurs par défaut du programme, remplacés le "_qs +
+               Francais::Date(remplaces);
+    const QString nom = officiel->region == Region::Metropole ? u"tarifs métropole"_qs
+                                                              : u"tarifs outre-mer et Mayotte"_qs;
+    if (remplaces.isValid())
+        return nom + u" du "_qs + Francais::Date(officiel->depuis) + u", remplacés le "_qs +
+               Francais::Date(remplaces);
+    return nom + u" en vigueur depuis le "_qs + Francais::Date(officiel->depuis) +
+           u" (liste vérifiée en "_qs + ListeVerifiee + u')';
+}
+
+QString ChoixEnVigueur(const Tarifs& tarifs) {
+    const TarifOfficiel* officiel = Reconnaitre(tarifs);
+    if (!officiel || !Remplacement(*officiel).isValid())
+        return {};
+    // Newest first: the first of its region is the one in force.
+    const auto& tous = TarifsOfficiels();
+    const auto enVigueur = std::find_if(tous.begin(), tous.end(), [&](const TarifOfficiel& t) {
+        return t.region == officiel->region;
+    });
+    return u"choisissez « "_qs + Libelle(*enVigueur) +
+           u" » sous « Tarifs officiels », puis « Enregistrer »"_qs;
 }

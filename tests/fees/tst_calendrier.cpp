@@ -1,4 +1,5 @@
 #include "fees/Calendrier.h"
+#include "fees/Francais.h"
 #include "fees/TarifsOfficiels.h"
 #include "framework/Number.h"
 
@@ -38,7 +39,7 @@ private slots:
     void officiels() {
         QStringList vu;
         for (const TarifOfficiel& t : TarifsOfficiels()) {
-            vu << Libelle(t).section(u" — depuis le "_qs, 1).left(6) + u':';
+            vu << Francais::Date(t.depuis).left(6) + u':';
             for (const Tarif& tarif : ListeTarifs)
                 vu << framework::Format(t.valeurs.*tarif.valeur, u"##.00", QLocale::c());
             vu << framework::Format(t.nuitProfonde, u"##.00", QLocale::c());
@@ -49,7 +50,39 @@ private slots:
                  "27 mai: 3.15 2.50 8.00 9.15 4.00 18.30 27 mai: 3.30 2.50 8.00 9.15 4.00 18.30 "
                  "15 avr: 3.15 2.30 8.00 9.15 4.00 18.30 15 avr: 3.30 2.30 8.00 9.15 4.00 18.30 "
                  "26 jui: 3.00 2.20 7.80 9.15 4.00 18.30");
-        QCOMPARE(Libelle(TarifsOfficiels()[7]), "Outre-mer et Mayotte — depuis le 15 avril 2009");
+    }
+
+    // How a set is named in the chooser, wherever the values in use are named, and how to get
+    // the set in force: "en vigueur" only for the newest of its region.
+    void nommes_data() {
+        QTest::addColumn<int>("jeu"); // index among the official sets; -1: her own values
+        QTest::addColumn<QString>("attendu");
+        const QString metropole2024 = u"choisissez « Métropole — depuis le 28 janvier 2024 » "
+                                      u"sous « Tarifs officiels », puis « Enregistrer »"_qs;
+        QTest::newRow("en vigueur")
+            << 0
+            << u"Métropole — depuis le 28 janvier 2024|tarifs métropole en vigueur depuis le "
+               u"28 janvier 2024 (liste vérifiée en décembre 2026)|"_qs;
+        QTest::newRow("remplacés")
+            << 2
+            << u"Métropole — 1er août 2018, remplacés|tarifs métropole du 1er août 2018, "
+               u"remplacés le 28 janvier 2024|"_qs + metropole2024;
+        QTest::newRow("outre-mer remplacés par ceux de leur région")
+            << 5
+            << u"Outre-mer et Mayotte — 27 mai 2012, remplacés|tarifs outre-mer et Mayotte du "
+               u"27 mai 2012, remplacés le 1er août 2018|choisissez « Outre-mer et Mayotte — "
+               u"depuis le 28 janvier 2024 » sous « Tarifs officiels », puis « Enregistrer »"_qs;
+        QTest::newRow("par défaut")
+            << 8
+            << u"Métropole — 26 juillet 2007, remplacés|tarifs de juillet 2007, valeurs par "
+               u"défaut du programme, remplacés le 15 avril 2009|"_qs + metropole2024;
+        QTest::newRow("les siens") << -1 << u"|tarifs personnalisés|"_qs;
+    }
+    void nommes() {
+        QFETCH(int, jeu);
+        const Tarifs t = jeu < 0 ? Tarifs{3.2, 2.75, 8.5, 9.15, 4} : TarifsOfficiels()[jeu].valeurs;
+        const QString libelle = jeu < 0 ? QString() : Libelle(TarifsOfficiels()[jeu]);
+        QTEST(libelle + u'|' + Provenance(t) + u'|' + ChoixEnVigueur(t), "attendu");
     }
 
     // The eleven public holidays of 2026 (Easter on 5 April), as the Code du travail lists them.
@@ -70,6 +103,8 @@ private slots:
             u"1 Fête du Travail, 8 Victoire 1945, 14 Ascension, 25 Lundi de Pentecôte"_qs;
         const QString e = u"Abolition de l'esclavage"_qs;
         ajouterMois("mai 2026", Metropole, "2026 5 1111111", "31 9 " + mai);
+        ajouterMois("1er mai 2008, aussi l'Ascension", Metropole, "2008 5 1111111",
+                    "31 7 1 Fête du Travail, Ascension, 8 Victoire 1945, 12 Lundi de Pentecôte");
         ajouterMois("mai 2026, du lundi au vendredi", Metropole, "2026 5 1111100", "21 4 " + mai);
         ajouterMois("Guadeloupe", Guadeloupe, "2026 5 0010000", "4 1 27 " + e);
         ajouterMois("vendredi saint", AlsaceMoselle, "2026 4 0000100", "4 1 3 Vendredi saint");

@@ -87,6 +87,8 @@ private slots:
     void modele_data();
     void modele();
     void copie();
+    void moisDeSaSemaine_data();
+    void moisDeSaSemaine();
 };
 
 void TestFees::lecture_data() {
@@ -445,8 +447,8 @@ void TestFees::modele_data() {
         << "Nombre de poches par jour de traitement|6|AMI 4 + IFD|92,10 €|par jour de "
            "traitement|6 poches × (4 AMI × 3,15^€ + 2,75^€ IFD) = 92,10^€ par jour de traitement"
         << "704,85 €|3^054,35 €|704,85^€ × 52 ÷ 12 = 3^054,35^€"
-        << "tarifs métropole en vigueur depuis le 28 janvier 2024|Tarifs lus dans le fichier de "
-           "paramètres «~/x/Tarivane~». Les lignes 2 (Indemnités de déplacements) et 4 (Majoration "
+        << "tarifs métropole en vigueur depuis le 28 janvier 2024 (liste vérifiée en décembre "
+           "2026)|Tarifs lus dans le fichier de paramètres «~/x/Tarivane~». Les lignes 2 (Indemnités de déplacements) et 4 (Majoration "
            "de nuit) ne sont pas des valeurs admises~: elles gardent leur valeur par défaut."
         << "Au plus 4|toutes deux|23 h|prescription|forfait";
 }
@@ -489,7 +491,10 @@ void TestFees::copie() {
     Estimation::Mois mai{
         2026, 5, Calendrier::Metropole,
         Compter(2026, 5, Calendrier::Metropole, {true, true, true, true, true, true, true}).feries,
-        2291.68};
+        2291.68,
+        {true, true, true, true, true, true, true},
+        true,
+        {}};
     const Estimation e(Choix{4, 31, 9, 13, 31, 7, Modalite::DPCA}, Tarifs{},
                        {"/a&b/Tarivane", "", {}}, QDate(2026, 12, 1), QLocale::c(), mai);
     // Lines of the text, in order: each row with what it is per and its formula below it.
@@ -506,7 +511,8 @@ void TestFees::copie() {
     QCOMPARE(texte.mid(0, attendu.size()), attendu);
     for (const char* ligne :
          {"Facturation de mai 2026~: 2,481.25^€", "– lundi 25 mai~: Lundi de Pentecôte",
-          "Tarifs appliqués (tarifs de juillet 2007, valeurs par défaut du programme)~:",
+          "Tarifs appliqués (tarifs de juillet 2007, valeurs par défaut du programme, remplacés le "
+          "15 avril 2009)~:",
           "Majoration dimanches et fériés (€)~: 7.80",
           "À vérifier~:", "Tarifs lus dans le fichier de paramètres «~/a&b/Tarivane~»."})
         QVERIFY2(texte.contains(QString::fromUtf8(ligne)), ligne);
@@ -519,7 +525,7 @@ void TestFees::copie() {
                           "dimanches et jours fériés — 2,481.25^€\n"));
     // Its total, beside 52 weeks, then the tariffs.
     QVERIFY(vu(an.texte()).contains("\nFacturation de l'année 2026~: 27,866.15^€\n"));
-    QVERIFY(vu(an.texte()).contains("\n52 semaines de la fenêtre~: 27,500.20^€\n"));
+    QVERIFY(vu(an.texte()).contains("\nSemaine type × 52~: 27,500.20^€\n"));
     QVERIFY(vu(an.texte()).contains("\nTarifs appliqués (tarifs de juillet 2007"));
     QVERIFY(vu(an.html()).contains("<tr><td>Facturation de mai 2026</td><td align=\"right\">31</td>"
                                    "<td align=\"right\">9</td><td align=\"right\">2,481.25^€"));
@@ -529,13 +535,51 @@ void TestFees::copie() {
                            "l'estimation compte 9.15^€ par acte de nuit."));
     const QString html = vu(e.html());
     for (const char* ligne :
-         {"<tr><th colspan=\"3\" align=\"left\">Facturation mensuelle moyenne<br><small>La "
-          "semaine de la fenêtre × 52 ÷ 12 = 2,291.68^€, pour comparaison.</small></th>"
+         {"<tr><th colspan=\"3\" align=\"left\">Facturation mensuelle moyenne de la semaine "
+          "type (× 52 ÷ 12)<br><small>La semaine type, celle de la fenêtre principale, × 52 ÷ 12 = "
+          "2,291.68^€, pour comparaison.</small></th>"
           "<td align=\"right\"><b>2,291.68^€</b></td></tr>",
           "<p>Tarifs lus dans le fichier de paramètres «~/a&amp;b/Tarivane~».</p>",
           "<td align=\"right\">56.80^€ par jour de traitement</td>",
           "lundi 25 mai~: Lundi de Pentecôte"})
         QVERIFY2(html.contains(QString::fromUtf8(ligne)), ligne);
+}
+
+// A month follows her week: its title and total in French, the Sundays only when the week bills
+// some, and what its counts rest on, each corrected count beside the calendar's proposal.
+void TestFees::moisDeSaSemaine_data() {
+    QTest::addColumn<Choix>("semaine");
+    QTest::addColumn<int>("mois"); // of 2026
+    QTest::addColumn<int>("pansements"); // her correction, or -1
+    QTest::addColumn<QString>("attendu"); // title | total | Sundays billed | assumptions
+    QTest::newRow("sans dimanche dans la semaine")
+        << Choix{4, 7, 0, 3, 0, 7, Modalite::DPCA} << 5 << -1
+        << "Estimation de mai 2026 (Métropole)|Facturation de mai 2026|0|Jours de traitement~: "
+           "lundi, mardi, mercredi, jeudi, vendredi, samedi et dimanche.|Calendrier des jours "
+           "fériés~: Métropole.|Aucun dimanche ni jour férié n'est proposé~: la semaine type "
+           "n'en facture aucun.|Nombres proposés par le calendrier, sans correction.";
+    QTest::newRow("du lundi au vendredi, un nombre corrigé")
+        << Choix{4, 5, 1, 3, 0, 7, Modalite::DPCA} << 4 << 12
+        << "Estimation d'avril 2026 (Métropole)|Facturation d'avril 2026|1|Jours de "
+           "traitement~: lundi, mardi, mercredi, jeudi et vendredi.|Calendrier des jours "
+           "fériés~: Métropole.|Pansements dans le mois~: 12, corrigé^; le calendrier propose 13.";
+}
+
+void TestFees::moisDeSaSemaine() {
+    QFETCH(Choix, semaine);
+    QFETCH(int, mois);
+    QFETCH(int, pansements);
+    ReglagesMois r;
+    if (pansements >= 0)
+        r.corrections[Estimation::Poste::Pansements] = pansements;
+    const Estimation e =
+        EstimationDuMois(Estimation(semaine, Tarifs{}, {}, Jour, Francais::Locale()), 2026, mois, r);
+    QTEST(vu(QStringList{e.titre(), e.total().libelle, e.nombre(Estimation::Poste::Dimanches)}
+                 .join(u'|') +
+             u'|' + e.hypotheses().join(u'|')),
+          "attendu");
+    // The copy states them too.
+    QVERIFY(e.texte().contains(u"Ce que supposent ces nombres"_qs + QChar(0xA0) + u':'));
 }
 
 int main(int argc, char* argv[]) {
@@ -577,3 +621,4 @@ int main(int argc, char* argv[]) {
     return QTest::qExec(&test, argc, argv);
 }
 #include "tst_fees.moc"
+

@@ -507,12 +507,13 @@ void TestUi::monthWindowAndWhatLeavesIt() {
              "Jour(6) JoursTraitement DimanchesFeries Pansements Nuits LAnnee Mois");
     QCOMPARE(f.w("Pansements")->accessibleName(), "Pansements dans le mois");
     QCOMPARE(f.w("TotalMois")->accessibleDescription(),
-             "Facturation de mai 2026 : 2,481.25 €. Facturation mensuelle moyenne : 2,291.68 €.");
+             "Facturation de mai 2026 : 2,481.25 €. Facturation mensuelle moyenne de la semaine "
+             "type (× 52 ÷ 12) : 2,291.68 €.");
     QCOMPARE(bulle(f.w("Montant(2)")).section(u'\n', 0, 0),
              "13 pansements × 4 AMI × 3.00\u202F€ = 156.00\u202F€ par mois");
-    // The active month window is what Copy and the PDF carry.
-    f.w("Pansements")->setFocus();
-    menus->item("EditCopy")->trigger();
+    // The month window carries the menus: their keys copy the month, not the week.
+    f.w("Jour(0)")->setFocus();
+    QTest::keySequence(f.w("Jour(0)"), QKeySequence::Copy);
     QVERIFY(QGuiApplication::clipboard()->text().startsWith(
         "Tarivane — Estimation de mai 2026 (Métropole)\n"));
     menus->item("FileExportPdf")->trigger();
@@ -529,6 +530,10 @@ void TestUi::monthWindowAndWhatLeavesIt() {
     QCOMPARE(f.texte("TotalAnnee") + " " + f.texte("Semaines"), "27,866.15 € 27,500.20 €");
     QCOMPARE(QString::number(somme, 'f', 2), "27866.15");
     QVERIFY(mois->screen()->availableGeometry().contains(mois->frameGeometry()));
+    // Shown, the year is what the menus carry.
+    QTest::keySequence(f.w("Jour(0)"), QKeySequence::Copy);
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+        "Tarivane — Estimation de l'année 2026 (Métropole)\n"));
     // New tariffs: new amounts, her correction kept.
     f.w<QSpinBox>("Pansements")->setValue(10);
     f.basculer();

@@ -286,6 +286,7 @@ void Window1::relier() {
     connect(menus->item(QStringLiteral("FileMois")), &QAction::triggered, this, [this] {
         if (!mois_) {
             mois_ = new WMois(this, estimation());
+            MenuBar1::instance()->installerSur(mois_);
             mois_->setPatient(&patients_, patient_);
             connect(this, &Window1::recalcule, mois_, &WMois::suivre);
             connect(mois_, &WMois::echec, this, &Window1::signalerEchec);
@@ -368,6 +369,7 @@ void Window1::titrer() {
 WPatients* Window1::fenetrePatients() {
     if (!wpatients_) {
         wpatients_ = new WPatients(this, patients_, estimation());
+        MenuBar1::instance()->installerSur(wpatients_);
         wpatients_->setOuvert(patient_);
         connect(this, &Window1::recalcule, wpatients_, &WPatients::suivre);
         connect(wpatients_, &WPatients::patientOuvert, this, &Window1::ouvrirPatient);

@@ -158,8 +158,8 @@ void WMois::creerTotaux(QGridLayout* grille) {
     MoyenneFenetre->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grille->addWidget(LibelleTotal, 8, 0, 1, 2);
     grille->addWidget(TotalMois, 8, 2);
-    grille->addWidget(libelle(QStringLiteral("Facturation mensuelle moyenne de la fenêtre"), this),
-                      9, 0, 1, 2);
+    LibelleMoyenne = libelle({}, this);
+    grille->addWidget(LibelleMoyenne, 9, 0, 1, 2);
     grille->addWidget(MoyenneFenetre, 9, 2);
     Feries = libelle({}, this, "Feries");
     Feries->setWordWrap(true);
@@ -217,10 +217,10 @@ void WMois::relier() {
     for (int i = 0; i < Estimation::NombrePostes; ++i)
         sortie_->expliquer(Montant[i], i);
     sortie_->expliquer(TotalMois, -1);
-    auto* sortieAnnee = new Sortie(
+    sortieAnnee_ = new Sortie(
         this, std::function<const Annee&()>([this]() -> const Annee& { return annee(); }));
     for (auto [zone, sortie] :
-         {std::pair<QWidget*, Sortie*>{TotalMois, sortie_}, {SectionAnnee, sortieAnnee}}) {
+         {std::pair<QWidget*, Sortie*>{TotalMois, sortie_}, {SectionAnnee, sortieAnnee_}}) {
         zone->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(zone, &QWidget::customContextMenuRequested, sortie,
                 [zone, sortie](const QPoint& p) { sortie->menuContextuel(zone, p); });
@@ -239,6 +239,10 @@ void WMois::relier() {
         layout()->activate();
         Placement::PlacerACote(this, fenetre_);
     });
+}
+
+Sortie* WMois::sortie() const {
+    return LAnnee->isChecked() ? sortieAnnee_ : sortie_;
 }
 
 std::array<bool, 7> WMois::jours() const {
@@ -365,6 +369,7 @@ void WMois::calculer() {
     LibelleTotal->setText(mois.libelle);
     TotalMois->setText(mois.montant);
     MoyenneFenetre->setText(moyenne.montant);
+    LibelleMoyenne->setText(moyenne.libelle);
     TotalMois->setAccessibleName(mois.libelle);
     TotalMois->setAccessibleDescription(
         QStringLiteral("%1 : %2. %3 : %4.")
@@ -372,10 +377,11 @@ void WMois::calculer() {
     QStringList feries;
     for (const Ferie& f : e.mois()->feries)
         feries << QStringLiteral("%1 (%2)").arg(Francais::Jour(f.date), f.nom);
-    Feries->setText(
+    const QString texte =
         Typographie(QStringLiteral("Jours fériés de traitement (%1) : %2.")
                         .arg(NomCalendrier(calendrier()),
-                             feries.isEmpty() ? QStringLiteral("aucun") : feries.join(u", "))));
+                             feries.isEmpty() ? QStringLiteral("aucun") : feries.join(u", ")));
+    Feries->setText(e.sansDimanches().isEmpty() ? texte : texte + u' ' + e.sansDimanches());
 }
 
 void WMois::calculerAnnee() {

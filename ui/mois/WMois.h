@@ -31,8 +31,8 @@ public:
     void montrer();
     const Estimation& estimation() const { return *estimation_; }
     const Annee& annee() const { return *annee_; }
-    // What leaves this window: the month.
-    Sortie* sortie() const { return sortie_; }
+    // What leaves this window by the menus: its year while the year is shown, else the month.
+    Sortie* sortie() const;
 
     // The week has been computed again: new choices replace the proposals, new tariffs only the
     // amounts.
@@ -80,6 +80,7 @@ private:
     std::optional<Estimation> estimation_;
     std::optional<Annee> annee_;
     Sortie* sortie_ = nullptr;
+    Sortie* sortieAnnee_ = nullptr;
 
     QComboBox* Mois = nullptr;
     QSpinBox* AnneeChoisie = nullptr;
@@ -93,6 +94,7 @@ private:
     // The estimate's rows, in its order.
     std::array<QLabel*, 6> Montant{};
     QLabel* LibelleTotal = nullptr;
+    QLabel* LibelleMoyenne = nullptr;
     QLabel* TotalMois = nullptr;
     QLabel* MoyenneFenetre = nullptr;
     QLabel* Feries = nullptr;
