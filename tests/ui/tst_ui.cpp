@@ -28,6 +28,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTableWidget>
 #include <QTextDocumentFragment>
 #include <QToolTip>
@@ -156,6 +157,7 @@ private slots:
     void herPatientsKeptAndReopened();
     // The settings panel.
     void officialTariffs();
+    void commaDrawnWhole();
     void keyboardOnly();
     void whatThePanelSays_data();
     void whatThePanelSays();
@@ -629,8 +631,23 @@ void TestUi::herPatientsKeptAndReopened() {
 void TestUi::officialTariffs() {
     const Fenetre f({}, Fenetre::AvecPanneau);
     auto* choix = f.w<QComboBox>("TarifsOfficiels");
-    // The built-in values are the set of July 2007.
-    QCOMPARE(choix->currentText(), "Métropole — depuis le 26 juillet 2007");
+    // The built-in values are the set of July 2007, named as replaced.
+    QCOMPARE(choix->currentText(), "Métropole — 26 juillet 2007, remplacés");
+    // Labelled as the notice names it, above the button she presses after it; every set's
+    // name shows whole in the closed chooser.
+    const auto etiquettes = f.w("WPref")->findChildren<QLabel*>();
+    const auto etiquette = std::find_if(etiquettes.begin(), etiquettes.end(),
+                                        [&](QLabel* l) { return l->buddy() == choix; });
+    QVERIFY(etiquette != etiquettes.end() && (*etiquette)->isVisible());
+    QCOMPARE((*etiquette)->text(), "Tarifs officiels :");
+    QVERIFY(choix->geometry().bottom() < f.w("BevelButton2")->geometry().top());
+    QStyleOptionComboBox option;
+    option.initFrom(choix);
+    const QRect texte = choix->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxEditField, choix);
+    for (int i = 0; i < choix->count(); ++i)
+        QVERIFY2(choix->fontMetrics().horizontalAdvance(choix->itemText(i)) <= texte.width(),
+                 qPrintable(choix->itemText(i)));
     // Chosen, it fills the fields as if typed: nothing is kept until saved.
     choix->setCurrentIndex(0);
     emit choix->activated(0);
@@ -639,13 +656,15 @@ void TestUi::officialTariffs() {
         champs << f.champ(i)->text();
     QCOMPARE(champs.join(u' '), "3.15 2.75 8.50 9.15 4.00");
     QCOMPARE(f.dossier().contenu() + f.texte("JeuTarifs").toUtf8(),
-             "<absent>En usage : tarifs de juillet 2007, valeurs par défaut du programme.");
+             "<absent>En usage : tarifs de juillet 2007, valeurs par défaut du programme, "
+             "remplacés le 15 avril 2009.");
     f.enregistrer();
     QCOMPARE(f.w("Canvas1")->accessibleDescription(),
              "DPCA. Facturation hebdomadaire : 565.65 €. Facturation mensuelle moyenne : "
              "2,451.15 €.");
     QCOMPARE(f.texte("JeuTarifs"),
-             "En usage : tarifs métropole en vigueur depuis le 28 janvier 2024.");
+             "En usage : tarifs métropole en vigueur depuis le 28 janvier 2024 (liste vérifiée en "
+             "décembre 2026).");
     // The About box names them too, beside the window.
     MenuBar1::instance()->item("HelpAbout")->trigger();
     auto* boite = f->findChild<QMessageBox*>("APropos");
@@ -654,7 +673,7 @@ void TestUi::officialTariffs() {
              "Tarivane 1.0.0|Honoraires infirmiers en dialyse péritonéale (DPCA et DPA).||" +
                  f->estimation().provenance() +
                  "|Tarifs appliqués\u00A0: tarifs métropole en vigueur depuis le 28 janvier "
-                 "2024.|Valeur de l'AMI (€)\u00A0: 3.15");
+                 "2024 (liste vérifiée en décembre 2026).|Valeur de l'AMI (€)\u00A0: 3.15");
     QVERIFY(boite->text().contains("\nSource\u00A0: Avenant n° 10"));
     // Closed, it is gone: each About would pile up otherwise.
     boite->close();
@@ -664,6 +683,34 @@ void TestUi::officialTariffs() {
     QTest::keyClicks(f.champ(0), "3.2");
     QCOMPARE(choix->currentIndex() < 0 ? choix->placeholderText() : "",
              "Choisir des tarifs officiels…");
+    // A replaced set, saved: said as such, with today's one choice away.
+    choix->setCurrentIndex(2);
+    emit choix->activated(2);
+    f.enregistrer();
+    QCOMPARE(f.texte("Message"),
+             Typographie("Tarifs enregistrés, mais ce sont les tarifs métropole du 1er août 2018, "
+                         "remplacés le 28 janvier 2024. Ceux en vigueur sont à un choix : "
+                         "choisissez « Métropole — depuis le 28 janvier 2024 » sous « Tarifs "
+                         "officiels », puis « Enregistrer »."));
+}
+
+// In the low tariff fields the comma keeps its tail below the line, where a point has none.
+void TestUi::commaDrawnWhole() {
+    const Fenetre f({}, Fenetre::AvecPanneau);
+    QLineEdit* champ = f.champ(0);
+    // The lowest row of ink, however light: a tail is drawn in grey.
+    const auto bas = [&](const char* texte) {
+        champ->setText(texte);
+        const QImage image = champ->grab().toImage();
+        const int fond = qGray(image.pixel(0, 0));
+        for (int y = image.height() - 1; y >= 0; --y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < fond - 48)
+                    return y;
+        return -1;
+    };
+    QCOMPARE_GT(bas("3,5"), bas("3.5"));
+    QCOMPARE_GT(bas("3,00"), bas("3.00"));
 }
 
 void TestUi::keyboardOnly() {

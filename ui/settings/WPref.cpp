@@ -22,9 +22,9 @@
 namespace {
 
 constexpr int Largeur = 300;
-// The fields and the button, then the official sets' chooser and the set in use.
-constexpr int Hauteur = 236;
-constexpr int HautMessage = 216;
+// The fields, the official sets' chooser she uses first, the button, then the set in use.
+constexpr int Hauteur = 252;
+constexpr int HautMessage = 232;
 const QColor Jaune(255, 255, 102);
 const QColor Rose(255, 190, 190);
 const QColor Orange(255, 214, 153);
@@ -46,14 +46,16 @@ QString cheminCite(const QString& chemin) {
 }
 
 // The field is lower than a line of its font: its text is raised until the digits and the
-// comma's tail both fit, as QLineEdit centres a line in the height its margins leave.
+// comma's tail both fit. QLineEdit centres a line in the height its margins leave and clips to
+// it, so a negative top margin raises the line without cutting the tail off.
 void leverTexte(QLineEdit* ef) {
     const QFontMetrics fm(ef->font());
     const QRect encre = fm.tightBoundingRect(QStringLiteral("0123456789,"));
-    for (int bas = 0; bas < ef->height(); ++bas) {
-        const int ligne = (ef->height() - bas - fm.height() + 1) / 2 + fm.ascent();
-        if (ligne + encre.bottom() < ef->height()) {
-            ef->setTextMargins(0, 0, 0, bas);
+    const int h = ef->height();
+    for (int haut = 0; haut > -h; --haut) {
+        const int ligne = haut + (h - haut - fm.height() + 1) / 2 + fm.ascent();
+        if (ligne + encre.bottom() < h || ligne + encre.top() <= 0) {
+            ef->setTextMargins(0, haut, 0, 0);
             return;
         }
     }
@@ -106,7 +108,7 @@ void WPref::CreateControls() {
     }
     BevelButton2 = new QPushButton(QStringLiteral("Enregistrer"), this);
     BevelButton2->setObjectName(QStringLiteral("BevelButton2"));
-    BevelButton2->setGeometry(118, 132, 64, 22);
+    BevelButton2->setGeometry(118, 170, 64, 22);
     BevelButton2->setFocusPolicy(Qt::NoFocus);
 
     EditField1 = new QLineEdit(this);
@@ -132,15 +134,18 @@ void WPref::CreateControls() {
 
     TarifsOfficiels = new QComboBox(this);
     TarifsOfficiels->setObjectName(QStringLiteral("TarifsOfficiels"));
-    TarifsOfficiels->setGeometry(20, 160, 260, 20);
-    TarifsOfficiels->setAccessibleName(QStringLiteral("Tarifs officiels"));
+    // The whole width: the longest set's name shows whole once chosen.
+    TarifsOfficiels->setGeometry(10, 142, 280, 20);
+    auto* officiels = new QLabel(QStringLiteral("Tarifs officiels :"), this);
+    officiels->setGeometry(20, 124, 260, 16);
+    officiels->setBuddy(TarifsOfficiels);
     TarifsOfficiels->setPlaceholderText(QStringLiteral("Choisir des tarifs officiels…"));
     for (const TarifOfficiel& t : ::TarifsOfficiels())
         TarifsOfficiels->addItem(Libelle(t));
     setTabOrder(EF[4], TarifsOfficiels);
     JeuTarifs = new QLabel(this);
     JeuTarifs->setObjectName(QStringLiteral("JeuTarifs"));
-    JeuTarifs->setGeometry(20, 182, 260, 32);
+    JeuTarifs->setGeometry(20, 198, 260, 32);
     JeuTarifs->setWordWrap(true);
     JeuTarifs->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     JeuTarifs->setTextFormat(Qt::PlainText);
@@ -318,6 +323,14 @@ void WPref::BevelButton2_Action() {
     const QString perdu = nonGarde(r, textes);
     if (!perdu.isEmpty()) {
         montrerMessage(perdu);
+        return;
+    }
+    // Saved, but not today's: said until she acts, with the way to today's set.
+    const QString enVigueur = ChoixEnVigueur(Defaut::Courants());
+    if (!enVigueur.isEmpty()) {
+        montrerMessage(QStringLiteral("Tarifs enregistrés, mais ce sont les %1. Ceux en vigueur "
+                                      "sont à un choix : %2.")
+                           .arg(Provenance(Defaut::Courants()), enVigueur));
         return;
     }
     montrerMessage(QStringLiteral("Tarifs enregistrés."), Confirmation);
