@@ -145,6 +145,7 @@ private slots:
     void choices_data();
     void choices();
     void readOutToScreenReaders();
+    void settingsFileNotice_data();
     void settingsFileNotice();
     void everyTextWholeAndReadable();
     void estimateLeavesTheWindow();
@@ -163,6 +164,7 @@ private slots:
     void whatThePanelSays();
     void placeBesideTheWindow_data();
     void placeBesideTheWindow();
+    void windowsSideBySide();
 };
 
 void TestUi::picturesOfTheReadme() {
@@ -244,25 +246,50 @@ void TestUi::readOutToScreenReaders() {
                                "PopupMenu5 PopupMenu6 StaticText7 RB(0)");
 }
 
+void TestUi::settingsFileNotice_data() {
+    QTest::addColumn<QByteArray>("fichier"); // null: none
+    QTest::addColumn<QString>("suite");      // after what the reading found; null: no notice
+    QTest::addColumn<QString>("conseil");
+    const QString unChoix = "Les tarifs en vigueur sont à un choix : ouvrez « Paramétrage », "
+                            "choisissez « Métropole — depuis le 28 janvier 2024 » sous « Tarifs "
+                            "officiels », puis « Enregistrer ».";
+    QTest::newRow("no file: the 2007 defaults") << QByteArray() << "" << unChoix;
+    QTest::newRow("two lines ignored")
+        << QByteArray("3.00\nabc\n7.80\n\n4\n")
+        << " Ce sont les tarifs de juillet 2007, valeurs par défaut du programme, remplacés le "
+           "15 avril 2009."
+        << "Corrigez les valeurs dans « Paramétrage » puis cliquez sur « Enregistrer ».";
+    QTest::newRow("a replaced set") << QByteArray("3.15\n2.50\n8.50\n9.15\n4\n")
+                                    << " Ce sont les tarifs métropole du 1er août 2018, remplacés "
+                                       "le 28 janvier 2024."
+                                    << unChoix;
+    QTest::newRow("today's set") << QByteArray("3.15\n2.75\n8.50\n9.15\n4\n") << QString()
+                                 << QString();
+    QTest::newRow("her own values") << QByteArray("3\n2\n7\n9\n4\n") << QString() << QString();
+}
+
+// Once, beside the window it speaks of, hiding none of it, in front for the keyboard: Return
+// opens the panel it names.
 void TestUi::settingsFileNotice() {
-    for (const QByteArray& fichier :
-         {QByteArray("3.00\nabc\n7.80\n\n4\n"), QByteArray("3\n2\n7\n9\n4\n")}) {
-        const Fenetre f(fichier);
-        for (int fois = 0; fois < 2; ++fois) {
-            f.montrer();
-            // Over the window it speaks of, not in its way, and only once.
-            auto* avis = f->findChild<QMessageBox*>("AvisLecture");
-            QCOMPARE(avis ? avis->text() + avis->informativeText() : "",
-                     fois || !fichier.startsWith("3.00")
-                         ? ""
-                         : f->estimation().provenance() +
-                               "Corrigez les valeurs dans «\u00A0Paramétrage\u00A0» puis cliquez "
-                               "sur «\u00A0Enregistrer\u00A0».");
-            QVERIFY(!avis || (!avis->isModal() &&
-                              f->frameGeometry().contains(avis->frameGeometry().center())));
-            delete avis;
-            f->hide();
+    QFETCH(QByteArray, fichier);
+    QFETCH(QString, suite);
+    QFETCH(QString, conseil);
+    const Fenetre f(fichier);
+    for (int fois = 0; fois < 2; ++fois) {
+        f.montrer();
+        auto* avis = f->findChild<QMessageBox*>("AvisLecture");
+        QCOMPARE(avis ? avis->text() + u'|' + avis->informativeText() : QString(),
+                 fois || suite.isNull() ? QString()
+                                        : f->estimation().provenance() + Typographie(suite) +
+                                              u'|' + Typographie(conseil));
+        if (avis) {
+            QVERIFY(!avis->isModal() && !avis->frameGeometry().intersects(f->frameGeometry()));
+            QTRY_COMPARE(QApplication::activeWindow(), avis);
+            QTest::keyClick(avis, Qt::Key_Return);
+            QTRY_VERIFY(f.panneau() && f.panneau()->isVisible());
+            f.panneau()->hide();
         }
+        f->hide();
     }
 }
 
@@ -492,10 +519,8 @@ void TestUi::monthWindowAndWhatLeavesIt() {
              QDate(QDate::currentDate().year(), QDate::currentDate().month(), 1));
     f.w<QSpinBox>("Annee")->setValue(2026);
     f.w<QComboBox>("Mois")->setCurrentIndex(4);
-    // Beside the main window, as the panel stands; a second choice brings the same window.
-    QCOMPARE(mois->frameGeometry().topLeft(),
-             Placement::ACote(f->frameGeometry(), mois->frameGeometry().size(),
-                              f->screen()->availableGeometry()));
+    // Clear of the main window's menu bar; a second choice brings the same window.
+    QVERIFY(!mois->frameGeometry().intersects(f.w("MenuBar1")->geometry().translated(f->pos())));
     QCOMPARE(ouvrirMois(), mois);
     // Tab runs through every control; fields are named by their rows, the total reads both.
     f.w("Mois")->setFocus();
@@ -860,26 +885,66 @@ void TestUi::whatThePanelSays() {
 }
 
 void TestUi::placeBesideTheWindow_data() {
-    QTest::addColumn<QRect>("fenetre");
     QTest::addColumn<QRect>("ecran");
+    QTest::addColumn<QList<QRect>>("ouvertes"); // the main window first
+    QTest::addColumn<QSize>("taille");
     QTest::addColumn<QPoint>("place");
     const QRect grand(0, 0, 1920, 1080);
-    QTest::newRow("room on the right") << QRect(100, 100, 520, 350) << grand << QPoint(620, 100);
+    const QSize panneau(300, 200);
+    const QRect principale(0, 0, 524, 331);
+    QTest::newRow("room on the right")
+        << grand << QList<QRect>{{100, 100, 520, 350}} << panneau << QPoint(620, 100);
     QTest::newRow("at the right edge: on the left")
-        << QRect(1400, 100, 520, 350) << grand << QPoint(1100, 100);
-    QTest::newRow("no room either side: as near as it fits")
-        << QRect(100, 30, 520, 350) << QRect(0, 0, 800, 600) << QPoint(0, 30);
+        << grand << QList<QRect>{{1400, 100, 520, 350}} << panneau << QPoint(1100, 100);
+    QTest::newRow("no room either side: below")
+        << QRect(0, 0, 800, 600) << QList<QRect>{{100, 30, 520, 350}} << panneau
+        << QPoint(100, 380);
     QTest::newRow("low on the screen: raised to fit, still on the right")
-        << QRect(100, 950, 520, 100) << grand << QPoint(620, 880);
+        << grand << QList<QRect>{{100, 950, 520, 100}} << panneau << QPoint(620, 880);
     QTest::newRow("beyond the screen's right edge: against it")
-        << QRect(2000, 30, 520, 350) << QRect(0, 0, 800, 600) << QPoint(500, 30);
+        << QRect(0, 0, 800, 600) << QList<QRect>{{2000, 30, 520, 350}} << panneau
+        << QPoint(500, 30);
+    QTest::newRow("the month beside the main window and the panel, on 1366×768")
+        << QRect(0, 0, 1366, 768) << QList<QRect>{principale, {524, 0, 304, 256}}
+        << QSize(549, 335) << QPoint(0, 331);
+    QTest::newRow("no room on 1024×600: over the main window's foot, not its menu bar")
+        << QRect(0, 0, 1024, 600) << QList<QRect>{principale} << QSize(549, 335)
+        << QPoint(0, 265);
 }
 
 void TestUi::placeBesideTheWindow() {
-    QFETCH(QRect, fenetre);
     QFETCH(QRect, ecran);
+    QFETCH(QList<QRect>, ouvertes);
+    QFETCH(QSize, taille);
     QFETCH(QPoint, place);
-    QCOMPARE(Placement::ACote(fenetre, QSize(300, 200), ecran), place);
+    const QRect menus(ouvertes[0].topLeft(), QSize(ouvertes[0].width(), 45));
+    QCOMPARE(Placement::Place(taille, ecran, ouvertes, menus), place);
+}
+
+// The main window, the panel, the month and her patients as she opens them, on the screen the
+// test is given: side by side where it has room, else never over the main window's menu bar.
+void TestUi::windowsSideBySide() {
+    const Fenetre f({}, Fenetre::Montree);
+    const QRect ecran = f->screen()->availableGeometry();
+    const bool place = ecran.width() >= 1366 && ecran.height() >= 768;
+    // The notice of the first start hides none of the main window.
+    auto* avis = f->findChild<QMessageBox*>("AvisLecture");
+    QTRY_VERIFY(avis && avis->isVisible());
+    QVERIFY(!avis->frameGeometry().intersects(f->frameGeometry()));
+    avis->close();
+    MenuBar1* menus = MenuBar1::instance();
+    menus->item("EditPreferences")->trigger();
+    menus->item("FileMois")->trigger();
+    QList<QWidget*> fenetres{f.fenetre(), f.panneau(), f->findChild<WMois*>()};
+    const QRect barre = f.w("MenuBar1")->geometry().translated(f->pos());
+    for (int i = 1; i < fenetres.size(); ++i) {
+        const QRect cadre = fenetres[i]->frameGeometry();
+        QVERIFY2(ecran.contains(cadre), qPrintable(fenetres[i]->objectName()));
+        QVERIFY2(!cadre.intersects(barre), qPrintable(fenetres[i]->objectName()));
+        for (int j = 0; place && j < i; ++j)
+            QVERIFY2(!cadre.intersects(fenetres[j]->frameGeometry()),
+                     qPrintable(fenetres[i]->objectName() + " / " + fenetres[j]->objectName()));
+    }
 }
 
 int main(int argc, char* argv[]) {

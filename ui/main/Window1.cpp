@@ -3,6 +3,7 @@
 #include "app/MenuBar1.h"
 #include "fees/FeuilleResultat.h"
 #include "fees/Lignes.h"
+#include "fees/TarifsOfficiels.h"
 #include "fees/Typographie.h"
 #include "ui/Placement.h"
 #include "ui/Style.h"
@@ -22,6 +23,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QMoveEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -104,6 +107,8 @@ void Window1::Layout() {
     setCentralWidget(contenu);
     // Fixed size: the window is exactly its content and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // In the screen's top-left corner, so that the panel and the month have room beside it.
+    move(screen()->availableGeometry().topLeft());
 }
 
 void Window1::CreateControls() {
@@ -530,15 +535,17 @@ void Window1::showEvent(QShowEvent* event) {
         suitEcran_ = true;
         connect(windowHandle(), &QWindow::screenChanged, this, &Window1::changementEcran);
     }
-    if (!avisDonne_ && (!rapport_.lu() || !rapport_.lignesIgnorees.isEmpty())) {
+    if (!avisDonne_ && (!rapport_.lu() || !rapport_.lignesIgnorees.isEmpty() ||
+                        !ChoixEnVigueur(Defaut::Courants()).isEmpty())) {
         avisDonne_ = true;
         QMetaObject::invokeMethod(this, &Window1::avertirLecture, Qt::QueuedConnection);
     }
 }
 
-void Window1::moveEvent(QMoveEvent*) {
-    if (panneau_ && panneau_->isVisible())
-        Placement::PlacerACote(panneau_, this);
+// The panel goes with the window, where she left it beside it.
+void Window1::moveEvent(QMoveEvent* event) {
+    if (panneau_ && panneau_->isVisible() && event->oldPos() != event->pos())
+        panneau_->move(panneau_->pos() + event->pos() - event->oldPos());
 }
 
 // On a screen of another pixel density the sheet is drawn again at that density, so it stays
@@ -551,19 +558,32 @@ void Window1::changementEcran() {
 }
 
 void Window1::avertirLecture() {
+    const Tarifs& courants = Defaut::Courants();
+    QString texte = rapport_.texte();
+    if (rapport_.lu() && !ChoixEnVigueur(courants).isEmpty())
+        texte += QStringLiteral(" Ce sont les %1.").arg(Provenance(courants));
     auto* avis = new QMessageBox(QMessageBox::Warning, QStringLiteral("Paramétrage"),
-                                 Typographie(rapport_.texte()), {}, this);
+                                 Typographie(texte), QMessageBox::Close, this);
     avis->setObjectName(QStringLiteral("AvisLecture"));
     avis->setInformativeText(Typographie(
-        rapport_.chemin.isEmpty()
-            ? QStringLiteral("Les tarifs en vigueur sont à un choix : « Paramétrage », « Tarifs "
-                             "officiels », puis « Enregistrer ».")
+        rapport_.lignesIgnorees.isEmpty()
+            ? QStringLiteral("Les tarifs en vigueur sont à un choix : ouvrez « Paramétrage », "
+                             "%1.")
+                  .arg(ChoixEnVigueur(courants))
             : QStringLiteral("Corrigez les valeurs dans « Paramétrage » puis cliquez sur "
                              "« Enregistrer ».")));
+    QPushButton* ouvrir =
+        avis->addButton(QStringLiteral("Ouvrir le paramétrage"), QMessageBox::AcceptRole);
+    ouvrir->setObjectName(QStringLiteral("OuvrirParametrage"));
+    avis->setDefaultButton(ouvrir);
+    connect(ouvrir, &QPushButton::clicked, this, [this] {
+        if (!panneau()->isVisible())
+            basculerPanneau();
+    });
     avis->setAttribute(Qt::WA_DeleteOnClose);
     avis->setWindowModality(Qt::NonModal);
-    // It is read out when shown; the keyboard stays where she is working.
-    avis->setAttribute(Qt::WA_ShowWithoutActivating);
-    // Shown once the window is, so that it opens centred over it.
     avis->show();
+    // Beside the window, hiding none of its controls; in front, for the keyboard.
+    Placement::Placer(avis, this);
+    avis->activateWindow();
 }

@@ -236,8 +236,8 @@ void WMois::relier() {
     connect(Retablir, &QPushButton::clicked, this, &WMois::retablir);
     connect(LAnnee, &QPushButton::toggled, this, [this](bool montree) {
         SectionAnnee->setVisible(montree);
-        layout()->activate();
-        Placement::PlacerACote(this, fenetre_);
+        adjustSize();
+        Placement::Placer(this, fenetre_);
     });
 }
 
@@ -405,11 +405,11 @@ void WMois::calculerAnnee() {
 }
 
 void WMois::montrer() {
-    if (!isVisible()) {
-        layout()->activate();
-        Placement::PlacerACote(this, fenetre_);
-    }
+    const bool nouvelle = !isVisible();
     show();
+    // Placed once shown: its menu bar takes its size only then.
+    if (nouvelle)
+        Placement::Placer(this, fenetre_);
     raise();
     activateWindow();
 }

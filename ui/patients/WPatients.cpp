@@ -368,11 +368,11 @@ void WPatients::sauvegarder() {
 }
 
 void WPatients::montrer() {
-    if (!isVisible()) {
-        layout()->activate();
-        Placement::PlacerACote(this, fenetre_);
-    }
+    const bool nouvelle = !isVisible();
     show();
+    // Placed once shown: its menu bar takes its size only then.
+    if (nouvelle)
+        Placement::Placer(this, fenetre_);
     raise();
     activateWindow();
 }

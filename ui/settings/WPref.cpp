@@ -213,7 +213,7 @@ void WPref::EF_GotFocus(int index) {
 }
 
 void WPref::ShowWithin(QWidget* parent) {
-    Placement::PlacerACote(this, parent);
+    Placement::Placer(this, parent);
     show();
     raise();
 }
@@ -265,8 +265,8 @@ void WPref::montrerMessage(const QString& texte, const QColor& couleur) {
         QAccessible::updateAccessibility(&alerte);
     }
     setFixedSize(Largeur, hauteur);
-    if (isVisible() && parentWidget())
-        Placement::PlacerACote(this, parentWidget());
+    if (isVisible())
+        Placement::GarderDansEcran(this);
 }
 
 void WPref::enregistrerAuClavier() {
