@@ -32,6 +32,10 @@ test: build
 
 screenshot: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/screenshots/tarivane_screenshot screenshots
+	for e in 1366x768 1024x600; do \
+	    QT_QPA_PLATFORM=offscreen:configfile=tests/ui/ecran-$$e.json \
+	        $(BUILD)/screenshots/tarivane_screenshot screenshots --bureau || exit 1; \
+	done
 
 package: build
 	scripts/setup.sh dpkg-dev

@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QComboBox>
 #include <QImage>
 #include <QPainter>
@@ -72,3 +74,47 @@ inline QList<std::pair<QString, QImage>> FenetresExemples() {
     return images;
 }
 
+
+// What the screen shows: each window at its place, the main window first, framed by a line
+// since there is no window manager to draw their borders.
+inline QImage Bureau(const QList<QWidget*>& fenetres) {
+    const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
+    QImage image(ecran.size(), QImage::Format_RGB32);
+    image.fill(QColor(80, 96, 112));
+    QPainter p(&image);
+    for (QWidget* w : fenetres) {
+        const QRect cadre = w->frameGeometry().translated(-ecran.topLeft());
+        p.drawPixmap(cadre.topLeft(), w->grab());
+        p.setPen(QColor(40, 40, 40));
+        p.drawRect(cadre.adjusted(0, 0, -1, -1));
+    }
+    return image;
+}
+
+// The first start on this screen, with its notice, then the main window, its panel and the
+// month window as they open side by side, or as best they can: "first-start-1366x768.png",
+// "windows-1366x768.png".
+inline QList<std::pair<QString, QImage>> BureauxExemples() {
+    QTemporaryDir vide;
+    framework::FolderItem::SetApplicationFolder(vide.path());
+    Defaut::Initialiser();
+    const std::unique_ptr<Window1> fenetre(Window1::instance());
+    fenetre->show();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    const QSize e = QGuiApplication::primaryScreen()->availableGeometry().size();
+    const QString taille = QStringLiteral("%1x%2.png").arg(e.width()).arg(e.height());
+    auto* avis = fenetre->findChild<QWidget*>(QStringLiteral("AvisLecture"));
+    QList<std::pair<QString, QImage>> images{
+        {QStringLiteral("first-start-") + taille, Bureau({fenetre.get(), avis})}};
+    avis->findChild<QPushButton*>(QStringLiteral("OuvrirParametrage"))->click();
+    MenuBar1::instance()->item(QStringLiteral("FileMois"))->trigger();
+    auto* mois = fenetre->findChild<WMois*>();
+    mois->findChild<QSpinBox*>(QStringLiteral("Annee"))->setValue(2026);
+    mois->findChild<QComboBox*>(QStringLiteral("Mois"))->setCurrentIndex(4);
+    QCoreApplication::processEvents();
+    images.append({QStringLiteral("windows-") + taille,
+                   Bureau({fenetre.get(), fenetre->findChild<WPref*>(), mois})});
+    framework::FolderItem::SetApplicationFolder({});
+    return images;
+}

@@ -20,10 +20,14 @@ inline Exemples exemples(const Choix& choix, const Defaut::RapportLecture& rappo
     const QDate jour(2026, 12, 6);
     const std::array<bool, 7> tous{true, true, true, true, true, true, true};
     const Estimation semaine(choix, Tarifs{}, rapport, jour, francais);
-    return {
-        semaine,
-        EstimationDuMois(semaine, 2026, mois, {tous, int(choix.jours), Calendrier::Metropole, {}}),
-        Annee(semaine, tous, 2026, Calendrier::Metropole)};
+    // The month of a nurse who comes from Monday to Friday and corrected the dressings.
+    const std::array<bool, 7> semaineOuvree{true, true, true, true, true, false, false};
+    const ReglagesMois reglages{semaineOuvree,
+                                int(choix.jours),
+                                Calendrier::Metropole,
+                                {{Estimation::Poste::Pansements, 12}}};
+    return {semaine, EstimationDuMois(semaine, 2026, mois, reglages),
+            Annee(semaine, tous, 2026, Calendrier::Metropole)};
 }
 
 // The first pages of the README as printed, so that a picture changes only when its page does:

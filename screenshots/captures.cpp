@@ -12,7 +12,10 @@ int main(int argc, char* argv[]) {
     App app(argc, argv);
     const QDir dossier(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     dossier.mkpath(QStringLiteral("."));
-    for (const auto& [nom, image] : FenetresExemples() + PagesExemples()) {
+    // With --bureau, only the whole screen, named by its size.
+    const bool bureau = argc > 2 && qstrcmp(argv[2], "--bureau") == 0;
+    for (const auto& [nom, image] :
+         bureau ? BureauxExemples() : FenetresExemples() + PagesExemples()) {
         const QString chemin = dossier.filePath(nom);
         if (!image.save(chemin)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(chemin));

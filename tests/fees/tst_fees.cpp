@@ -535,9 +535,9 @@ void TestFees::copie() {
                            "l'estimation compte 9.15^€ par acte de nuit."));
     const QString html = vu(e.html());
     for (const char* ligne :
-         {"<tr><th colspan=\"3\" align=\"left\">Facturation mensuelle moyenne de la semaine "
-          "type (× 52 ÷ 12)<br><small>La semaine type, celle de la fenêtre principale, × 52 ÷ 12 = "
-          "2,291.68^€, pour comparaison.</small></th>"
+         {"<tr><th colspan=\"3\" align=\"left\">Moyenne mensuelle de la semaine type<br><small>"
+          "La semaine type, celle de la fenêtre principale, × 52 ÷ 12 = 2,291.68^€, pour "
+          "comparaison.</small></th>"
           "<td align=\"right\"><b>2,291.68^€</b></td></tr>",
           "<p>Tarifs lus dans le fichier de paramètres «~/a&amp;b/Tarivane~».</p>",
           "<td align=\"right\">56.80^€ par jour de traitement</td>",

@@ -534,8 +534,8 @@ void TestUi::monthWindowAndWhatLeavesIt() {
              "Jour(6) JoursTraitement DimanchesFeries Pansements Nuits LAnnee Mois");
     QCOMPARE(f.w("Pansements")->accessibleName(), "Pansements dans le mois");
     QCOMPARE(f.w("TotalMois")->accessibleDescription(),
-             "Facturation de mai 2026 : 2,481.25 €. Facturation mensuelle moyenne de la semaine "
-             "type (× 52 ÷ 12) : 2,291.68 €.");
+             "Facturation de mai 2026 : 2,481.25 €. Moyenne mensuelle de la semaine type : "
+             "2,291.68 €.");
     QCOMPARE(bulle(f.w("Montant(2)")).section(u'\n', 0, 0),
              "13 pansements × 4 AMI × 3.00\u202F€ = 156.00\u202F€ par mois");
     // The month window carries the menus: their keys copy the month, not the week.

@@ -369,7 +369,7 @@ void WMois::calculer() {
     LibelleTotal->setText(mois.libelle);
     TotalMois->setText(mois.montant);
     MoyenneFenetre->setText(moyenne.montant);
-    LibelleMoyenne->setText(moyenne.libelle);
+    LibelleMoyenne->setText(moyenne.libelle + QStringLiteral(" (× 52 ÷ 12)"));
     TotalMois->setAccessibleName(mois.libelle);
     TotalMois->setAccessibleDescription(
         QStringLiteral("%1 : %2. %3 : %4.")
