@@ -67,8 +67,14 @@ Proposition Corriger(const Choix& semaine, int annee, int mois, const ReglagesMo
 
 Estimation::Mois MoisDe(const Estimation& semaine, int annee, int mois, Calendrier calendrier,
                         const std::array<bool, 7>& jours, const QList<Ferie>& feries) {
-    return {annee,    mois, calendrier, feries, semaine.moyenne().valeur,
-            jours,    semaine.choix().dimanches > 0, {}};
+    return {annee,
+            mois,
+            calendrier,
+            feries,
+            semaine.moyenne().valeur,
+            jours,
+            semaine.choix().dimanches > 0,
+            {}};
 }
 } // namespace
 

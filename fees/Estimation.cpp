@@ -148,8 +148,7 @@ void Estimation::ajouterTotaux(const Montants& m) {
         totaux_ = {totalDe(QStringLiteral("Facturation ") +
                                Francais::De(Francais::Mois(mois_->annee, mois_->mois)),
                            m.hebdomadaire, somme),
-                   totalDe(QStringLiteral("Moyenne mensuelle de la semaine type"),
-                           mois_->moyenne,
+                   totalDe(QStringLiteral("Moyenne mensuelle de la semaine type"), mois_->moyenne,
                            QStringLiteral("La semaine type, celle de la fenêtre principale, "
                                           "× 52 ÷ 12 = %1, pour comparaison.")
                                .arg(Euros(mois_->moyenne, locale_)))};

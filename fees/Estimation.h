@@ -36,8 +36,8 @@ public:
         int annee = 0;
         int mois = 0; // 1 to 12
         Calendrier calendrier = Calendrier::Metropole;
-        QList<Ferie> feries; // the month's public holidays that fall on a treatment day
-        double moyenne = 0;  // the week's average month, for comparison
+        QList<Ferie> feries;         // the month's public holidays that fall on a treatment day
+        double moyenne = 0;          // the week's average month, for comparison
         std::array<bool, 7> jours{}; // the weekdays treated, 0 = lundi
         // False when the week bills no Sunday or holiday: the month proposes none either.
         bool dimanchesSemaine = true;

@@ -25,12 +25,13 @@ Patientele::Patientele(const QList<Patients::Patient>& patients,
     }
     const QString n =
         patients.size() < 2 ? QStringLiteral("%1 patient") : QStringLiteral("%1 patients");
-    total_ = {QStringLiteral("Total ") + Francais::De(Francais::Mois(annee, mois)), somme,
-              Euros(somme, locale),
-              Typographie(QStringLiteral("Somme des estimations %1 de %2, chacune avec ses "
-                                         "jours de traitement, son calendrier et ses "
-                                         "corrections, faite sur leurs montants non arrondis.")
-                              .arg(Francais::De(Francais::Mois(annee, mois)), n.arg(patients.size())))};
+    total_ = {
+        QStringLiteral("Total ") + Francais::De(Francais::Mois(annee, mois)), somme,
+        Euros(somme, locale),
+        Typographie(QStringLiteral("Somme des estimations %1 de %2, chacune avec ses "
+                                   "jours de traitement, son calendrier et ses "
+                                   "corrections, faite sur leurs montants non arrondis.")
+                        .arg(Francais::De(Francais::Mois(annee, mois)), n.arg(patients.size())))};
 }
 
 QString Patientele::titre() const {

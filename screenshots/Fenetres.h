@@ -10,16 +10,15 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <utility>
-
 
 // The window and, on its right, its settings panel as shown, on one picture.
 inline QImage AvecPanneau(Window1* fenetre, bool enregistrer) {
@@ -73,7 +72,6 @@ inline QList<std::pair<QString, QImage>> FenetresExemples() {
     framework::FolderItem::SetApplicationFolder({});
     return images;
 }
-
 
 // What the screen shows: each window at its place, the main window first, framed by a line
 // since there is no window manager to draw their borders.

@@ -36,7 +36,8 @@ QPoint Place(const QSize& taille, const QRect& ecran, const QList<QRect>& ouvert
     QList<QPoint> candidats;
     for (const QRect& o : ouvertes)
         candidats << QPoint(o.right() + 1, o.top()) << QPoint(o.left() - taille.width(), o.top())
-                  << QPoint(o.left(), o.bottom() + 1) << QPoint(o.left(), o.top() - taille.height());
+                  << QPoint(o.left(), o.bottom() + 1)
+                  << QPoint(o.left(), o.top() - taille.height());
     QPoint meilleur = dansEcran(ecran.topLeft(), taille, ecran);
     qint64 moindre = std::numeric_limits<qint64>::max();
     for (const QPoint& c : std::as_const(candidats)) {

@@ -66,7 +66,8 @@ private slots:
         QTest::newRow("remplacés")
             << 2
             << u"Métropole — 1er août 2018, remplacés|tarifs métropole du 1er août 2018, "
-               u"remplacés le 28 janvier 2024|"_qs + metropole2024;
+               u"remplacés le 28 janvier 2024|"_qs +
+                   metropole2024;
         QTest::newRow("outre-mer remplacés par ceux de leur région")
             << 5
             << u"Outre-mer et Mayotte — 27 mai 2012, remplacés|tarifs outre-mer et Mayotte du "
@@ -75,7 +76,8 @@ private slots:
         QTest::newRow("par défaut")
             << 8
             << u"Métropole — 26 juillet 2007, remplacés|tarifs de juillet 2007, valeurs par "
-               u"défaut du programme, remplacés le 15 avril 2009|"_qs + metropole2024;
+               u"défaut du programme, remplacés le 15 avril 2009|"_qs +
+                   metropole2024;
         QTest::newRow("les siens") << -1 << u"|tarifs personnalisés|"_qs;
     }
     void nommes() {

@@ -448,7 +448,8 @@ void TestFees::modele_data() {
            "traitement|6 poches × (4 AMI × 3,15^€ + 2,75^€ IFD) = 92,10^€ par jour de traitement"
         << "704,85 €|3^054,35 €|704,85^€ × 52 ÷ 12 = 3^054,35^€"
         << "tarifs métropole en vigueur depuis le 28 janvier 2024 (liste vérifiée en décembre "
-           "2026)|Tarifs lus dans le fichier de paramètres «~/x/Tarivane~». Les lignes 2 (Indemnités de déplacements) et 4 (Majoration "
+           "2026)|Tarifs lus dans le fichier de paramètres «~/x/Tarivane~». Les lignes 2 "
+           "(Indemnités de déplacements) et 4 (Majoration "
            "de nuit) ne sont pas des valeurs admises~: elles gardent leur valeur par défaut."
         << "Au plus 4|toutes deux|23 h|prescription|forfait";
 }
@@ -489,7 +490,9 @@ void TestFees::modele() {
 void TestFees::copie() {
     // What a mail pastes: what each amount is per and how it is made, in French typography.
     Estimation::Mois mai{
-        2026, 5, Calendrier::Metropole,
+        2026,
+        5,
+        Calendrier::Metropole,
         Compter(2026, 5, Calendrier::Metropole, {true, true, true, true, true, true, true}).feries,
         2291.68,
         {true, true, true, true, true, true, true},
@@ -549,8 +552,8 @@ void TestFees::copie() {
 // some, and what its counts rest on, each corrected count beside the calendar's proposal.
 void TestFees::moisDeSaSemaine_data() {
     QTest::addColumn<Choix>("semaine");
-    QTest::addColumn<int>("mois"); // of 2026
-    QTest::addColumn<int>("pansements"); // her correction, or -1
+    QTest::addColumn<int>("mois");        // of 2026
+    QTest::addColumn<int>("pansements");  // her correction, or -1
     QTest::addColumn<QString>("attendu"); // title | total | Sundays billed | assumptions
     QTest::newRow("sans dimanche dans la semaine")
         << Choix{4, 7, 0, 3, 0, 7, Modalite::DPCA} << 5 << -1
@@ -572,10 +575,10 @@ void TestFees::moisDeSaSemaine() {
     ReglagesMois r;
     if (pansements >= 0)
         r.corrections[Estimation::Poste::Pansements] = pansements;
-    const Estimation e =
-        EstimationDuMois(Estimation(semaine, Tarifs{}, {}, Jour, Francais::Locale()), 2026, mois, r);
-    QTEST(vu(QStringList{e.titre(), e.total().libelle, e.nombre(Estimation::Poste::Dimanches)}
-                 .join(u'|') +
+    const Estimation e = EstimationDuMois(
+        Estimation(semaine, Tarifs{}, {}, Jour, Francais::Locale()), 2026, mois, r);
+    QTEST(vu(QStringList{e.titre(), e.total().libelle, e.nombre(Estimation::Poste::Dimanches)}.join(
+                 u'|') +
              u'|' + e.hypotheses().join(u'|')),
           "attendu");
     // The copy states them too.
@@ -621,4 +624,3 @@ int main(int argc, char* argv[]) {
     return QTest::qExec(&test, argc, argv);
 }
 #include "tst_fees.moc"
-

@@ -281,8 +281,8 @@ void TestUi::settingsFileNotice() {
         auto* avis = f->findChild<QMessageBox*>("AvisLecture");
         QCOMPARE(avis ? avis->text() + u'|' + avis->informativeText() : QString(),
                  fois || suite.isNull() ? QString()
-                                        : f->estimation().provenance() + Typographie(suite) +
-                                              u'|' + Typographie(conseil));
+                                        : f->estimation().provenance() + Typographie(suite) + u'|' +
+                                              Typographie(conseil));
         if (avis) {
             QVERIFY(!avis->isModal() && !avis->frameGeometry().intersects(f->frameGeometry()));
             QTRY_COMPARE(QApplication::activeWindow(), avis);
@@ -909,11 +909,10 @@ void TestUi::placeBesideTheWindow_data() {
         << QRect(0, 0, 800, 600) << QList<QRect>{{2000, 30, 520, 350}} << panneau
         << QPoint(500, 30);
     QTest::newRow("the month beside the main window and the panel, on 1366×768")
-        << QRect(0, 0, 1366, 768) << QList<QRect>{principale, {524, 0, 304, 256}}
-        << QSize(549, 335) << QPoint(0, 331);
+        << QRect(0, 0, 1366, 768) << QList<QRect>{principale, {524, 0, 304, 256}} << QSize(549, 335)
+        << QPoint(0, 331);
     QTest::newRow("no room on 1024×600: over the main window's foot, not its menu bar")
-        << QRect(0, 0, 1024, 600) << QList<QRect>{principale} << QSize(549, 335)
-        << QPoint(0, 265);
+        << QRect(0, 0, 1024, 600) << QList<QRect>{principale} << QSize(549, 335) << QPoint(0, 265);
 }
 
 void TestUi::placeBesideTheWindow() {
