@@ -41,16 +41,24 @@ inline QImage AvecPanneau(Window1* fenetre, bool enregistrer) {
     return ensemble.toImage();
 }
 
+// The calculator shown on an empty application folder, so that the pictures show the built-in
+// tariffs; the folder lasts as long as the returned window is drawn.
+inline std::unique_ptr<Window1> PremierDemarrage(const QTemporaryDir& vide) {
+    framework::FolderItem::SetApplicationFolder(vide.path());
+    Defaut::Initialiser();
+    std::unique_ptr<Window1> fenetre(Window1::instance());
+    fenetre->show();
+    // The first start's notice comes up once the window has.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    return fenetre;
+}
+
 // The windows of the README, drawn from the built-in tariffs: the calculator, the same with its
 // settings panel on a dark desktop theme just after a save, and the month window.
 inline QList<std::pair<QString, QImage>> FenetresExemples() {
-    // An empty application folder: the pictures show the built-in tariffs.
-    QTemporaryDir vide;
-    framework::FolderItem::SetApplicationFolder(vide.path());
-    Defaut::Initialiser();
-    const std::unique_ptr<Window1> fenetre(Window1::instance());
-    fenetre->show();
-    QCoreApplication::processEvents();
+    const QTemporaryDir vide;
+    const std::unique_ptr<Window1> fenetre = PremierDemarrage(vide);
     QList<std::pair<QString, QImage>> images{
         {QStringLiteral("main-window.png"), fenetre->grab().toImage()}};
 
@@ -93,13 +101,8 @@ inline QImage Bureau(const QList<QWidget*>& fenetres) {
 // month window as they open side by side, or as best they can: "first-start-1366x768.png",
 // "windows-1366x768.png".
 inline QList<std::pair<QString, QImage>> BureauxExemples() {
-    QTemporaryDir vide;
-    framework::FolderItem::SetApplicationFolder(vide.path());
-    Defaut::Initialiser();
-    const std::unique_ptr<Window1> fenetre(Window1::instance());
-    fenetre->show();
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
+    const QTemporaryDir vide;
+    const std::unique_ptr<Window1> fenetre = PremierDemarrage(vide);
     const QSize e = QGuiApplication::primaryScreen()->availableGeometry().size();
     const QString taille = QStringLiteral("%1x%2.png").arg(e.width()).arg(e.height());
     auto* avis = fenetre->findChild<QWidget*>(QStringLiteral("AvisLecture"));

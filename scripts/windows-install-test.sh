@@ -138,8 +138,9 @@ quitter() {
     wait $programme && "$wineserver" -w
 }
 
-# 2. Started, its window seen with the notice of a first start, her tariffs saved: Ctrl+,
-#    opens "Paramétrage", Ctrl+S saves. An installed copy keeps them in %APPDATA%\Tarivane,
+# 2. Started, its window seen with the notice of a first start, today's tariffs saved: Ctrl+,
+#    opens "Paramétrage", Tab past the five fields to the official sets, Home takes the newest,
+#    Ctrl+S saves. An installed copy keeps them in %APPDATA%\Tarivane,
 #    never beside itself.
 donnees=$appdata/Tarivane
 demarrer || echec "the installed program's window"
@@ -152,6 +153,8 @@ ok "started: « $(xdotool getwindowname "$fenetre") », with the notice of a fir
 xdotool windowfocus --sync "$fenetre" 2>/dev/null
 xdotool key --clearmodifiers ctrl+comma
 sleep 2
+xdotool key --clearmodifiers Tab Tab Tab Tab Tab Tab Home
+sleep 1
 xdotool key --clearmodifiers ctrl+s
 for _ in $(seq 30); do
     [ -f "$donnees/Tarivane" ] && break
@@ -160,6 +163,7 @@ done
 quitter || echec "the program quits on Ctrl+Q, with status 0"
 [ -f "$donnees/Tarivane" ] || echec "her tariffs saved in %APPDATA%\\Tarivane\\Tarivane"
 [ "$(wc -l <"$donnees/Tarivane")" -eq 5 ] || echec "five lines in %APPDATA%\\Tarivane\\Tarivane"
+sed -n 2p "$donnees/Tarivane" | grep -q '^2[.,]75' || echec "today's set saved (IFD 2,75)"
 [ ! -e "$dossier/Tarivane" ] || echec "nothing saved beside the installed program"
 ok "her tariffs saved in %APPDATA%\\Tarivane\\Tarivane, nothing beside the program"
 # Her patients' file, which the installer must leave as it is.
