@@ -99,6 +99,8 @@ void MenuBar1::Untitled2() {
 void MenuBar1::installerSur(QWidget* fenetre) {
     auto* barre = new QMenuBar(fenetre);
     barre->setObjectName(QStringLiteral("Menus"));
+    // In the window itself: a system's menu bar holds a menu once.
+    barre->setNativeMenuBar(false);
     barre->addActions(actions());
     fenetre->layout()->setMenuBar(barre);
 }

@@ -2,6 +2,7 @@
 
 #include "fees/Francais.h"
 
+#include <QStringList>
 #include <algorithm>
 
 namespace {
@@ -66,8 +67,9 @@ const TarifOfficiel* Reconnaitre(const Tarifs& tarifs) {
     return nullptr;
 }
 
-// Checked against the avenants published up to then; the 11th was still being negotiated
-// (sniil.fr, « Avenant 11 : l'union syndicale, une nécessité pour l'avenir de la profession »).
+// Checked against the avenants published up to then; the 11th was still being negotiated, its
+// text incomplete (caducee.net, « AMI : la hausse de 15 centimes proposée par la Cnam amplifie la
+// colère des infirmiers libéraux », February 2026; egora.fr, 20 February 2026).
 const QString ListeVerifiee = QStringLiteral("décembre 2026");
 
 QString Provenance(const Tarifs& tarifs) {
@@ -84,18 +86,27 @@ QString Provenance(const Tarifs& tarifs) {
         return nom + u" du "_qs + Francais::Date(officiel->depuis) + u", remplacés le "_qs +
                Francais::Date(remplaces);
     return nom + u" en vigueur depuis le "_qs + Francais::Date(officiel->depuis) +
-           u" (liste vérifiée en "_qs + ListeVerifiee + u')';
+           u", liste vérifiée en "_qs + ListeVerifiee;
 }
 
 QString ChoixEnVigueur(const Tarifs& tarifs) {
     const TarifOfficiel* officiel = Reconnaitre(tarifs);
     if (!officiel || !Remplacement(*officiel).isValid())
         return {};
-    // Newest first: the first of its region is the one in force.
+    // A set with no twin of the other region on its date served both: today's of each are named.
     const auto& tous = TarifsOfficiels();
-    const auto enVigueur = std::find_if(tous.begin(), tous.end(), [&](const TarifOfficiel& t) {
-        return t.region == officiel->region;
+    const bool lesDeux = std::none_of(tous.begin(), tous.end(), [&](const TarifOfficiel& t) {
+        return t.depuis == officiel->depuis && t.region != officiel->region;
     });
-    return u"choisissez « "_qs + Libelle(*enVigueur) +
-           u" » sous « Tarifs officiels », puis « Enregistrer »"_qs;
+    // Newest first: the first of a region is the one in force.
+    QStringList noms;
+    for (const Region region : {Region::Metropole, Region::OutreMer})
+        if (lesDeux || region == officiel->region)
+            noms << u"« "_qs +
+                        Libelle(*std::find_if(
+                            tous.begin(), tous.end(),
+                            [&](const TarifOfficiel& t) { return t.region == region; })) +
+                        u" »"_qs;
+    return u"choisissez "_qs + noms.join(u" ou "_qs) +
+           u" sous « Tarifs officiels », puis « Enregistrer »"_qs;
 }

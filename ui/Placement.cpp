@@ -66,8 +66,12 @@ void Placer(QWidget* fenetre, const QWidget* principale) {
     if (const auto* m = qobject_cast<const QMainWindow*>(principale); m && m->menuWidget())
         bas = principale->mapToGlobal(m->menuWidget()->geometry().bottomLeft()).y();
     const QRect menus(cadre.left(), cadre.top(), cadre.width(), bas - cadre.top() + 1);
-    deplacerCadre(fenetre, Place(fenetre->frameGeometry().size(),
-                                 principale->screen()->availableGeometry(), ouvertes, menus));
+    // A window the window manager has not framed yet is taken with the main window's borders.
+    QSize taille = fenetre->frameGeometry().size();
+    if (taille == fenetre->size())
+        taille += cadre.size() - principale->size();
+    deplacerCadre(fenetre,
+                  Place(taille, principale->screen()->availableGeometry(), ouvertes, menus));
 }
 
 void GarderDansEcran(QWidget* fenetre) {

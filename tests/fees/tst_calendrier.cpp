@@ -62,7 +62,7 @@ private slots:
         QTest::newRow("en vigueur")
             << 0
             << u"Métropole — depuis le 28 janvier 2024|tarifs métropole en vigueur depuis le "
-               u"28 janvier 2024 (liste vérifiée en décembre 2026)|"_qs;
+               u"28 janvier 2024, liste vérifiée en décembre 2026|"_qs;
         QTest::newRow("remplacés")
             << 2
             << u"Métropole — 1er août 2018, remplacés|tarifs métropole du 1er août 2018, "
@@ -73,11 +73,12 @@ private slots:
             << u"Outre-mer et Mayotte — 27 mai 2012, remplacés|tarifs outre-mer et Mayotte du "
                u"27 mai 2012, remplacés le 1er août 2018|choisissez « Outre-mer et Mayotte — "
                u"depuis le 28 janvier 2024 » sous « Tarifs officiels », puis « Enregistrer »"_qs;
-        QTest::newRow("par défaut")
+        QTest::newRow("par défaut, pour les deux régions")
             << 8
             << u"Métropole — 26 juillet 2007, remplacés|tarifs de juillet 2007, valeurs par "
-               u"défaut du programme, remplacés le 15 avril 2009|"_qs +
-                   metropole2024;
+               u"défaut du programme, remplacés le 15 avril 2009|choisissez « Métropole — depuis "
+               u"le 28 janvier 2024 » ou « Outre-mer et Mayotte — depuis le 28 janvier 2024 » "
+               u"sous « Tarifs officiels », puis « Enregistrer »"_qs;
         QTest::newRow("les siens") << -1 << u"|tarifs personnalisés|"_qs;
     }
     void nommes() {

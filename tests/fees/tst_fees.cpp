@@ -447,8 +447,8 @@ void TestFees::modele_data() {
         << "Nombre de poches par jour de traitement|6|AMI 4 + IFD|92,10 €|par jour de "
            "traitement|6 poches × (4 AMI × 3,15^€ + 2,75^€ IFD) = 92,10^€ par jour de traitement"
         << "704,85 €|3^054,35 €|704,85^€ × 52 ÷ 12 = 3^054,35^€"
-        << "tarifs métropole en vigueur depuis le 28 janvier 2024 (liste vérifiée en décembre "
-           "2026)|Tarifs lus dans le fichier de paramètres «~/x/Tarivane~». Les lignes 2 "
+        << "tarifs métropole en vigueur depuis le 28 janvier 2024, liste vérifiée en décembre "
+           "2026|Tarifs lus dans le fichier de paramètres «~/x/Tarivane~». Les lignes 2 "
            "(Indemnités de déplacements) et 4 (Majoration "
            "de nuit) ne sont pas des valeurs admises~: elles gardent leur valeur par défaut."
         << "Au plus 4|toutes deux|23 h|prescription|forfait";

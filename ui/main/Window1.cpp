@@ -544,8 +544,10 @@ void Window1::showEvent(QShowEvent* event) {
 
 // The panel goes with the window, where she left it beside it.
 void Window1::moveEvent(QMoveEvent* event) {
-    if (panneau_ && panneau_->isVisible() && event->oldPos() != event->pos())
+    if (panneau_ && panneau_->isVisible() && event->oldPos() != event->pos()) {
         panneau_->move(panneau_->pos() + event->pos() - event->oldPos());
+        Placement::GarderDansEcran(panneau_);
+    }
 }
 
 // On a screen of another pixel density the sheet is drawn again at that density, so it stays

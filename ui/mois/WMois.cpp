@@ -92,6 +92,7 @@ void WMois::CreateControls() {
 QLayout* WMois::creerPeriode() {
     Mois = choixDuMois(this, QStringLiteral("Mois"));
     AnneeChoisie = choixDeLAnnee(this, QStringLiteral("Annee"));
+    AnneeChoisie->installEventFilter(this);
     Region = new QComboBox(this);
     Region->setObjectName(QStringLiteral("Calendrier"));
     Region->setAccessibleName(QStringLiteral("Calendrier des jours fériés"));
@@ -139,6 +140,7 @@ void WMois::creerRangees(QGridLayout* grille) {
         // No more days than a month has; acts may be several a day.
         Champ[i]->setRange(0, i < 2 ? 31 : 99);
         Champ[i]->setAlignment(Qt::AlignRight);
+        Champ[i]->installEventFilter(this);
         // A field is named by its row.
         Champ[i]->setAccessibleName(Libelle[i]->text());
         Libelle[i]->setBuddy(Champ[i]);
@@ -412,6 +414,14 @@ void WMois::montrer() {
         Placement::Placer(this, fenetre_);
     raise();
     activateWindow();
+}
+
+// Ctrl+C in a count copies the month, as Edit > Copy does: the number field would take the key.
+bool WMois::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void WMois::keyPressEvent(QKeyEvent* event) {

@@ -91,7 +91,7 @@ void WPref::CreateControls() {
         ef->setAccessibleName(libelle);
         ef->installEventFilter(this);
         connect(ef, &QLineEdit::textEdited, this, [this] {
-            if (effacement_.isActive())
+            if (provisoire_)
                 montrerMessage({});
             suivreChamps();
         });
@@ -191,7 +191,7 @@ void WPref::TarifsOfficiels_Change(int index) {
     const Tarifs& t = ::TarifsOfficiels().at(index).valeurs;
     for (int i = 0; i < int(EF.size()); ++i)
         EF[i]->setText(EnChamp(t.*ListeTarifs[i].valeur));
-    if (effacement_.isActive())
+    if (provisoire_)
         montrerMessage({});
     suivreChamps();
 }
@@ -253,6 +253,7 @@ void WPref::showEvent(QShowEvent* event) {
 // Under the button, in the panel's own height when one line is enough; read out at once.
 void WPref::montrerMessage(const QString& texte, const QColor& couleur) {
     effacement_.stop();
+    provisoire_ = false;
     Message->setText(Typographie(texte));
     Message->setVisible(!texte.isEmpty());
     int hauteur = Hauteur;
@@ -331,9 +332,11 @@ void WPref::BevelButton2_Action() {
         montrerMessage(QStringLiteral("Tarifs enregistrés, mais ce sont les %1. Ceux en vigueur "
                                       "sont à un choix : %2.")
                            .arg(Provenance(Defaut::Courants()), enVigueur));
+        provisoire_ = true;
         return;
     }
     montrerMessage(QStringLiteral("Tarifs enregistrés."), Confirmation);
+    provisoire_ = true;
     effacement_.start();
 }
 

@@ -62,6 +62,8 @@ private:
     QComboBox* TarifsOfficiels = nullptr;
     QLabel* JeuTarifs = nullptr;
     QTimer effacement_;
+    // What the last save said goes at the next edit.
+    bool provisoire_ = false;
     std::array<bool, ListeTarifs.size()> refuse_{};
     // Keys typed while no field had the focus.
     bool touchesPerdues_ = false;
