@@ -526,7 +526,8 @@ void TestFees::copie() {
     QVERIFY(vu(an.texte())
                 .contains("\nFacturation de mai 2026~: 31 jours de traitement, 9 "
                           "dimanches et jours fériés — 2,481.25^€\n"));
-    // Its total, beside 52 weeks, then the tariffs.
+    // Twelve months; its total, beside 52 weeks, then the tariffs.
+    QCOMPARE(an.mois().size(), 12);
     QVERIFY(vu(an.texte()).contains("\nFacturation de l'année 2026~: 27,866.15^€\n"));
     QVERIFY(vu(an.texte()).contains("\nSemaine type × 52~: 27,500.20^€\n"));
     QVERIFY(vu(an.texte()).contains("\nTarifs appliqués (tarifs de juillet 2007"));

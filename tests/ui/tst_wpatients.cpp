@@ -75,6 +75,7 @@ void TestWPatients::totalOfAllPatients_data() {
         << "2,445.25 € 2,032.10 € 2,481.25 € | 6,958.60 € (3 patients)";
     QTest::newRow("the open one as the main window shows it, DPA")
         << QStringList{"*A dpca", "B dpca"} << "1,832.45 € 2,481.25 € | 4,313.70 € (2 patients)";
+    QTest::newRow("one") << QStringList{"A dpca"} << "2,481.25 € | 2,481.25 € (1 patient)";
     QTest::newRow("none") << QStringList{} << " | 0.00 € (0 patient)";
 }
 
