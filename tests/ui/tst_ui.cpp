@@ -269,6 +269,9 @@ void TestUi::settingsFileNotice_data() {
                                     << " Ce sont les tarifs métropole du 1er août 2018, remplacés "
                                        "le 28 janvier 2024."
                                     << unChoix;
+    QTest::newRow("a line ignored among her own values")
+        << QByteArray("3.5\nabc\n7\n9\n4\n") << ""
+        << "Corrigez les valeurs dans « Paramétrage » puis cliquez sur « Enregistrer ».";
     QTest::newRow("today's set") << QByteArray("3.15\n2.75\n8.50\n9.15\n4\n") << QString()
                                  << QString();
     QTest::newRow("her own values") << QByteArray("3\n2\n7\n9\n4\n") << QString() << QString();
@@ -948,6 +951,12 @@ void TestUi::windowsSideBySide() {
     menus->item("FileMois")->trigger();
     QList<QWidget*> fenetres{f.fenetre(), f.panneau(), f->findChild<WMois*>()};
     const QRect barre = f.w("MenuBar1")->geometry().translated(f->pos());
+    // The panel goes with the main window.
+    const QPoint panneau = f.panneau()->pos();
+    f->move(f->pos() + QPoint(8, 4));
+    QTRY_COMPARE(f.panneau()->pos(), panneau + QPoint(8, 4));
+    f->move(f->pos() - QPoint(8, 4));
+    QTRY_COMPARE(f.panneau()->pos(), panneau);
     for (int i = 1; i < fenetres.size(); ++i) {
         const QRect cadre = fenetres[i]->frameGeometry();
         QVERIFY2(ecran.contains(cadre), qPrintable(fenetres[i]->objectName()));
