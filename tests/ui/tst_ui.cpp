@@ -626,8 +626,9 @@ void TestUi::herPatientsKeptAndReopened() {
     QCOMPARE(f.w<QComboBox>("PopupMenu1")->currentText() +
                  f.w<QComboBox>("PopupMenu5")->currentText(),
              "23");
+    // Return in the list opens the one chosen.
     choisir("M. D.");
-    QTest::mouseClick(patients()->findChild<QPushButton*>("OuvrirPatient"), Qt::LeftButton);
+    QTest::keyClick(patients()->findChild<QTableWidget*>("ListePatients"), Qt::Key_Return);
     QCOMPARE(f.w<QComboBox>("PopupMenu1")->currentText() +
                  f.w<QComboBox>("PopupMenu5")->currentText(),
              "43");
@@ -663,6 +664,9 @@ void TestUi::herPatientsKeptAndReopened() {
             b->click();
     QCOMPARE(f->windowTitle(), "Tarivane en Dialyse Péritonéale");
     QVERIFY(!f->estimation().texte().contains("Patient"));
+    // Escape closes her patients' window.
+    QTest::keyClick(f->findChild<WPatients*>(), Qt::Key_Escape);
+    QVERIFY(!f->findChild<WPatients*>()->isVisible());
 }
 
 void TestUi::officialTariffs() {
