@@ -169,13 +169,13 @@ private slots:
 };
 
 void TestUi::picturesOfTheReadme() {
-    // Layout, fonts, colours and texts of the windows as the README shows them.
+    // Layout, fonts, colours and texts of the windows and the pages as the README shows them.
     if (!commeLesImages() || qApp->devicePixelRatio() != 1)
         QSKIP("the README's pictures are drawn with Nimbus Roman, one pixel per pixel");
-    const QString ecart =
-        ecarts(FenetresExemples(), QStringLiteral(TARIVANE_SOURCES "/screenshots"));
+    const QString ecart = ecarts(FenetresExemples() + PagesExemples(),
+                                 QStringLiteral(TARIVANE_SOURCES "/screenshots"));
     QVERIFY2(ecart.isEmpty(), qPrintable(ecart + " (make screenshot draws them again)"));
-} // namespace
+}
 
 void TestUi::sheetAtTheScreensDensity() {
     // Drawn in device pixels: the first red line fills exactly its row, to the sheet's end.
