@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -55,17 +56,19 @@ inline std::unique_ptr<Window1> PremierDemarrage(const QTemporaryDir& vide) {
 }
 
 // The windows of the README, drawn from the built-in tariffs: the calculator, the same with its
-// settings panel on a dark desktop theme just after a save, and the month window.
+// settings panel on a dark desktop theme just after a save, in DPA, and the month window.
 inline QList<std::pair<QString, QImage>> FenetresExemples() {
     const QTemporaryDir vide;
     const std::unique_ptr<Window1> fenetre = PremierDemarrage(vide);
     QList<std::pair<QString, QImage>> images{
         {QStringLiteral("main-window.png"), fenetre->grab().toImage()}};
 
-    // On a dark desktop theme, just after a save.
+    // On a dark desktop theme, just after a save, in DPA.
     const QPalette avant = QApplication::palette();
     QApplication::setPalette(PaletteSombre());
+    fenetre->findChild<QRadioButton*>(QStringLiteral("RB(1)"))->click();
     images.append({QStringLiteral("main-window-dark.png"), AvecPanneau(fenetre.get(), true)});
+    fenetre->findChild<QRadioButton*>(QStringLiteral("RB(0)"))->click();
     QApplication::setPalette(avant);
 
     // The month window for May 2026, mainland calendar, with its year.
