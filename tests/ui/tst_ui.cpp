@@ -446,7 +446,13 @@ void TestUi::wholeOnPagesOfThePrintableArea() {
     const QTemporaryDir dossier;
     const QString pdf = dossier.filePath("page.pdf");
     QString erreur;
-    QVERIFY((document == "annee" ? Page(x.annee) : Page(e)).ecrirePdf(pdf, erreur));
+    Page page = document == "annee" ? Page(x.annee) : Page(e);
+    QVERIFY(page.ecrirePdf(pdf, erreur));
+    // A PDF reader shows its title.
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    QVERIFY(info.waitForFinished());
+    QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(page.titre()));
     // What the printable area shows, page after page, as drawn; without spaces, as it wraps.
     const QRect z = Page::miseEnPage().paintRect(QPageLayout::Point).toAlignedRect();
     QProcess texte;
