@@ -670,6 +670,9 @@ void TestUi::herPatientsKeptAndReopened() {
             b->click();
     QCOMPARE(f->windowTitle(), "Tarivane en Dialyse Péritonéale");
     QVERIFY(!f->estimation().texte().contains("Patient"));
+    // Its month is no longer hers: a correction there goes nowhere and fails nothing.
+    mai()->setValue(11);
+    QVERIFY(!f->findChild<QMessageBox*>("EchecPatients"));
     // Her year leaves the window from the total's own menu; Escape closes the window.
     auto* wp = f->findChild<WPatients*>("WPatients");
     emit wp->findChild<QLabel*>("TotalPatients")->customContextMenuRequested({});
