@@ -319,6 +319,7 @@ void TestUi::everyTextWholeAndReadable() {
         for (auto* p : f->findChildren<QComboBox*>())
             p->setCurrentIndex(p->count() - 1);
         QTest::mouseClick(ouvrirMois()->findChild<QWidget*>("LAnnee"), Qt::LeftButton);
+        MenuBar1::instance()->item("FilePatients")->trigger();
         QCOMPARE(f.texte("StaticText9"), locale == QLocale::c() ? "8,400.00 €" : "8\u202F400,00 €");
         for (QWidget* w : f->findChildren<QWidget*>()) {
             if (!w->isVisible() || w->width() == 0 || w->objectName() == "Canvas1")
@@ -332,6 +333,11 @@ void TestUi::everyTextWholeAndReadable() {
                               .width();
             }
             const QString texte = w->property("text").toString().trimmed();
+            // A text that wraps has the height of its lines.
+            if (auto* l = qobject_cast<QLabel*>(w); l && l->wordWrap()) {
+                QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(texte));
+                continue;
+            }
             QVERIFY2(w->objectName() == "Message" || qobject_cast<QLineEdit*>(w) ||
                          w->fontMetrics().horizontalAdvance(texte) <= largeur,
                      qPrintable(QStringLiteral("%1 in %2").arg(texte, face)));
