@@ -638,9 +638,12 @@ void TestUi::herPatientsKeptAndReopened() {
     QCOMPARE(f.w<QComboBox>("PopupMenu1")->currentText() +
                  f.w<QComboBox>("PopupMenu5")->currentText(),
              "23");
-    // Return in the list opens the one chosen.
+    // A name taken is told; Return in the list opens the one chosen, and the reason goes.
+    bouton("NouveauPatient", "b");
+    QVERIFY(!patients()->findChild<QLabel*>("MessagePatients")->text().isEmpty());
     choisir("M. D.");
     QTest::keyClick(patients()->findChild<QTableWidget*>("ListePatients"), Qt::Key_Return);
+    QCOMPARE(patients()->findChild<QLabel*>("MessagePatients")->text(), "");
     QCOMPARE(f.w<QComboBox>("PopupMenu1")->currentText() +
                  f.w<QComboBox>("PopupMenu5")->currentText(),
              "43");
