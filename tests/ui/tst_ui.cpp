@@ -657,6 +657,7 @@ void TestUi::herPatientsKeptAndReopened() {
     patients()->findChild<QSpinBox*>("AnneePatients")->setValue(2026);
     QCoreApplication::processEvents();
     auto* liste = patients()->findChild<QTableWidget*>("ListePatients");
+    QCOMPARE(liste->horizontalHeaderItem(3)->text(), "mai 2026");
     QCOMPARE(
         liste->findItems(f->findChild<WMois*>()->estimation().total().montant, Qt::MatchExactly)
             .size(),
