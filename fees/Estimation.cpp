@@ -206,10 +206,13 @@ QStringList Estimation::hypotheses() const {
         QStringLiteral("Calendrier des jours fériés : %1.").arg(NomCalendrier(mois_->calendrier))};
     if (!sansDimanches().isEmpty())
         h << sansDimanches();
+    const qsizetype avant = h.size();
+    // A count kept from the other modality is not billed here.
     for (const Correction& c : mois_->corrections)
-        h << QStringLiteral("%1 : %2, corrigé ; le calendrier propose %3.")
-                 .arg(ligne(c.poste).libelle, nombre(c.corrige), nombre(c.propose));
-    if (mois_->corrections.isEmpty())
+        if (a(c.poste))
+            h << QStringLiteral("%1 : %2, corrigé ; le calendrier propose %3.")
+                     .arg(ligne(c.poste).libelle, nombre(c.corrige), nombre(c.propose));
+    if (h.size() == avant)
         h << QStringLiteral("Nombres proposés par le calendrier, sans correction.");
     for (QString& t : h)
         t = Typographie(t);

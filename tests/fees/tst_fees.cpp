@@ -554,7 +554,7 @@ void TestFees::copie() {
 void TestFees::moisDeSaSemaine_data() {
     QTest::addColumn<Choix>("semaine");
     QTest::addColumn<int>("mois");        // of 2026
-    QTest::addColumn<int>("pansements");  // her correction, or -1
+    QTest::addColumn<int>("pansements");  // her correction; -1 none; -2 her surveillances at 5
     QTest::addColumn<QString>("attendu"); // title | total | Sundays billed | assumptions
     QTest::newRow("sans dimanche dans la semaine")
         << Choix{4, 7, 0, 3, 0, 7, Modalite::DPCA} << 5 << -1
@@ -562,6 +562,11 @@ void TestFees::moisDeSaSemaine_data() {
            "lundi, mardi, mercredi, jeudi, vendredi, samedi et dimanche.|Calendrier des jours "
            "fériés~: Métropole.|Aucun dimanche ni jour férié n'est proposé~: la semaine type "
            "n'en facture aucun.|Nombres proposés par le calendrier, sans correction.";
+    QTest::newRow("en DPCA, les surveillances corrigées en DPA")
+        << Choix{4, 7, 1, 3, 0, 7, Modalite::DPCA} << 5 << -2
+        << "Estimation de mai 2026 (Métropole)|Facturation de mai 2026|9|Jours de traitement~: "
+           "lundi, mardi, mercredi, jeudi, vendredi, samedi et dimanche.|Calendrier des jours "
+           "fériés~: Métropole.|Nombres proposés par le calendrier, sans correction.";
     QTest::newRow("du lundi au vendredi, un nombre corrigé")
         << Choix{4, 5, 1, 3, 0, 7, Modalite::DPCA} << 4 << 12
         << "Estimation d'avril 2026 (Métropole)|Facturation d'avril 2026|1|Jours de "
@@ -576,6 +581,8 @@ void TestFees::moisDeSaSemaine() {
     ReglagesMois r;
     if (pansements >= 0)
         r.corrections[Estimation::Poste::Pansements] = pansements;
+    if (pansements == -2)
+        r.corrections[Estimation::Poste::Surveillance] = 5;
     const Estimation e = EstimationDuMois(
         Estimation(semaine, Tarifs{}, {}, Jour, Francais::Locale()), 2026, mois, r);
     QTEST(vu(QStringList{e.titre(), e.total().libelle, e.nombre(Estimation::Poste::Dimanches)}.join(
