@@ -667,10 +667,13 @@ void TestUi::herPatientsKeptAndReopened() {
         "<tr><th>Patient</th><th>Modalité</th><th>Par semaine</th><th>mai 2026</th></tr>"));
     QVERIFY(QGuiApplication::clipboard()->text().startsWith(
         "Tarivane — Mes patients en mai 2026\nModalité de traitement\u00A0: DPCA\n"));
+    // Its total, then the tariffs; the year's too.
+    QVERIFY(QGuiApplication::clipboard()->text().contains(Typographie("\nTotal de mai 2026 : ")));
     QVERIFY(QGuiApplication::clipboard()->text().contains("\nTarifs appliqués ("));
     QCOMPARE(liste->rowCount(), 2);
     QVERIFY(patients()->annee().texte().contains(
         Typographie("\nTotal de l'année 2026 : " + patients()->annee().total().montant + '\n')));
+    QVERIFY(patients()->annee().texte().contains("\nTarifs appliqués ("));
     // Deleting the open patient leaves the window with none.
     choisir("M. D.-K.");
     bouton("SupprimerPatient");
