@@ -139,6 +139,7 @@ void WPref::CreateControls() {
     auto* officiels = new QLabel(QStringLiteral("Tarifs officiels :"), this);
     officiels->setGeometry(20, 124, 260, 16);
     officiels->setBuddy(TarifsOfficiels);
+    TarifsOfficiels->setAccessibleName(QStringLiteral("Tarifs officiels"));
     TarifsOfficiels->setPlaceholderText(QStringLiteral("Choisir des tarifs officiels…"));
     for (const TarifOfficiel& t : ::TarifsOfficiels())
         TarifsOfficiels->addItem(Libelle(t));
