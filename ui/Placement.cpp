@@ -74,6 +74,16 @@ void Placer(QWidget* fenetre, const QWidget* principale) {
                   Place(taille, principale->screen()->availableGeometry(), ouvertes, menus));
 }
 
+void Montrer(QWidget* fenetre, const QWidget* principale) {
+    const bool nouvelle = !fenetre->isVisible();
+    fenetre->show();
+    // Placed once shown: a menu bar of its own takes its size only then.
+    if (nouvelle)
+        Placer(fenetre, principale);
+    fenetre->raise();
+    fenetre->activateWindow();
+}
+
 void GarderDansEcran(QWidget* fenetre) {
     const QRect cadre = fenetre->frameGeometry();
     deplacerCadre(fenetre,

@@ -19,6 +19,8 @@ QPoint Place(const QSize& taille, const QRect& ecran, const QList<QRect>& ouvert
 // Moves the window's frame there, among the visible windows of the main window's family, on
 // the main window's screen.
 void Placer(QWidget* fenetre, const QWidget* principale);
+// Shows the window in front and active, placed there the first time it is shown.
+void Montrer(QWidget* fenetre, const QWidget* principale);
 // Moves it back inside its screen, for one that has grown.
 void GarderDansEcran(QWidget* fenetre);
 

@@ -407,13 +407,7 @@ void WMois::calculerAnnee() {
 }
 
 void WMois::montrer() {
-    const bool nouvelle = !isVisible();
-    show();
-    // Placed once shown: its menu bar takes its size only then.
-    if (nouvelle)
-        Placement::Placer(this, fenetre_);
-    raise();
-    activateWindow();
+    Placement::Montrer(this, fenetre_);
 }
 
 // Ctrl+C in a count copies the month, as Edit > Copy does: the number field would take the key.

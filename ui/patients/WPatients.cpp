@@ -368,13 +368,7 @@ void WPatients::sauvegarder() {
 }
 
 void WPatients::montrer() {
-    const bool nouvelle = !isVisible();
-    show();
-    // Placed once shown: its menu bar takes its size only then.
-    if (nouvelle)
-        Placement::Placer(this, fenetre_);
-    raise();
-    activateWindow();
+    Placement::Montrer(this, fenetre_);
 }
 
 void WPatients::showEvent(QShowEvent* event) {
