@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFile>
+#include <QStringList>
+
+// Where a text differs from the one kept whole in the test's textes/<nom>.txt (built into the
+// test), or nothing. Read those files to see what she gets. For a text changed on purpose,
+// TARIVANE_ECRIRE=1 runs the test writing them again.
+inline QString ecartAuTexte(const QString& vu, const QString& nom) {
+    QFile fichier(QStringLiteral(":/textes/%1.txt").arg(nom));
+    if (qEnvironmentVariableIsSet("TARIVANE_ECRIRE")) {
+        fichier.setFileName(QStringLiteral(TARIVANE_TEXTES "/%1.txt").arg(nom));
+        return fichier.open(QIODevice::WriteOnly) && fichier.write((vu + u'\n').toUtf8()) > 0
+                   ? QString()
+                   : fichier.fileName() + QStringLiteral(" not written");
+    }
+    if (!fichier.open(QIODevice::ReadOnly))
+        return fichier.fileName() + QStringLiteral(" missing");
+    const QStringList lu = (vu + u'\n').split(u'\n');
+    const QStringList attendu = QString::fromUtf8(fichier.readAll()).split(u'\n');
+    for (qsizetype i = 0; i < std::max(lu.size(), attendu.size()); ++i)
+        if (lu.value(i) != attendu.value(i))
+            return QStringLiteral("%1.txt, line %2:\n  got      \"%3\"\n  expected \"%4\"")
+                .arg(nom)
+                .arg(i + 1)
+                .arg(lu.value(i, QStringLiteral("<end>")),
+                     attendu.value(i, QStringLiteral("<end>")));
+    return {};
+}
