@@ -2,11 +2,7 @@
 #include "app/MenuBar1.h"
 #include "support/Fenetre.h"
 
-#include <QAction>
-#include <QClipboard>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMimeData>
+#include <QtWidgets>
 
 namespace {
 

@@ -7,12 +7,9 @@
 #include "support/Attendu.h"
 #include "support/Dossier.h"
 
-#include <QGuiApplication>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QScopeGuard>
-#include <QStandardPaths>
-#include <QTest>
+#include <QtGui>
+#include <QtTest>
+#include <cstdio>
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #include <sys/stat.h>

@@ -2,13 +2,8 @@
 #include "framework/Raison.h"
 #include "support/Dossier.h"
 
-#include <QCoreApplication>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QStandardPaths>
-#include <QTest>
+#include <QtSql>
+#include <QtTest>
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #include <sys/stat.h>
