@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 
-// Where a text differs from the one kept whole in the test's textes/<nom>.txt (built into the
-// test), or nothing. Read those files to see what she gets. For a text changed on purpose,
-// TARIVANE_ECRIRE=1 runs the test writing them again.
-inline QString ecartAuTexte(const QString& vu, const QString& nom) {
+// Where a text differs from the one kept whole in the test's textes/<nom>.txt, its name's signs
+// other than letters and digits made "-" (built into the test), or nothing. Read those files to see
+// what she gets. For a text changed on purpose, TARIVANE_ECRIRE=1 runs the test writing them again.
+inline QString ecartAuTexte(const QString& vu, QString nom) {
+    nom.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
     QFile fichier(QStringLiteral(":/textes/%1.txt").arg(nom));
     if (qEnvironmentVariableIsSet("TARIVANE_ECRIRE")) {
         fichier.setFileName(QStringLiteral(TARIVANE_TEXTES "/%1.txt").arg(nom));
