@@ -52,36 +52,6 @@ QString ecarts(const QList<std::pair<QString, QImage>>& images, const QString& d
     return differentes.join(u", ");
 }
 
-// What the user does (Pn=i chooses item i of PopupMenun, Rn clicks RB(n)), then reads: the six
-// choices, the row amounts, the sheet.
-const char* const Gestes =
-    R"(opening: => 4 7 1 3 7 7 | 56.80 397.60 36.00 31.20 64.05 Na | DPCA 528.85 2,291.68
-to DPA: P2=4 P3=2 P5=3 R1 => 2 5 2 7 3 7 | 28.40 142.00 84.00 31.20 27.45 84.00 | DPA 368.65 1,597.48
-and back: P2=4 P3=2 P5=3 R1 R0 => 4 5 2 3 3 7 | 56.80 284.00 36.00 62.40 27.45 84.00 | DPCA 409.85 1,776.02
-surveillance kept, not billed: R1 P6=3 R0 P5=0 => 4 7 1 3 0 3 | 56.80 397.60 36.00 31.20 0.00 36.00 | DPCA 464.80 2,014.13
-DPA again: R1 P6=3 R0 R1 => 2 7 1 7 7 7 | 28.40 198.80 84.00 15.60 64.05 84.00 | DPA 446.45 1,934.62
-to DPA moving no pop-up: P1=2 P4=7 R1 => 2 7 1 7 7 7 | 28.40 198.80 84.00 15.60 64.05 84.00 | DPA 446.45 1,934.62
-back moving no pop-up: R1 P1=4 P4=3 R0 => 4 7 1 3 7 7 | 56.80 397.60 36.00 31.20 64.05 84.00 | DPCA 528.85 2,291.68
-same modality: R1 P1=5 R1 => 5 7 1 7 7 7 | 71.00 497.00 84.00 39.00 64.05 84.00 | DPA 768.05 3,328.22
-six bags in DPCA, the rule under the link: P1=6 => 6 7 1 3 7 7 | 85.20 596.40 36.00 46.80 64.05 Na | DPCA 743.25 3,220.75)";
-
-// What she does in both windows (name=n picks item n or value n, a name alone clicks), then
-// reads in the month window: the weekdays ticked, the five counts ("-" hidden, "*" corrected),
-// the totals.
-const char* const Mois =
-    R"(May 2026: Annee=2026 Mois=4 => 1111111 31 9 13 31 - | 2,481.25 € | 2,291.68 €
-April 2026 in Alsace-Moselle, Good Friday: Annee=2026 Mois=3 Calendrier=1 => 1111111 30 6 13 30 - | 2,321.70 € | 2,291.68 €
-DPA, three surveillances a week: Annee=2026 Mois=4 RB(1) PopupMenu6=3 => 1111111 31 9 31 31 13 | 1,832.45 € | 1,726.62 €
-five days a week in the main window: Annee=2026 Mois=4 PopupMenu2=4 => 1111100 21 4 13 29 - | 1,738.95 € | 1,799.42 €
-Sunday unticked: Annee=2026 Mois=4 Jour(6) => 1111110 26 4 13 30 - | 2,032.10 € | 2,291.68 €
-a correction counts, marked: Annee=2026 Mois=4 Pansements=10 => 1111111 31 9 10* 31 - | 2,445.25 € | 2,291.68 €
-a correction stays when the week changes: Annee=2026 Mois=4 Pansements=10 PopupMenu5=3 => 1111111 31 9 10* 13 - | 2,280.55 € | 2,133.08 €
-a correction kept for its month: Annee=2026 Mois=4 Pansements=10 Mois=5 Mois=4 => 1111111 31 9 10* 31 - | 2,445.25 € | 2,291.68 €
-the proposal back: Annee=2026 Mois=4 Pansements=10 Retablir => 1111111 31 9 13 31 - | 2,481.25 € | 2,291.68 €
-no dressing this month: Annee=2026 Mois=4 Pansements=0 => 1111111 31 9 0* 31 - | 2,325.25 € | 2,291.68 €
-another month proposes again: Annee=2026 Mois=4 Pansements=10 Mois=1 => 1111111 28 4 12 28 - | 2,115.40 € | 2,291.68 €
-no Sunday in the week, none in the month: Annee=2026 Mois=4 PopupMenu3=0 => 1111111 31 0 13 31 - | 2,200.45 € | 2,156.48 €)";
-
 QStringList alertes;
 void noterAlerte(QAccessibleEvent* e) {
     if (e->type() == QAccessible::Alert)
@@ -101,11 +71,13 @@ WMois* ouvrirMois() {
     return Window1::instance()->findChild<WMois*>();
 }
 
-// One row per line of a table of gestures: "name: gestures => what is read".
+// One row per line of a table of gestures kept in textes/: "name: gestures => what is read".
 void lignesDeGestes(const char* table) {
     QTest::addColumn<QString>("gestes");
     QTest::addColumn<QString>("vu");
-    for (const QString& ligne : QString::fromUtf8(table).split(u'\n'))
+    QFile fichier(QStringLiteral(":/textes/%1.txt").arg(table));
+    QVERIFY(fichier.open(QIODevice::ReadOnly));
+    for (const QString& ligne : QString::fromUtf8(fichier.readAll()).trimmed().split(u'\n'))
         QTest::newRow(qPrintable(ligne.section(u':', 0, 0)))
             << ligne.section(u':', 1).section(QStringLiteral("=>"), 0, 0)
             << ligne.section(QStringLiteral("=> "), 1);
@@ -168,8 +140,10 @@ void TestUi::sheetAtTheScreensDensity() {
                  y == 28 ? QColor(255, 0, 0) : Window1::BackColor);
 }
 
+// What the user does (Pn=i chooses item i of PopupMenun, Rn clicks RB(n)), then reads: the six
+// choices, the row amounts, the sheet.
 void TestUi::choices_data() {
-    lignesDeGestes(Gestes);
+    lignesDeGestes("gestes");
 }
 
 void TestUi::choices() {
@@ -476,8 +450,11 @@ void TestUi::wholeOnPagesOfThePrintableArea() {
     QCOMPARE(QDir(dossier.path()).entryList({"p*.pgm"}).size(), n);
 }
 
+// What she does in both windows (name=n picks item n or value n, a name alone clicks), then
+// reads in the month window: the weekdays ticked, the five counts ("-" hidden, "*" corrected),
+// the totals.
 void TestUi::month_data() {
-    lignesDeGestes(Mois);
+    lignesDeGestes("mois");
 }
 
 void TestUi::month() {
