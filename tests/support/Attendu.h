@@ -4,21 +4,24 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-// Where a text differs from the one kept whole in the test's textes/<nom>.txt, its name's signs
-// other than letters and digits made "-" (built into the test), or nothing. Read those files to see
-// what she gets. For a text changed on purpose, TARIVANE_ECRIRE=1 runs the test writing them again.
+// Where a text differs from the one kept whole in the test's textes/<nom>.txt (built into the
+// test; signs other than letters and digits in the name made "-"), or nothing. Read those files
+// to see what she gets. For a text changed on purpose, TARIVANE_ECRIRE=1 runs the test writing
+// them again.
 inline QString ecartAuTexte(const QString& vu, QString nom) {
     nom.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
+    // Paths written with "/" on every system.
+    const QString texte = QString(vu).replace(u'\\', u'/') + u'\n';
     QFile fichier(QStringLiteral(":/textes/%1.txt").arg(nom));
     if (qEnvironmentVariableIsSet("TARIVANE_ECRIRE")) {
         fichier.setFileName(QStringLiteral(TARIVANE_TEXTES "/%1.txt").arg(nom));
-        return fichier.open(QIODevice::WriteOnly) && fichier.write((vu + u'\n').toUtf8()) > 0
+        return fichier.open(QIODevice::WriteOnly) && fichier.write(texte.toUtf8()) > 0
                    ? QString()
                    : fichier.fileName() + QStringLiteral(" not written");
     }
     if (!fichier.open(QIODevice::ReadOnly))
         return fichier.fileName() + QStringLiteral(" missing");
-    const QStringList lu = (vu + u'\n').split(u'\n');
+    const QStringList lu = texte.split(u'\n');
     const QStringList attendu = QString::fromUtf8(fichier.readAll()).split(u'\n');
     for (qsizetype i = 0; i < std::max(lu.size(), attendu.size()); ++i)
         if (lu.value(i) != attendu.value(i))
