@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,7 +58,8 @@ inline std::unique_ptr<Window1> PremierDemarrage(const QTemporaryDir& vide) {
 }
 
 // The windows of the README, drawn from the built-in tariffs: the calculator, the same with its
-// settings panel on a dark desktop theme just after a save, in DPA, and the month window.
+// settings panel on a dark desktop theme just after a save, in DPA, the month window and her
+// patients' window.
 inline QList<std::pair<QString, QImage>> FenetresExemples() {
     const QTemporaryDir vide;
     const std::unique_ptr<Window1> fenetre = PremierDemarrage(vide);
@@ -80,6 +83,25 @@ inline QList<std::pair<QString, QImage>> FenetresExemples() {
     mois->findChild<QPushButton*>(QStringLiteral("LAnnee"))->setChecked(true);
     QCoreApplication::processEvents();
     images.append({QStringLiteral("month-window.png"), mois->grab().toImage()});
+
+    // Her patients in May 2026: two kept from the window, one in DPA; their file named as on
+    // her machine rather than in the passing folder.
+    MenuBar1::instance()->item(QStringLiteral("FilePatients"))->trigger();
+    auto* patients = fenetre->findChild<QWidget*>(QStringLiteral("WPatients"));
+    const auto nouveau = [&](const char* nom) {
+        patients->findChild<QLineEdit*>(QStringLiteral("NomPatient"))->setText(nom);
+        patients->findChild<QPushButton*>(QStringLiteral("NouveauPatient"))->click();
+    };
+    nouveau("M. D.");
+    nouveau("B. L.");
+    fenetre->findChild<QRadioButton*>(QStringLiteral("RB(1)"))->click();
+    patients->findChild<QComboBox*>(QStringLiteral("MoisPatients"))->setCurrentIndex(4);
+    patients->findChild<QSpinBox*>(QStringLiteral("AnneePatients"))->setValue(2026);
+    QCoreApplication::processEvents();
+    auto* fichier = patients->findChild<QLabel*>(QStringLiteral("FichierPatients"));
+    fichier->setText(fichier->text().replace(QDir::toNativeSeparators(vide.path()),
+                                             QStringLiteral("/home/infirmiere/Tarivane")));
+    images.append({QStringLiteral("patients-window.png"), patients->grab().toImage()});
     framework::FolderItem::SetApplicationFolder({});
     return images;
 }
