@@ -606,6 +606,31 @@ void TestUi::herPatientsKeptAndReopened() {
     patients()->sortie()->copier();
     QCOMPARE(QGuiApplication::clipboard()->text(), patients()->patientele().texte());
     QCOMPARE(liste->rowCount(), 2);
+#ifdef Q_OS_UNIX
+    // A change that cannot be kept is told, from either window: once while its notice is open,
+    // again once she has closed it.
+    const auto echecs = [&] {
+        QStringList vus;
+        for (const QMessageBox* b : f->findChildren<QMessageBox*>("EchecPatients"))
+            vus << lu(b->findChild<QLabel*>("qt_msgbox_label"));
+        return vus;
+    };
+    const QStringList plein{"Le fichier des patients « " + Patients::Chemin() +
+                            " » n'a pas pu être utilisé : le disque est plein, ou le fichier "
+                            "dépasse la taille permise."};
+    rlimit limite{0, RLIM_INFINITY};
+    setrlimit(RLIMIT_FSIZE, &limite);
+    f.w<QComboBox>("PopupMenu2")->setCurrentIndex(3);
+    QCOMPARE(echecs(), plein);
+    mai()->setValue(9);
+    QCOMPARE(echecs(), plein);
+    delete f->findChild<QMessageBox*>("EchecPatients");
+    mai()->setValue(8);
+    QCOMPARE(echecs(), plein);
+    delete f->findChild<QMessageBox*>("EchecPatients");
+    limite.rlim_cur = RLIM_INFINITY;
+    setrlimit(RLIMIT_FSIZE, &limite);
+#endif
     // Deleting the open patient leaves the window with none.
     choisir("M. D.-K.");
     bouton("SupprimerPatient");

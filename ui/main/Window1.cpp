@@ -395,9 +395,11 @@ WPatients* Window1::fenetrePatients() {
 }
 
 void Window1::signalerEchec(const QString& raison) {
-    if (raison == echec_)
+    // One notice at a time for a failure that lasts, however many changes fail meanwhile; told
+    // again once she has closed it.
+    const auto* ouvert = findChild<QMessageBox*>(QStringLiteral("EchecPatients"));
+    if (ouvert && ouvert->isVisible() && ouvert->text() == Typographie(raison))
         return;
-    echec_ = raison;
     auto* avis = new QMessageBox(QMessageBox::Warning, QStringLiteral("Mes patients"),
                                  Typographie(raison), QMessageBox::Ok, this);
     avis->setObjectName(QStringLiteral("EchecPatients"));

@@ -101,7 +101,6 @@ private:
     QString nomPatient_;
     // The open patient's choices as last kept.
     std::optional<Choix> garde_;
-    QString echec_;
     bool avisDonne_ = false;
     bool suitEcran_ = false;
 
