@@ -760,7 +760,7 @@ void TestUi::keyboardOnly() {
 
 void TestUi::whatThePanelSays_data() {
     QTest::addColumn<QStringList>("gestes"); // after Ctrl+,: keys ("k:" typed), "EFi=" text, "save"
-    QTest::addColumn<QString>("attendu");    // message | AMI, count | marked | act code
+    QTest::addColumn<QString>("attendu");    // message | AMI, count | marked, how | act code
     const QString tab = "Appuyez sur Tab pour aller au premier champ.";
     const QString fin = " | aucun | AMI 4 + IFD";
     QTest::newRow("keys into no field")
@@ -775,7 +775,7 @@ void TestUi::whatThePanelSays_data() {
     // Refused: what and why, the field marked.
     const auto refus = [](const char* nom, const QString& geste, const QString& pourquoi, int i) {
         QTest::newRow(nom) << QStringList{geste, "save"}
-                           << pourquoi + QStringLiteral(" | 3 4 | %1 | AMI 4 + IFD").arg(i);
+                           << pourquoi + QStringLiteral(" | 3 4 | %1 rose | AMI 4 + IFD").arg(i);
     };
     refus("5000 leading zeros", "EF0=" + QString(5000, '0') + "5",
           "« 0000000000000000000… » est trop long pour « Valeur de l'AMI (€) ».", 0);
@@ -798,7 +798,7 @@ void TestUi::whatThePanelSays_data() {
     QTest::newRow("unsaved typing, hidden and shown again")
         << QStringList{"EF0=3,30", "Escape", "Ctrl+,"}
         << "Modifications non enregistrées : les champs marqués ne sont pas les tarifs en usage. "
-           "« Enregistrer » les applique. | 3 4 | 0 | AMI 4 + IFD";
+           "« Enregistrer » les applique. | 3 4 | 0 orange | AMI 4 + IFD";
     for (const char* texte : {"3,15 €", "3,15\n"})
         QTest::newRow(texte) << QStringList{"EF0=" + QString(texte), "save"}
                              << "Tarifs enregistrés. | 3.15 4" + fin;
@@ -808,7 +808,7 @@ void TestUi::whatThePanelSays_data() {
     QTest::newRow("a long path wraps, the panel within the screen")
         << QStringList{"dossier=fichier/" + QString(3500, 'a'), "EF0=5", "save"}
         << "Les paramètres n'ont pas pu être enregistrés dans « */fichier/aaa*aaa/Tarivane » : *. "
-           "Rien n'a été modifié. | 3 4 | 0 | AMI 4 + IFD";
+           "Rien n'a été modifié. | 3 4 | 0 orange | AMI 4 + IFD";
 }
 
 void TestUi::whatThePanelSays() {
@@ -833,10 +833,13 @@ void TestUi::whatThePanelSays() {
                     f.panneau()->isVisible() ==
                         f.panneau()->isAncestorOf(QApplication::focusWidget()));
     }
+    // A field marked as refused, or as typed and not saved.
+    const QHash<QString, QString> couleurs{{"#ffbebe", "rose"}, {"#ffd699", "orange"}};
     QStringList marques;
     for (int i = 0; i < 5; ++i)
         if (!f.champ(i)->accessibleDescription().isEmpty())
-            marques << QString::number(i);
+            marques << QString::number(i) + ' ' +
+                           couleurs.value(f.champ(i)->palette().color(QPalette::Base).name());
     QLabel* code = f.w<QLabel>("StaticText15");
     const QString vu =
         QStringList{f.message()->isVisible() ? lu(f.message()).remove(QChar(0x200B)) : "",
