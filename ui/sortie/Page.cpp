@@ -125,7 +125,7 @@ QPageLayout Page::miseEnPage() {
                        QPageLayout::Millimeter);
 }
 
-int Page::dessiner(QPainter& p, const QPageLayout& mise, const std::function<bool()>& tourner) {
+void Page::dessiner(QPainter& p, const QPageLayout& mise, const std::function<bool()>& tourner) {
     QPaintDevice* appareil = p.device();
     const QSizeF zone = mise.paintRectPixels(appareil->logicalDpiY()).size();
     const QFont numero = police(9);
@@ -155,7 +155,6 @@ int Page::dessiner(QPainter& p, const QPageLayout& mise, const std::function<boo
                        QStringLiteral("page %1 / %2").arg(i + 1).arg(pages));
         }
     }
-    return pages;
 }
 
 bool Page::imprimer(QPagedPaintDevice& appareil) {

@@ -44,8 +44,8 @@ public:
 
     // Draws the pages through a painter whose origin is the top left of the printable area of
     // `mise`, laid out at the painter's device's resolution; `tourner` starts the next page and
-    // may refuse it. The number of pages.
-    int dessiner(QPainter& peintre, const QPageLayout& mise, const std::function<bool()>& tourner);
+    // may refuse it.
+    void dessiner(QPainter& peintre, const QPageLayout& mise, const std::function<bool()>& tourner);
     // On a printer or a PDF writer, on its page. False when it would not start.
     bool imprimer(QPagedPaintDevice& appareil);
     // Writes the pages as a PDF, replacing the file only once it is complete. False, with the
