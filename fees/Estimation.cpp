@@ -197,7 +197,7 @@ QStringList Estimation::hypotheses() const {
     if (!mois_)
         return {};
     QStringList jours;
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < int(mois_->jours.size()); ++i)
         if (mois_->jours[i])
             jours << Francais::Locale().dayName(i + 1);
     QStringList h{

@@ -307,7 +307,7 @@ void Window1::relier() {
     connect(Canvas1, &Canvas::paint, this, &Window1::Canvas1_Paint);
     for (QComboBox* p : {PopupMenu1, PopupMenu2, PopupMenu3, PopupMenu4, PopupMenu5, PopupMenu6})
         connect(p, &QComboBox::currentIndexChanged, this, &Window1::calcul);
-    for (int i = 0; i < 2; ++i)
+    for (int i : {0, 1})
         connect(RB[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 RB_Action(i);

@@ -115,7 +115,7 @@ QLayout* WMois::creerPeriode() {
 QLayout* WMois::creerSemaine() {
     auto* semaine = new QHBoxLayout;
     semaine->addWidget(libelle(QStringLiteral("Jours de traitement :"), this));
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < int(Jour.size()); ++i) {
         Jour[i] = new QCheckBox(Francais::Locale().standaloneDayName(i + 1), this);
         Jour[i]->setObjectName(QStringLiteral("Jour(%1)").arg(i));
         semaine->addWidget(Jour[i]);
@@ -198,7 +198,7 @@ QWidget* WMois::creerAnnee() {
         MoisAnnee[m] = montant(SectionAnnee, QStringLiteral("MoisAnnee(%1)").arg(m));
         an->addWidget(MoisAnnee[m], m + 1, 1);
     }
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < int(TotalAnnee.size()); ++i) {
         LibelleAnnee[i] = libelle({}, SectionAnnee);
         TotalAnnee[i] = libelle({}, SectionAnnee, i ? "Semaines" : "TotalAnnee");
         TotalAnnee[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -249,7 +249,7 @@ Sortie* WMois::sortie() const {
 
 std::array<bool, 7> WMois::jours() const {
     std::array<bool, 7> j{};
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < int(j.size()); ++i)
         j[i] = Jour[i]->isChecked();
     return j;
 }
@@ -299,7 +299,7 @@ void WMois::suivre(const Estimation& semaine) {
 void WMois::montrerReglages() {
     const ReglagesMois r = reglagesDuMois();
     const std::array<bool, 7> jours = r.joursPour(semaine_->choix());
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < int(jours.size()); ++i) {
         const QSignalBlocker b(Jour[i]);
         Jour[i]->setChecked(jours[i]);
     }
@@ -396,7 +396,7 @@ void WMois::calculerAnnee() {
         MoisAnnee[m]->setText(t.montant);
         MoisAnnee[m]->setAccessibleDescription(QStringLiteral("%1 : %2").arg(t.libelle, t.montant));
     }
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < int(TotalAnnee.size()); ++i) {
         const Estimation::Total& t = i ? a.semaines() : a.total();
         LibelleAnnee[i]->setText(i ? t.libelle : QStringLiteral("Total"));
         TotalAnnee[i]->setText(t.montant);
