@@ -355,6 +355,8 @@ void TestUi::estimateLeavesTheWindow() {
             QTRY_VERIFY(!f->findChild<QPrintDialog*>("Impression"));
             menus->item("FilePrint")->trigger();
             auto* impression = f->findChild<QPrintDialog*>("Impression");
+            // The paper and margins the pages are laid out for.
+            QVERIFY(impression->printer()->pageLayout().isEquivalentTo(Page::miseEnPage()));
             impression->printer()->setOutputFileName(dossier.filePath(nom));
             imprimer ? impression->accept() : impression->reject();
         }
