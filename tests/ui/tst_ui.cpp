@@ -760,62 +760,33 @@ void TestUi::keyboardOnly() {
     QAccessible::installUpdateHandler(nullptr);
 }
 
+// What the panel says and keeps after her keys (textes/panel-*): its message, the AMI and the
+// count in use, the fields marked and how, the act code.
 void TestUi::whatThePanelSays_data() {
     QTest::addColumn<QStringList>("gestes"); // after Ctrl+,: keys ("k:" typed), "EFi=" text, "save"
-    QTest::addColumn<QString>("attendu");    // message | AMI, count | marked, how | act code
-    const QString tab = "Appuyez sur Tab pour aller au premier champ.";
-    const QString fin = " | aucun | AMI 4 + IFD";
-    QTest::newRow("keys into no field")
-        << QStringList{"k:3,25", "Return"}
-        << "Rien n'a été enregistré : aucun champ n'avait le focus. " + tab + " | 3 4" + fin;
-    QTest::newRow("keys into no field, told at once")
-        << QStringList{"k:3"}
-        << "Aucun champ n'a le focus : ce qui vient d'être tapé n'a été gardé nulle part. " + tab +
-               " | 3 4" + fin;
-    QTest::newRow("a value and 5000 blanks")
-        << QStringList{"EF0=5" + QString(5000, ' '), "save"} << "Tarifs enregistrés. | 5 4" + fin;
+    QTest::newRow("keys into no field") << QStringList{"k:3,25", "Return"};
+    QTest::newRow("keys into no field, told at once") << QStringList{"k:3"};
+    QTest::newRow("a value and 5000 blanks") << QStringList{"EF0=5" + QString(5000, ' '), "save"};
     // Refused: what and why, the field marked.
-    const auto refus = [](const char* nom, const QString& geste, const QString& pourquoi, int i) {
-        QTest::newRow(nom) << QStringList{geste, "save"}
-                           << pourquoi + QStringLiteral(" | 3 4 | %1 rose | AMI 4 + IFD").arg(i);
-    };
-    refus("5000 leading zeros", "EF0=" + QString(5000, '0') + "5",
-          "« 0000000000000000000… » est trop long pour « Valeur de l'AMI (€) ».", 0);
-    refus("a word", "EF4=abcdefghijklmnopqrstu",
-          "« abcdefghijklmnopqrs… » n'est pas un nombre valide pour « Nombre d'AMI pour un chgt de "
-          "poche ».",
-          4);
-    refus("a count with three decimals", "EF4=2,255",
-          "« 2,255 » a trop de décimales pour « Nombre d'AMI pour un chgt de poche » : au plus 2.",
-          4);
-    refus("a negative with a typographic minus", "EF1=\u22122",
-          "« \u22122 » n'est pas un nombre valide pour « Indemnités de déplacements (€) » : il ne "
-          "peut pas être négatif.",
-          1);
-    refus("fractions of a cent", "EF0=3,154",
-          "« 3,154 » a trop de décimales pour « Valeur de l'AMI (€) » : au plus 2.", 0);
+    QTest::newRow("5000 leading zeros") << QStringList{"EF0=" + QString(5000, '0') + "5", "save"};
+    QTest::newRow("a word") << QStringList{"EF4=abcdefghijklmnopqrstu", "save"};
+    QTest::newRow("a count with three decimals") << QStringList{"EF4=2,255", "save"};
+    QTest::newRow("a negative with a typographic minus") << QStringList{"EF1=\u22122", "save"};
+    QTest::newRow("fractions of a cent") << QStringList{"EF0=3,154", "save"};
     // Nothing typed, nothing marked: the file's value it could not keep is the notice's to say.
     QTest::newRow("a file's tariff with fractions of a cent")
-        << QStringList{"fichier:3.154\n2.75\n8.50\n9.15\n4\n"} << " | 3 4" + fin;
+        << QStringList{"fichier:3.154\n2.75\n8.50\n9.15\n4\n"};
     QTest::newRow("unsaved typing, hidden and shown again")
-        << QStringList{"EF0=3,30", "Escape", "Ctrl+,"}
-        << "Modifications non enregistrées : les champs marqués ne sont pas les tarifs en usage. "
-           "« Enregistrer » les applique. | 3 4 | 0 orange | AMI 4 + IFD";
-    for (const char* texte : {"3,15 €", "3,15\n"})
-        QTest::newRow(texte) << QStringList{"EF0=" + QString(texte), "save"}
-                             << "Tarifs enregistrés. | 3.15 4" + fin;
-    QTest::newRow("a count with two decimals")
-        << QStringList{"EF4=8,88", "save"}
-        << "Tarifs enregistrés. | 3 8.88 | aucun | AMI 8.88 + IFD";
+        << QStringList{"EF0=3,30", "Escape", "Ctrl+,"};
+    QTest::newRow("a euro sign typed") << QStringList{"EF0=3,15 €", "save"};
+    QTest::newRow("a line break typed") << QStringList{"EF0=3,15\n", "save"};
+    QTest::newRow("a count with two decimals") << QStringList{"EF4=8,88", "save"};
     QTest::newRow("a long path wraps, the panel within the screen")
-        << QStringList{"dossier=fichier/" + QString(3500, 'a'), "EF0=5", "save"}
-        << "Les paramètres n'ont pas pu être enregistrés dans « */fichier/aaa*aaa/Tarivane » : *. "
-           "Rien n'a été modifié. | 3 4 | 0 orange | AMI 4 + IFD";
+        << QStringList{"dossier=fichier/" + QString(3500, 'a'), "EF0=5", "save"};
 }
 
 void TestUi::whatThePanelSays() {
     QFETCH(QStringList, gestes);
-    QFETCH(QString, attendu);
     const QString fichier = gestes.first().startsWith("fichier:") ? gestes.takeFirst() : QString();
     const Fenetre f(fichier.isEmpty() ? QByteArray() : fichier.mid(8).toUtf8(), Fenetre::Montree);
     for (const QString& g : QStringList{"Ctrl+,"} + gestes) {
@@ -851,11 +822,12 @@ void TestUi::whatThePanelSays() {
                         ? code->text()
                         : "clipped"}
             .join(" | ");
-    // "*" stands for any text.
-    const QString motif = QRegularExpression::escape(attendu).replace("\\*", ".*");
-    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(motif)).match(vu).hasMatch() &&
-                 f.panneau()->screen()->availableGeometry().contains(f.panneau()->frameGeometry()),
-             qPrintable(vu));
+    // The folder the system could not write in, and why, as each system says it.
+    const QString dit =
+        QString(vu).replace(QRegularExpression("dans « .* » : .*\\. Rien"), "dans « … » : …. Rien");
+    const QString ecart = ecartAuTexte(dit, "panel " + QString(QTest::currentDataTag()));
+    QVERIFY2(ecart.isEmpty(), qPrintable(ecart));
+    QVERIFY(f.panneau()->screen()->availableGeometry().contains(f.panneau()->frameGeometry()));
 }
 
 void TestUi::placeBesideTheWindow_data() {
