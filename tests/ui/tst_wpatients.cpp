@@ -36,9 +36,6 @@ struct Fenetre {
         c<QLineEdit>("NomPatient")->setText(nom);
         QTest::mouseClick(c(bouton), Qt::LeftButton);
     }
-    QString cellule(int rangee, int colonne) {
-        return c<QTableWidget>("ListePatients")->item(rangee, colonne)->text();
-    }
     QString lu(const char* label) {
         return c<QLabel>(label)->text().replace(QChar(0xA0), u' ').replace(QChar(0x202F), u' ');
     }
@@ -54,23 +51,21 @@ private slots:
     void aFileThatCannotBeUsed();
 };
 
+// What the window shows in May 2026, each patient's month and the total, and what leaves it, in
+// textes/.
 void TestWPatients::totalOfAllPatients_data() {
     QTest::addColumn<QStringList>("patients"); // "*": the one open in the main window
-    QTest::addColumn<QString>("attendu");      // each one's May 2026 | the total
-    QTest::newRow("two patients, DPCA and DPA")
-        << QStringList{"A dpca", "B dpa"} << "2,481.25 € 1,832.45 € | 4,313.70 € (2 patients)";
+    QTest::newRow("two patients, DPCA and DPA") << QStringList{"A dpca", "B dpa"};
     QTest::newRow("a correction and her own weekdays, each for its patient")
-        << QStringList{"A dpca pansements=10", "B dpca 1111110", "C dpca"}
-        << "2,445.25 € 2,032.10 € 2,481.25 € | 6,958.60 € (3 patients)";
+        << QStringList{"A dpca pansements=10", "B dpca 1111110", "C dpca"};
     QTest::newRow("the open one as the main window shows it, DPA")
-        << QStringList{"*A dpca", "B dpca"} << "1,832.45 € 2,481.25 € | 4,313.70 € (2 patients)";
-    QTest::newRow("one") << QStringList{"A dpca"} << "2,481.25 € | 2,481.25 € (1 patient)";
-    QTest::newRow("none") << QStringList{} << " | 0.00 € (0 patient)";
+        << QStringList{"*A dpca", "B dpca"};
+    QTest::newRow("one") << QStringList{"A dpca"};
+    QTest::newRow("none") << QStringList{};
 }
 
 void TestWPatients::totalOfAllPatients() {
     QFETCH(QStringList, patients);
-    QFETCH(QString, attendu);
     Fenetre f;
     for (const QString& p : patients) {
         const QStringList mots = p.split(u' ');
@@ -91,17 +86,15 @@ void TestWPatients::totalOfAllPatients() {
     f.w.suivre(semaine(f.w.ouvert() ? Dpa : Dpca));
     QTest::qWait(0);
     QStringList vu;
-    for (int r = 0; r < f.c<QTableWidget>("ListePatients")->rowCount(); ++r)
-        vu << f.cellule(r, 3);
-    QCOMPARE(vu.join(u' ') + " | " + f.lu("TotalPatients") + " " +
-                 f.lu("LibelleTotal").section(u' ', -2),
-             attendu);
-    // What the total sums, and what leaves the window: the month of all of them, and their year.
-    const QString ecart = ecartAuTexte(
-        f.c<QLabel>("TotalPatients")->toolTip() + "\n=== texte\n" + f.w.patientele().texte() +
-            "\n=== html\n" + f.w.patientele().html() + "\n=== année\n" + f.w.annee().texte() +
-            "\n=== html\n" + f.w.annee().html(),
-        QTest::currentDataTag());
+    auto* liste = f.c<QTableWidget>("ListePatients");
+    for (int r = 0; r < liste->rowCount(); ++r)
+        vu << liste->item(r, 3)->text();
+    vu << "| " + f.lu("TotalPatients") + " " + f.lu("LibelleTotal") + "\n=== bulle\n" +
+              f.c<QLabel>("TotalPatients")->toolTip() + "\n=== texte\n" + f.w.patientele().texte() +
+              "\n=== html\n" + f.w.patientele().html() + "\n=== année\n" + f.w.annee().texte() +
+              "\n=== html\n" + f.w.annee().html();
+    const QString ecart =
+        ecartAuTexte(vu.join(u' '), "patients " + QString(QTest::currentDataTag()));
     QVERIFY2(ecart.isEmpty(), qPrintable(ecart));
 }
 
