@@ -46,8 +46,7 @@ void TestMenuBar::items() {
                           .trimmed();
         }
     }
-    const QString ecart = ecartAuTexte(lignes.join(u'\n'), QStringLiteral("menus"));
-    QVERIFY2(ecart.isEmpty(), qPrintable(ecart));
+    COMPARER_AU_TEXTE(lignes.join(u'\n'), "menus");
 }
 
 void TestMenuBar::editItemsActOnTheFocusedField() {

@@ -183,10 +183,7 @@ void TestFees::hostilePlaces() {
             return QDir("/proc/self/fd").count() == ouverts ? raison : "<open file>";
         },
         personne);
-    const QString ecart =
-        ecartAuTexte(QString(lecture + "\nsave: " + ecriture).replace(dossier, "…"),
-                     "hostile " + QString(QTest::currentDataTag()));
-    QVERIFY2(ecart.isEmpty(), qPrintable(ecart));
+    COMPARER_AU_TEXTE(QString(lecture + "\nsave: " + ecriture).replace(dossier, "…"), "hostile");
     if (!ecriture.isEmpty())
         QCOMPARE(etat(dossier), avant);
     if (preparation.contains("vrai"))
@@ -441,8 +438,7 @@ void TestFees::whatTheCopySays() {
         const Estimation m = mois ? EstimationDuMois(e, 2026, mois, r) : e;
         vu = m.texte() + "\n=== html\n" + m.html() + "\n=== avertissement\n" + m.avertissement();
     }
-    const QString ecart = ecartAuTexte(::vu(vu), QTest::currentDataTag());
-    QVERIFY2(ecart.isEmpty(), qPrintable(ecart));
+    COMPARER_AU_TEXTE(::vu(vu), "copy");
 }
 
 int main(int argc, char* argv[]) {

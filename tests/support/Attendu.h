@@ -3,12 +3,15 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTest>
 
-// Where a text differs from the one kept whole in the test's textes/<nom>.txt (built into the
-// test; signs other than letters and digits in the name made "-"), or nothing. Read those files
-// to see what she gets. For a text changed on purpose, TARIVANE_ECRIRE=1 runs the test writing
-// them again.
+// Where a text differs from the one kept whole in the test's textes/<nom> <row>.txt (built into
+// the test; signs other than letters and digits in the name made "-"), or nothing. Read those
+// files to see what she gets. For a text changed on purpose, TARIVANE_ECRIRE=1 runs the test
+// writing them again.
 inline QString ecartAuTexte(const QString& vu, QString nom) {
+    if (QTest::currentDataTag())
+        nom += u' ' + QString::fromUtf8(QTest::currentDataTag());
     nom.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
     // Paths written with "/" on every system.
     const QString texte = QString(vu).replace(u'\\', u'/') + u'\n';
@@ -32,3 +35,10 @@ inline QString ecartAuTexte(const QString& vu, QString nom) {
                      attendu.value(i, QStringLiteral("<end>")));
     return {};
 }
+
+// Fails the test where the text differs from the one kept.
+#define COMPARER_AU_TEXTE(vu, nom)                                                                 \
+    do {                                                                                           \
+        const QString ecart_ = ecartAuTexte(vu, nom);                                              \
+        QVERIFY2(ecart_.isEmpty(), qPrintable(ecart_));                                            \
+    } while (false)

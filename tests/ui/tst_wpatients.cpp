@@ -93,9 +93,7 @@ void TestWPatients::totalOfAllPatients() {
               f.c<QLabel>("TotalPatients")->toolTip() + "\n=== texte\n" + f.w.patientele().texte() +
               "\n=== html\n" + f.w.patientele().html() + "\n=== année\n" + f.w.annee().texte() +
               "\n=== html\n" + f.w.annee().html();
-    const QString ecart =
-        ecartAuTexte(vu.join(u' '), "patients " + QString(QTest::currentDataTag()));
-    QVERIFY2(ecart.isEmpty(), qPrintable(ecart));
+    COMPARER_AU_TEXTE(vu.join(u' '), "patients");
 }
 
 void TestWPatients::aFileThatCannotBeUsed() {
