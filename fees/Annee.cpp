@@ -43,8 +43,8 @@ std::array<bool, 7> ReglagesMois::joursPour(const Choix& semaine) const {
     if (pourJours == semaine.jours)
         return jours;
     std::array<bool, 7> premiers{};
-    for (int i = 0; bool& jour : premiers)
-        jour = i++ < semaine.jours;
+    for (int i = 0; i < int(premiers.size()); ++i)
+        premiers[i] = i < semaine.jours;
     return premiers;
 }
 

@@ -13,7 +13,9 @@ Copie::Copie(const QString& titre, const QString& modalite, const QString& patie
     QStringList sous;
     if (!patient.isEmpty())
         sous << QStringLiteral("Patient : ") + patient;
-    sous << QStringLiteral("Modalité de traitement : ") + modalite;
+    // Her patients' copy names no modality when she has no patient.
+    if (!modalite.isEmpty())
+        sous << QStringLiteral("Modalité de traitement : ") + modalite;
     texte_ << tete << sous << QString();
     html_ = QStringLiteral("<p><b>%1</b>").arg(e(tete));
     for (const QString& ligne : sous)

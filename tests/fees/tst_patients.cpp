@@ -19,11 +19,6 @@ Choix tousA(double n) {
     return {n, n, n, n, n, n, Modalite::DPA};
 }
 
-QByteArray octets(const QString& chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
 // Each patient and its May 2026 as one line, whole when all its counts are one number.
 QStringList contenu(const Patients& p) {
     QStringList vu;
@@ -202,7 +197,7 @@ void TestPatients::fileLeftAsItIs() {
                 QFile::setPermissions(d.chemin(""), QFile::ReadOwner | QFile::WriteOwner |
                                                         QFile::ExeOwner | QFile::ReadOther |
                                                         QFile::ExeOther));
-    const QByteArray avant = octets(chemin);
+    const QByteArray avant = d.contenu("Patients.sqlite");
     QString vu;
     if (cas == "lecture")
         vu = dansUnEnfant([] { return Patients().erreur(); }, true);
@@ -234,7 +229,7 @@ void TestPatients::fileLeftAsItIs() {
     autre = QSqlDatabase();
     QSqlDatabase::removeDatabase("autre");
     QVERIFY2(vu.contains(raison) && vu.contains(QDir::toNativeSeparators(chemin)), qPrintable(vu));
-    QVERIFY(octets(chemin) == avant);
+    QVERIFY(d.contenu("Patients.sqlite") == avant);
 }
 
 void TestPatients::killedWhileSaving() {

@@ -6,15 +6,16 @@
 #include <QTest>
 
 // Where a text differs from the one kept whole in the test's textes/<nom> <row>.txt (built into
-// the test; signs other than letters and digits in the name made "-"), or nothing. Read those
-// files to see what she gets. For a text changed on purpose, TARIVANE_ECRIRE=1 runs the test
-// writing them again.
+// it; signs other than letters and digits made "-"), or nothing. For a text changed on purpose,
+// TARIVANE_ECRIRE=1 runs the test writing them again.
 inline QString ecartAuTexte(const QString& vu, QString nom) {
     if (QTest::currentDataTag())
         nom += u' ' + QString::fromUtf8(QTest::currentDataTag());
     nom.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
-    // Paths written with "/" on every system.
-    const QString texte = QString(vu).replace(u'\\', u'/') + u'\n';
+    // Paths written with "/" on every system; "~" a no-break space, "^" a narrow one.
+    const QString texte =
+        QString(vu).replace(u'\\', u'/').replace(QChar(0xA0), u'~').replace(QChar(0x202F), u'^') +
+        u'\n';
     QFile fichier(QStringLiteral(":/textes/%1.txt").arg(nom));
     if (qEnvironmentVariableIsSet("TARIVANE_ECRIRE")) {
         fichier.setFileName(QStringLiteral(TARIVANE_TEXTES "/%1.txt").arg(nom));

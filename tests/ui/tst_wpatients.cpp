@@ -51,8 +51,7 @@ private slots:
     void aFileThatCannotBeUsed();
 };
 
-// What the window shows in May 2026, each patient's month and the total, and what leaves it, in
-// textes/.
+// In May 2026: each patient's month, the total, and what leaves the window.
 void TestWPatients::totalOfAllPatients_data() {
     QTest::addColumn<QStringList>("patients"); // "*": the one open in the main window
     QTest::newRow("two patients, DPCA and DPA") << QStringList{"A dpca", "B dpa"};
@@ -85,8 +84,8 @@ void TestWPatients::totalOfAllPatients() {
     }
     f.w.suivre(semaine(f.w.ouvert() ? Dpa : Dpca));
     QTest::qWait(0);
-    QStringList vu;
     auto* liste = f.c<QTableWidget>("ListePatients");
+    QStringList vu{liste->horizontalHeaderItem(3)->text() + ':'};
     for (int r = 0; r < liste->rowCount(); ++r)
         vu << liste->item(r, 3)->text();
     vu << "| " + f.lu("TotalPatients") + " " + f.lu("LibelleTotal") + "\n=== bulle\n" +

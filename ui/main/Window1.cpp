@@ -307,7 +307,7 @@ void Window1::relier() {
     connect(Canvas1, &Canvas::paint, this, &Window1::Canvas1_Paint);
     for (QComboBox* p : {PopupMenu1, PopupMenu2, PopupMenu3, PopupMenu4, PopupMenu5, PopupMenu6})
         connect(p, &QComboBox::currentIndexChanged, this, &Window1::calcul);
-    for (int i : {0, 1})
+    for (int i = 0; i < int(RB.size()); ++i)
         connect(RB[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 RB_Action(i);
@@ -397,9 +397,9 @@ WPatients* Window1::fenetrePatients() {
 void Window1::signalerEchec(const QString& raison) {
     // One notice at a time for a failure that lasts, however many changes fail meanwhile; told
     // again once she has closed it.
-    const auto* ouvert = findChild<QMessageBox*>(QStringLiteral("EchecPatients"));
-    if (ouvert && ouvert->isVisible() && ouvert->text() == Typographie(raison))
-        return;
+    for (const QMessageBox* ouvert : findChildren<QMessageBox*>(QStringLiteral("EchecPatients")))
+        if (ouvert->isVisible() && ouvert->text() == Typographie(raison))
+            return;
     auto* avis = new QMessageBox(QMessageBox::Warning, QStringLiteral("Mes patients"),
                                  Typographie(raison), QMessageBox::Ok, this);
     avis->setObjectName(QStringLiteral("EchecPatients"));
