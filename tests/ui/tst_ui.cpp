@@ -765,6 +765,8 @@ void TestUi::whatThePanelSays_data() {
     QTest::newRow("a count with three decimals") << QStringList{"EF4=2,255", "save"};
     QTest::newRow("a negative with a typographic minus") << QStringList{"EF1=\u22122", "save"};
     QTest::newRow("fractions of a cent") << QStringList{"EF0=3,154", "save"};
+    QTest::newRow("one refusal mended, another made")
+        << QStringList{"EF0=abc", "save", "EF0=3,5", "EF4=x", "save"};
     // Nothing typed, nothing marked: the file's value it could not keep is the notice's to say.
     QTest::newRow("a file's tariff with fractions of a cent")
         << QStringList{"fichier:3.154\n2.75\n8.50\n9.15\n4\n"};
