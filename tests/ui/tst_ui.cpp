@@ -545,7 +545,7 @@ void TestUi::herPatientsKeptAndReopened() {
     };
     const auto choix = [&] {
         return f.w<QComboBox>("PopupMenu1")->currentText() +
-               f.w<QComboBox>("PopupMenu5")->currentText();
+               f.w<QComboBox>("PopupMenu5")->currentText() + f.texte("StaticText1");
     };
     const auto mai = [&] {
         ouvrirMois();
@@ -565,19 +565,19 @@ void TestUi::herPatientsKeptAndReopened() {
              "Estimation M. D. 2026-05.pdf");
     // A second patient from the same treatment, then changed: each keeps its own.
     bouton("NouveauPatient", "B");
-    f.w<QComboBox>("PopupMenu1")->setCurrentIndex(2);
-    QCOMPARE(f.w<QSpinBox>("Pansements")->value(), 13);
+    QTest::mouseClick(f.w("RB(1)"), Qt::LeftButton);
+    QCOMPARE(f.w<QSpinBox>("Pansements")->value(), 31);
     // Started again: the patient open last, then the other as she left it, month included.
     f.redemarrer();
     QCOMPARE(f->windowTitle(), "Tarivane en Dialyse Péritonéale — B");
-    QCOMPARE(choix(), "23");
+    QCOMPARE(choix(), "23Nombre de branchements ou débranchements par jour");
     // A name taken is told; Return in the list opens the one chosen, and the reason goes.
     bouton("NouveauPatient", "b");
     QVERIFY(!patients()->findChild<QLabel*>("MessagePatients")->text().isEmpty());
     choisir("M. D.");
     QTest::keyClick(patients()->findChild<QTableWidget*>("ListePatients"), Qt::Key_Return);
     QCOMPARE(patients()->findChild<QLabel*>("MessagePatients")->text(), "");
-    QCOMPARE(choix(), "43");
+    QCOMPARE(choix(), "43Nombre de poches par jour de traitement");
     QCOMPARE(mai()->value(), 10);
     QCOMPARE(f.w("Pansements")->accessibleDescription(), "corrigé");
     // Renamed, the window's title follows. The month of all of them, each with its own month, and
