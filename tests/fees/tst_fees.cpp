@@ -424,10 +424,10 @@ void TestFees::whatTheCopySays() {
     if (pansements == -2)
         r.corrections[Estimation::Poste::Surveillance] = 5;
     // A week on the 1st of a month, its title says "1er".
-    const Estimation e(semaine, tarifs, rapport, mois ? Jour : QDate(2026, 3, 1),
-                       Francais::Locale());
+    Estimation e(semaine, tarifs, rapport, mois ? Jour : QDate(2026, 3, 1), Francais::Locale());
     QString vu;
     if (mois == 13) {
+        e.setPatient(u"M. D."_qs); // her patient's year names her
         const Annee an(e, {true, true, true, true, true, true, true}, 2026, Calendrier::Metropole);
         vu = an.texte() + "\n=== html\n" + an.html();
     } else {
