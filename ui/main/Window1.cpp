@@ -397,11 +397,12 @@ WPatients* Window1::fenetrePatients() {
 void Window1::signalerEchec(const QString& raison) {
     // One notice at a time for a failure that lasts, however many changes fail meanwhile; told
     // again once she has closed it.
+    const QString texte = Typographie(raison);
     for (const QMessageBox* ouvert : findChildren<QMessageBox*>(QStringLiteral("EchecPatients")))
-        if (ouvert->isVisible() && ouvert->text() == Typographie(raison))
+        if (ouvert->isVisible() && ouvert->text() == texte)
             return;
-    auto* avis = new QMessageBox(QMessageBox::Warning, QStringLiteral("Mes patients"),
-                                 Typographie(raison), QMessageBox::Ok, this);
+    auto* avis = new QMessageBox(QMessageBox::Warning, QStringLiteral("Mes patients"), texte,
+                                 QMessageBox::Ok, this);
     avis->setObjectName(QStringLiteral("EchecPatients"));
     avis->setAttribute(Qt::WA_DeleteOnClose);
     avis->setWindowModality(Qt::NonModal);
