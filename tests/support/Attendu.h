@@ -37,6 +37,18 @@ inline QString ecartAuTexte(const QString& vu, QString nom) {
     return {};
 }
 
+// One row per line of a table kept in textes/: "name: what is done => what is read".
+inline void lignesDeTable(const char* table) {
+    QTest::addColumn<QString>("gestes");
+    QTest::addColumn<QString>("vu");
+    QFile fichier(QStringLiteral(":/textes/%1.txt").arg(table));
+    QVERIFY(fichier.open(QIODevice::ReadOnly));
+    for (const QString& ligne : QString::fromUtf8(fichier.readAll()).trimmed().split(u'\n'))
+        QTest::newRow(qPrintable(ligne.section(u':', 0, 0)))
+            << ligne.section(u':', 1).section(QStringLiteral("=>"), 0, 0)
+            << ligne.section(QStringLiteral("=> "), 1);
+}
+
 // Fails the test where the text differs from the one kept.
 #define COMPARER_AU_TEXTE(vu, nom)                                                                 \
     do {                                                                                           \
