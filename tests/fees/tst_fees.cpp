@@ -131,6 +131,7 @@ void TestFees::hostilePlaces_data() {
         << "echo 1 > Tarivane && chmod 640 Tarivane && chown 4242:4343 Tarivane";
     QTest::newRow("a link to a regular file")
         << "printf '3.5\\n2\\n3\\n4\\n5\\n' > vrai && ln -s %1/vrai Tarivane";
+    QTest::newRow("a link to a file that fails when read") << "ln -s /proc/self/mem Tarivane";
     QTest::newRow("a folder on the path is a file") << "programme=fichier/sous-dossier";
     QTest::newRow("a folder that cannot be made") << "programme=protege/config";
     QTest::newRow("a folder that cannot be written") << "programme=protege";

@@ -167,6 +167,7 @@ void TestPatients::fileLeftAsItIs_data() {
         "plus récente de Tarivane (format 2, celle-ci lit le 1)");
     row("read-only", "lecture", "il est en lecture seule");
     row("locked by another program, then free", "verrou", "verrouillé par un autre programme");
+    row("another copy changing it, tried twice", "ecriture", "verrouillé par un autre programme");
     row("a full disk or a size limit", "plein", "le disque est plein");
 }
 
@@ -188,9 +189,9 @@ void TestPatients::fileLeftAsItIs() {
         QVERIFY(q.exec(cas == "autre" ? "DROP TABLE mois" : "PRAGMA user_version = 2") &&
                 (cas == "recente" || q.exec("PRAGMA user_version = 0")));
         autre.close();
-    } else if (cas == "verrou")
-        QVERIFY(q.exec("PRAGMA locking_mode = EXCLUSIVE") && q.exec("BEGIN EXCLUSIVE") &&
-                q.exec("UPDATE patient SET nuits = 1"));
+    } else if (cas == "verrou" || cas == "ecriture")
+        QVERIFY((cas == "ecriture" || q.exec("PRAGMA locking_mode = EXCLUSIVE")) &&
+                q.exec("BEGIN EXCLUSIVE") && q.exec("UPDATE patient SET nuits = 1"));
     else if (cas == "lecture")
         // Read as another user, who may go into the folder.
         QVERIFY(QFile::setPermissions(chemin, QFile::ReadOwner | QFile::ReadOther) &&
@@ -213,6 +214,11 @@ void TestPatients::fileLeftAsItIs() {
         limite.rlim_cur = RLIM_INFINITY;
         setrlimit(RLIMIT_FSIZE, &limite);
 #endif
+    } else if (cas == "ecriture") {
+        Patients p(Patients::Chemin(), 100);
+        const QDeadlineTimer attente(200);
+        vu = p.creer("Autre", Dpca);
+        QVERIFY(attente.hasExpired() && p.liste().size() == 1);
     } else {
         const QDeadlineTimer attente(3000);
         Patients p(Patients::Chemin(), 100);

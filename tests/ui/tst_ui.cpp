@@ -777,7 +777,7 @@ void TestUi::whatThePanelSays_data() {
     QTest::newRow("a count with two decimals") << QStringList{"EF4=8,88", "save"};
     QTest::newRow("a refusal, read as she mends it") << QStringList{"EF0=abc", "save", "k:3"};
     QTest::newRow("a long path wraps, the panel within the screen")
-        << QStringList{"dossier=fichier/" + QString(3500, 'a'), "EF0=5", "save"};
+        << QStringList{"bas", "dossier=fichier/" + QString(3500, 'a'), "EF0=5", "save"};
 }
 
 void TestUi::whatThePanelSays() {
@@ -794,6 +794,9 @@ void TestUi::whatThePanelSays() {
             framework::FolderItem::SetApplicationFolder(f.dossier().chemin(g.mid(8)));
         else if (g == "save")
             f.enregistrer();
+        else if (g == "bas") // dragged down to the screen's bottom
+            f.panneau()->move(f.panneau()->x(), f->screen()->availableGeometry().bottom() -
+                                                    f.panneau()->frameGeometry().height());
         else
             QTest::keySequence(ici, QKeySequence(g));
         // The focus settled: in the panel while it is shown.
