@@ -216,7 +216,7 @@ void TestPatients::fileLeftAsItIs() {
 #endif
     } else if (cas == "ecriture") {
         Patients p(Patients::Chemin(), 100);
-        const QDeadlineTimer attente(200);
+        const QDeadlineTimer attente(150); // two waits of 0.1 s, not one
         vu = p.creer("Autre", Dpca);
         QVERIFY(attente.hasExpired() && p.liste().size() == 1);
     } else {
