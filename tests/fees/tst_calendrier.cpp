@@ -61,8 +61,8 @@ private slots:
         for (int i = 0; i < 7; ++i)
             jours[i] = m[2][i] == u'1';
         int n = 0;
-        while (n < NombreCalendriers && NomCalendrier(Calendrier(n)) != m.mid(3).join(u' '))
-            ++n;
+        while (NomCalendrier(Calendrier(n)) != m.mid(3).join(u' '))
+            QVERIFY(++n < NombreCalendriers);
         const ComptesMois c = Compter(m[0].toInt(), m[1].toInt(), Calendrier(n), jours);
         QStringList f;
         for (const Ferie& ferie : c.feries)

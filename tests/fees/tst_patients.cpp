@@ -215,8 +215,8 @@ void TestPatients::fileLeftAsItIs() {
         setrlimit(RLIMIT_FSIZE, &limite);
 #endif
     } else if (cas == "ecriture") {
-        Patients p(Patients::Chemin(), 100);
-        const QDeadlineTimer attente(150); // two waits of 0.1 s, not one
+        Patients p(Patients::Chemin(), 1000);
+        const QDeadlineTimer attente(1500); // two waits of 1 s, not one
         vu = p.creer("Autre", Dpca);
         QVERIFY(attente.hasExpired() && p.liste().size() == 1);
     } else {
