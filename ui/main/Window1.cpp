@@ -307,10 +307,10 @@ void Window1::relier() {
     connect(Canvas1, &Canvas::paint, this, &Window1::Canvas1_Paint);
     for (QComboBox* p : {PopupMenu1, PopupMenu2, PopupMenu3, PopupMenu4, PopupMenu5, PopupMenu6})
         connect(p, &QComboBox::currentIndexChanged, this, &Window1::calcul);
-    for (QRadioButton* rb : RB)
-        connect(rb, &QRadioButton::toggled, this, [this, rb](bool on) {
+    for (int i = 0; i < int(RB.size()); ++i)
+        connect(RB[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                RB_Action(rb == RB[1] ? 1 : 0);
+                RB_Action(i);
         });
 }
 
