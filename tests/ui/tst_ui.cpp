@@ -556,7 +556,6 @@ void TestUi::herPatientsKeptAndReopened() {
     f.w<QComboBox>("PopupMenu5")->setCurrentIndex(3);
     mai()->setValue(10);
     // What leaves the windows names her patient.
-    QVERIFY(f->estimation().texte().contains("\nPatient\u00A0: M. D.\n"));
     QCOMPARE(Page::nomFichier(f->findChild<WMois*>()->estimation()),
              "Estimation M. D. 2026-05.pdf");
     // A second patient from the same treatment, then changed: each keeps its own.
@@ -567,13 +566,14 @@ void TestUi::herPatientsKeptAndReopened() {
     f.redemarrer();
     QCOMPARE(f->windowTitle(), "Tarivane en Dialyse Péritonéale — B");
     QCOMPARE(choix(), "23Nombre de branchements ou débranchements par jour");
-    // A name taken is told; Return in the list opens the one chosen, and the reason goes.
+    // A name taken is told; Return in the list opens the one chosen, amounts too; the reason goes.
     bouton("NouveauPatient", "b");
     QVERIFY(!patients()->findChild<QLabel*>("MessagePatients")->text().isEmpty());
     choisir("M. D.");
     QTest::keyClick(patients()->findChild<QTableWidget*>("ListePatients"), Qt::Key_Return);
     QCOMPARE(patients()->findChild<QLabel*>("MessagePatients")->text(), "");
     QCOMPARE(choix(), "43Nombre de poches par jour de traitement");
+    QVERIFY(f->estimation().texte().contains("\nPatient\u00A0: M. D.\n"));
     QCOMPARE(mai()->value(), 10);
     QCOMPARE(f.w("Pansements")->accessibleDescription(), "corrigé");
     // Renamed, the window's title follows. The month of all of them, each with its own month, and
